@@ -1,0 +1,42 @@
+# Entry points: make deps | build | test | run | bench [QUICK=1]
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
+            libgl-dev libsqlite3-dev unixodbc-dev tdsodbc libgtest-dev libgmock-dev \
+            fonts-dejavu-core
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build test run bench clean format
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: writing screenshots of every window to ./screenshots"; \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/app/zolmar/zolmar --screenshot screenshots; \
+	else \
+	  $(BUILD)/app/zolmar/zolmar $(ARGS); \
+	fi
+
+bench: build
+	$(BUILD)/bench/arboles_bench $(if $(QUICK),--quick)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

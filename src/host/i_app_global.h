@@ -1,0 +1,78 @@
+#pragma once
+// oAppGlobal: the host's application globals and user-interface services.
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+#include <memory>
+
+#include "host/host_types.h"
+
+class QWidget;
+
+namespace arboles {
+
+class IGlobales;
+class IFormWaiter;
+class IHostTableAccess;
+class IHostFieldValidator;
+class IComments;
+
+class IAppGlobal {
+ public:
+  virtual ~IAppGlobal() = default;
+
+  virtual std::shared_ptr<IGlobales> GetGlobales() = 0;
+  virtual QString Translate(const QString& text) = 0;
+  // "%1" is element 0, "%2" element 1, ...
+  virtual QString FormatMessage(const QString& templ, const QVariantList& params) = 0;
+  // buttons: 0 OK only, 4 Yes/No. icon: MessageIcon.
+  virtual void ShowMessage(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
+  // True for Yes.
+  virtual bool AskYesNo(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
+  // The host's standard record questions: kind 0 save changes, 1 discard
+  // changes (1 = Yes, 2 = No, 3 = Cancel), kind 3 shows a text (answer 1).
+  virtual qint32 AskRecordQuestion(qint32 kind, const QString& text) = 0;
+  // Empty text closes the wait window.
+  virtual void ShowWait(const QString& text) = 0;
+  virtual bool CanOpenWindow(const QString& windowName, qint32 a = 0, qint32 b = 1, qint32 c = 0) = 0;
+  // True when the lock was NOT obtained; lock False releases.
+  virtual bool LockTable(qint32 kind, bool lock, const QString& table, qint32 reserved, const QString& filter,
+                         qint32 lockKind) = 0;
+  // True on success.
+  virtual bool DeleteComment(qint32 id, qint32 flags = 0) = 0;
+  virtual std::shared_ptr<IFormWaiter> GetFormWaiter() = 0;
+  virtual QVariantMap GetConfig() = 0;
+
+  // Window query: is a window of that name already open?
+  virtual bool IsWindowOpen(const QString& formName) = 0;
+  // Registration of the windows the host asks before it closes.
+  virtual qint32 RegisterWindow(QWidget* form, const QString& name) = 0;
+  virtual void UnregisterWindow(qint32 handle) = 0;
+  // The application asks every registered window; True when one refuses.
+  virtual bool AppQueryUnload() = 0;
+  // Global shortcut handler: True when the host took the key.
+  virtual bool HandleShortcut(qint32 keyCode, qint32 shift) = 0;
+  // Key mapping of record windows: 1 save, 2 accept/cancel, 3 close, 0 none.
+  virtual qint32 MapKey(qint32 keyCode, qint32 shift) = 0;
+  // Form services.
+  virtual bool FormGuard(QWidget* form) = 0;       // True: may proceed
+  virtual bool CloseCheck(QWidget* form) = 0;      // True: may close
+  virtual QString ValidateEntry(QWidget* entry) = 0;  // "" = valid
+  virtual void SetWaitState(QWidget* form, bool on) = 0;
+  // Text services: pad(text, length, fill, 0 left / 1 right).
+  virtual QString Pad(const QString& text, qint32 length, const QString& fill, qint32 side) = 0;
+  // Change log: kind 1 marked deleted, 2 modified, 3 status change.
+  virtual void LogChange(qint32 kind, const QString& table, qint32 id, const QString& description,
+                         const QString& groupWord) = 0;
+  // Asks the application to stop; returns when the person chose to go on.
+  virtual void HaltExecution(const QString& message, bool lForce) = 0;
+
+  // Object factory ("Clientes.cTAZ_Clientes", ...). Nothing for an unknown name.
+  virtual std::shared_ptr<IHostTableAccess> CreateTableAccess(const QString& className) = 0;
+  virtual std::shared_ptr<IHostFieldValidator> CreateFieldValidator(const QString& className) = 0;
+  virtual std::shared_ptr<IComments> CreateComments() = 0;
+};
+
+}  // namespace arboles

@@ -1,0 +1,50 @@
+#pragma once
+// Translates the T-SQL the module writes into SQLite SQL.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+
+namespace zolmar {
+
+// One statement, ready for SQLite.
+struct TSqlTranslation {
+  QString sql;                 // SQLite text; lifted literals appear as ?1, ?2, ...
+  QVector<QVariant> literals;  // values bound to ?1, ?2, ... in order
+  QStringList databases;       // other databases named ("ZolmarInstalacion", "Master")
+  bool isInsert = false;       // mode 9 gives the new id of an INSERT
+  QString error;               // not empty: refused, nothing to run
+
+  bool ok() const { return error.isEmpty(); }
+};
+
+// Tells the translator the declared type of a column, so that '+' can be
+// decided between concatenation and addition. Returns "" when unknown.
+class ColumnTypes {
+ public:
+  virtual ~ColumnTypes() = default;
+  virtual QString columnType(const QString& table, const QString& column) const = 0;
+};
+
+class TSqlTranslator {
+ public:
+  explicit TSqlTranslator(std::shared_ptr<const ColumnTypes> types = nullptr);
+  ~TSqlTranslator();
+
+  // Splits a batch (statements joined with ";" outside quotes) and translates
+  // each statement. A refused statement carries its error.
+  QVector<TSqlTranslation> translateBatch(const QString& tsql);
+  TSqlTranslation translate(const QString& statement);
+
+  // Number of distinct statement shapes parsed so far (the cache size).
+  qsizetype cachedShapes() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};
+
+}  // namespace zolmar
