@@ -30,6 +30,13 @@ enum MessageIcon : qint32 {
 
 using RecordsetPtr = std::shared_ptr<IRecordset>;
 
+}  // namespace arboles
+
+Q_DECLARE_METATYPE(arboles::SqlArray)
+Q_DECLARE_METATYPE(arboles::RecordsetPtr)
+
+namespace arboles {
+
 // A record set travels inside the Variant that ExecuteSQL returns (modes 5, 6, 7).
 inline RecordsetPtr recordsetOf(const QVariant& v) {
   return v.canConvert<RecordsetPtr>() ? v.value<RecordsetPtr>() : nullptr;
@@ -38,6 +45,3 @@ inline RecordsetPtr recordsetOf(const QVariant& v) {
 inline bool isSqlArray(const QVariant& v) { return v.metaType() == QMetaType::fromType<SqlArray>(); }
 
 }  // namespace arboles
-
-Q_DECLARE_METATYPE(arboles::SqlArray)
-Q_DECLARE_METATYPE(arboles::RecordsetPtr)
