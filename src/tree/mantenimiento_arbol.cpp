@@ -1,0 +1,110 @@
+#include "tree/mantenimiento_arbol.h"
+
+#include <optional>
+
+#include "host/host_types.h"
+#include "host/i_app_global.h"
+#include "host/i_connection.h"
+#include "host/i_globales.h"
+#include "host/i_recordset.h"
+#include "tree/bloqueo_tabla.h"
+#include "tree/clave_arbol.h"
+
+namespace arboles {
+
+MantenimientoArbol::MantenimientoArbol(std::shared_ptr<IGlobales> oGlobales,
+                                       std::shared_ptr<IAppGlobal> oAppGlobal)
+    : oGlobales_(std::move(oGlobales)), oAppGlobal_(std::move(oAppGlobal)) {}
+
+std::shared_ptr<IRecordset> MantenimientoArbol::AbrirArbol(qint32 nTipoArbol, const QString& orden) {
+  const QString sql = QStringLiteral("SELECT zolmarID, clave, nombre, id_padre") +
+                      QStringLiteral(" FROM Arboles") + QStringLiteral(" WHERE tipo = ") +
+                      QString::number(nTipoArbol) + orden;
+  return recordsetOf(oGlobales_->GetConnection()->ExecuteSQL(sql, 7, QVariant()));
+}
+
+void MantenimientoArbol::OrdenarClavesNombre(qint32 nTipoArbol, bool lBloquear, bool lOrdenarPorNombre) {
+  std::optional<BloqueoTabla> bloqueo;
+  if (lBloquear) {
+    bloqueo.emplace(oAppGlobal_, QStringLiteral("Arboles"), QString());
+    if (!bloqueo->Obtenido()) return;
+  }
+  const auto rs = AbrirArbol(nTipoArbol, lOrdenarPorNombre ? QStringLiteral(" ORDER BY id_padre, nombre")
+                                                           : QStringLiteral(" ORDER BY id_padre, clave"));
+  if (!rs) return;
+  AsignarClaves(*rs, 0, QString());
+  EscribirClaves(*rs);
+}
+
+// Children of a parent are contiguous because the rows come ordered by
+// id_padre; the indexed Find jumps to the first of them.
+void MantenimientoArbol::AsignarClaves(IRecordset& rs, qint32 nID_Padre, const QString& cPrefijo) {
+  const qint32 posicion = rs.Position();
+  if (rs.Find(QStringLiteral("id_padre=") + QString::number(nID_Padre), 0) >= 1) {
+    qint32 contador = 0;
+    for (;;) {
+      if (rs.Field(QStringLiteral("ID_Padre")).toInt() != nID_Padre) break;
+      ++contador;
+      const QString clave = cPrefijo + ClaveArbol::NumeroASegmento(contador);
+      rs.SetField(QStringLiteral("Clave"), clave);
+      AsignarClaves(rs, rs.Field(QStringLiteral("zolmarID")).toInt(), clave);
+      if (!rs.MoveNext()) break;
+    }
+  }
+  rs.SetPosition(posicion);
+}
+
+void MantenimientoArbol::EscribirClaves(IRecordset& rs) {
+  rs.SetPosition(0);
+  while (rs.Read()) {
+    const QString clave = ClaveArbol::Rellenar(rs.Field(QStringLiteral("Clave")).toString());
+    const auto cn = oGlobales_->GetConnection();
+    cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET clave=") + cn->SQLLiteral(clave) +
+                       QStringLiteral(" WHERE zolmarID= ") + rs.Field(QStringLiteral("zolmarID")).toString(),
+                   1, QVariant());
+  }
+}
+
+void MantenimientoArbol::UpdateRutaPadre(qint32 nTipoArbol, bool lBloquear) {
+  std::optional<BloqueoTabla> bloqueo;
+  if (lBloquear) {
+    bloqueo.emplace(oAppGlobal_, QStringLiteral("Arboles"), QString());
+    if (!bloqueo->Obtenido()) return;
+  }
+  const auto rs = AbrirArbol(nTipoArbol, QStringLiteral(" ORDER BY id_padre, nombre"));
+  if (!rs) return;
+  oGlobales_->GetConnection()->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre='' WHERE tipo= ") +
+                                              QString::number(nTipoArbol) + QStringLiteral(" ; "),
+                                          1, QVariant());
+  EscribirRutas(*rs);
+}
+
+// A node gets its parent's path as stored at that moment: parents with lower
+// ids are already done when the rows come in id_padre order.
+void MantenimientoArbol::EscribirRutas(IRecordset& rs) {
+  rs.SetPosition(0);
+  while (rs.Read()) {
+    const qint32 idPadre = rs.Field(QStringLiteral("ID_Padre")).toInt();
+    if (idPadre <= 0) continue;
+    const QString ruta =
+        oGlobales_->GetConnection()
+            ->ExecuteSQL(QStringLiteral("SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=") +
+                             QString::number(idPadre),
+                         2, QString())
+            .toString();
+    const auto cn = oGlobales_->GetConnection();
+    cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre = LEFT(RutaPadre + ") +
+                       cn->SQLLiteral(ruta + QLatin1Char(':')) + QStringLiteral(",150) WHERE zolmarID= ") +
+                       rs.Field(QStringLiteral("zolmarID")).toString(),
+                   1, QVariant());
+  }
+}
+
+QString MantenimientoArbol::NameByID(qint32 nID) {
+  if (nID <= 0) return QString();
+  const QVariant v = oGlobales_->GetConnection()->ExecuteSQL(
+      QStringLiteral("SELECT Nombre FROM arboles WHERE ZolmarID=") + QString::number(nID), 4, QString());
+  return isSqlArray(v) ? v.value<SqlArray>().at(0, 0).toString() : QString();
+}
+
+}  // namespace arboles

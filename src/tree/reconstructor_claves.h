@@ -1,0 +1,31 @@
+#pragma once
+// Rebuilds the keys of a tree from its parent links alone: siblings numbered
+// in ZolmarID order, depth first. The parent links are the trusted data.
+
+#include <QString>
+#include <memory>
+
+namespace arboles {
+
+class IGlobales;
+
+class ReconstructorClaves {
+ public:
+  ReconstructorClaves(std::shared_ptr<IGlobales> oGlobales, qint32 nTipoArbol);
+
+  // Rebuilds every descendant of nID_Padre, whose prefix is cClavePadre; the
+  // whole tree is ReconstruirClaves(0, ""). A parent whose children cannot be
+  // read, or that has more than 255 of them, keeps them as they are. No lock
+  // and no transaction: each UPDATE commits on its own.
+  void ReconstruirClaves(qint32 nID_Padre, const QString& cClavePadre);
+
+  // Statements sent by the last runs (reads and writes), for progress reports.
+  qint64 Sentencias() const { return sentencias_; }
+
+ private:
+  std::shared_ptr<IGlobales> oGlobales_;
+  qint32 nTipoArbol_;
+  qint64 sentencias_ = 0;
+};
+
+}  // namespace arboles

@@ -1,0 +1,10 @@
+#include "tree/ventanas_arboles.h"
+
+namespace arboles {
+
+VentanasArboles& VentanasArboles::instance() {
+  static VentanasArboles ventanas;
+  return ventanas;
+}
+
+}  // namespace arboles
