@@ -1,0 +1,103 @@
+#pragma once
+// The host connection on SQLite: T-SQL in, translated and run statement by statement.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <memory>
+
+#include "host/i_connection.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace zolmar {
+
+class TSqlTranslator;
+class SqliteColumnTypes;
+struct TSqlTranslation;
+
+class Connection : public arboles::IConnection {
+ public:
+  // Receives every T-SQL text given to ExecuteSQL, before it runs.
+  using StatementRecorder = std::function<void(const QString& tsql, qint32 mode)>;
+
+  // ":memory:" or a database file (created when missing). "odbc:..." is refused:
+  // this build talks to SQLite only. Null with *error set on failure.
+  static std::shared_ptr<Connection> open(const QString& pathOrMemory, QString* error);
+  ~Connection() override;
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  QVariant ExecuteSQL(const QString& sql, qint32 mode = 0, const QVariant& def = QVariant(),
+                      bool flag = false) override;
+  bool HasError() const override { return hasError_; }
+  QString LastError() const override { return lastError_; }
+
+  void BeginTrans(const QString& name) override;
+  void CommitTrans(const QString& name, qint32 flags = 0) override;
+  void RollbackTrans(const QString& name) override;
+
+  QString SQLLiteral(const QVariant& value, qint32 kind = 0) const override;
+  QString BuildCondition(const QString& typed, const QString& column, qint32 kind) const override;
+  QString NameSearchWhere(const QString& typed, const QString& column) const override;
+
+  // SQLite SQL, untranslated (schema creation, host tables). Same modes and
+  // error handling as ExecuteSQL; params bind to ?1, ?2, ...
+  QVariant executeNative(const QString& sql, qint32 mode = 0, const QVariant& def = QVariant(),
+                         const QVariantList& params = {});
+
+  // Runs work in one write transaction (a savepoint inside an open one);
+  // commits when it returns true, else leaves nothing of it.
+  bool atomically(const std::function<bool()>& work, QString* error);
+
+  void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
+  void setBusyTimeout(int milliseconds);
+  // Folder whose <Name>.db files are the other databases of this "server".
+  // Defaults to the folder of the database file; empty for ":memory:".
+  void setServerFolder(const QString& folder) { serverFolder_ = folder; }
+  QString serverFolder() const { return serverFolder_; }
+  QString path() const { return path_; }
+  // Name of this database on its server: the file name without ".db".
+  QString databaseName() const;
+  // Another database of the same server ("Zolmar_Cons#1"), by its file.
+  std::shared_ptr<Connection> openDatabase(const QString& name, QString* error) const;
+
+  qint32 transactionDepth() const { return static_cast<qint32>(transactions_.size()); }
+  QStringList transactionNames() const { return transactions_; }
+  sqlite3* handle() const { return db_; }
+  TSqlTranslator& translator() { return *translator_; }
+  // Forget cached column types after the schema changed.
+  void schemaChanged();
+
+ private:
+  Connection() = default;
+  bool configure(QString* error);
+  sqlite3_stmt* prepared(const QString& sql, QString* error);
+  bool runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
+                const QVariant& def, QVariant* result);
+  bool runOne(const QString& sql, const QVector<QVariant>& params, bool last, qint32 mode,
+              const QVariant& def, QVariant* result, QString* error);
+  bool attachDatabases(const QStringList& names, QString* error);
+  bool refreshMaster(QString* error);
+  bool execSimple(const QString& sql, QString* error);
+  void fail(const QString& message);
+  void succeed();
+
+  sqlite3* db_ = nullptr;
+  QString path_;
+  QString serverFolder_;
+  std::unique_ptr<TSqlTranslator> translator_;
+  std::shared_ptr<SqliteColumnTypes> columnTypes_;
+  QHash<QString, sqlite3_stmt*> statements_;
+  QHash<QString, bool> attached_;  // upper-case schema names
+  QStringList transactions_;       // open transaction names, outermost first
+  StatementRecorder recorder_;
+  bool hasError_ = false;
+  QString lastError_;
+};
+
+}  // namespace zolmar

@@ -1,0 +1,122 @@
+#include "zolmar/db/lock_manager.h"
+
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QMutex>
+#include <QSet>
+#include <QSysInfo>
+#include <QUuid>
+#include <cerrno>
+
+#include "host/host_types.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/db/row_set.h"
+#include "zolmar/db/schema.h"
+
+namespace zolmar {
+
+namespace {
+
+// Sessions alive in this process: a lock of this pid whose session is not
+// here was left by an earlier run that reused the pid.
+QMutex sessionsMutex;
+QSet<QString>& liveSessions() {
+  static QSet<QString> sessions;
+  return sessions;
+}
+
+QString thisHost() { return QSysInfo::machineHostName(); }
+
+}  // namespace
+
+LockManager::LockManager(std::shared_ptr<Connection> cn)
+    : cn_(std::move(cn)), session_(QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+  QMutexLocker locker(&sessionsMutex);
+  liveSessions().insert(session_);
+  cn_->executeNative(Schema::tableDdl(QStringLiteral("ZolmarBloqueos")));
+}
+
+LockManager::~LockManager() {
+  releaseAll();
+  QMutexLocker locker(&sessionsMutex);
+  liveSessions().remove(session_);
+}
+
+QString LockManager::normalizedFilter(const QString& filter) {
+  QString out;
+  for (QChar c : filter)
+    if (!c.isSpace()) out += c.toLower();
+  return out;
+}
+
+bool LockManager::processAlive(qint64 pid) {
+  if (pid <= 0) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+bool LockManager::ownerGone(const QString& session, qint64 pid, const QString& host) const {
+  if (host.compare(thisHost(), Qt::CaseInsensitive) != 0) return false;
+  if (pid == QCoreApplication::applicationPid()) {
+    QMutexLocker locker(&sessionsMutex);
+    return !liveSessions().contains(session);
+  }
+  return !processAlive(pid);
+}
+
+bool LockManager::LockTable(qint32, bool lock, const QString& table, qint32, const QString& filter, qint32) {
+  lastError_.clear();
+  if (!lock) {
+    cn_->executeNative(
+        QStringLiteral("DELETE FROM ZolmarBloqueos WHERE Sesion=?1 AND Tabla=?2 AND Filtro=?3"), 0, {},
+        {session_, table, normalizedFilter(filter)});
+    if (cn_->HasError()) lastError_ = cn_->LastError();
+    return false;
+  }
+  bool refused = false;
+  QString error;
+  const bool done = cn_->atomically([&] { return acquire(table, filter, &refused); }, &error);
+  if (!done) {
+    if (lastError_.isEmpty()) lastError_ = error;
+    return true;
+  }
+  return refused;
+}
+
+bool LockManager::acquire(const QString& table, const QString& filter, bool* refused) {
+  const QString mine = normalizedFilter(filter);
+  const auto rs = arboles::recordsetOf(cn_->executeNative(
+      QStringLiteral("SELECT ZolmarID, Filtro, Sesion, Pid, Equipo FROM ZolmarBloqueos WHERE Tabla=?1"), 6,
+      {}, {table}));
+  if (cn_->HasError() || !rs) {
+    lastError_ = cn_->LastError();
+    return false;
+  }
+  while (rs->Read()) {
+    const QString theirs = rs->Field("Filtro").toString();
+    if (!(theirs.isEmpty() || mine.isEmpty() || theirs == mine)) continue;
+    if (!ownerGone(rs->Field("Sesion").toString(), rs->Field("Pid").toLongLong(),
+                   rs->Field("Equipo").toString())) {
+      *refused = true;
+      return true;
+    }
+    cn_->executeNative(QStringLiteral("DELETE FROM ZolmarBloqueos WHERE ZolmarID=?1"), 0, {},
+                       {rs->Field("ZolmarID")});
+    if (cn_->HasError()) return false;
+  }
+  cn_->executeNative(QStringLiteral("INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) "
+                                    "VALUES (?1, ?2, ?3, ?4, ?5, ?6)"),
+                     0, {},
+                     {table, mine, session_, QCoreApplication::applicationPid(), thisHost(),
+                      QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss")});
+  if (cn_->HasError()) lastError_ = cn_->LastError();
+  return !cn_->HasError();
+}
+
+void LockManager::releaseAll() {
+  if (!cn_) return;
+  cn_->executeNative(QStringLiteral("DELETE FROM ZolmarBloqueos WHERE Sesion=?1"), 0, {}, {session_});
+}
+
+}  // namespace zolmar
