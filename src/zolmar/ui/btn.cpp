@@ -1,0 +1,43 @@
+#include "zolmar/ui/btn.h"
+
+namespace zolmar {
+
+btn::btn(QWidget* parent) : btn(QString(), parent) {}
+
+btn::btn(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  connect(this, &QPushButton::clicked, this, &btn::onQtClicked);
+}
+
+void btn::Click() {
+  if (!isEnabled() || !shownEnabled_) return;
+  if (isCheckable()) {
+    setChecked(!isChecked());
+  }
+  emit Clicked();
+}
+
+void btn::onQtClicked() {
+  if (shownEnabled_) {
+    emit Clicked();
+  } else if (isCheckable()) {
+    setChecked(!isChecked());  // a refused press leaves the value as it was
+  }
+}
+
+void btn::setShownEnabled(bool on) {
+  shownEnabled_ = on;
+  setForegroundRole(on ? QPalette::ButtonText : QPalette::PlaceholderText);
+  update();
+}
+
+void btn::setCheckButton(bool on) { setCheckable(on); }
+
+void btn::setValue(qint32 value) {
+  if (!isCheckable()) setCheckable(true);
+  const bool on = value != 0;
+  if (on == isChecked()) return;
+  setChecked(on);
+  emit Clicked();
+}
+
+}  // namespace zolmar

@@ -1,0 +1,43 @@
+#pragma once
+// Push button of the control library; also a two-state check button.
+
+#include <QPushButton>
+
+namespace zolmar {
+
+class btn : public QPushButton {
+  Q_OBJECT
+ public:
+  explicit btn(QWidget* parent = nullptr);
+  btn(const QString& caption, QWidget* parent = nullptr);
+
+  // Presses the button: raises Clicked when it is enabled.
+  void Click();
+
+  bool Enabled() const { return isEnabled(); }
+  void setEnabledState(bool on) { setEnabled(on); }
+  // Shown as enabled but refusing the press (a greyed look without blocking focus).
+  bool ShownEnabled() const { return shownEnabled_; }
+  void setShownEnabled(bool on);
+  QString ToolTip() const { return toolTip(); }
+  void setToolTipText(const QString& tip) { setToolTip(tip); }
+  QString Caption() const { return text(); }
+  void setCaption(const QString& caption) { setText(caption); }
+
+  // Check-button mode: Value is 0 or 1; a press toggles it.
+  void setCheckButton(bool on);
+  bool IsCheckButton() const { return isCheckable(); }
+  qint32 Value() const { return isChecked() ? 1 : 0; }
+  // Setting the value by code raises Clicked when it changes, as a check button does.
+  void setValue(qint32 value);
+
+ signals:
+  void Clicked();
+
+ private:
+  void onQtClicked();
+
+  bool shownEnabled_ = true;
+};
+
+}  // namespace zolmar

@@ -1,0 +1,243 @@
+#include "zolmar/ui/tree_view.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+
+#include "zolmar/ui/key_codes.h"
+
+namespace zolmar {
+
+TreeView::TreeView(QWidget* parent) : QTreeWidget(parent), nodes_(this) {
+  setColumnCount(1);
+  header()->hide();
+  setSortingEnabled(false);
+  setUniformRowHeights(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  connect(this, &QTreeWidget::itemExpanded, this,
+          [this](QTreeWidgetItem* item) { emit Expand(TreeNode(this, item)); });
+  connect(this, &QTreeWidget::itemCollapsed, this,
+          [this](QTreeWidgetItem* item) { emit Collapse(TreeNode(this, item)); });
+}
+
+void TreeView::prepareItem(QTreeWidgetItem* item) const {
+  // Not user-checkable: the check is toggled here, once per action, never by Qt.
+  item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+  if (checkboxes_) item->setData(0, Qt::CheckStateRole, Qt::Unchecked);
+}
+
+void TreeView::setCheckboxes(bool on) {
+  if (checkboxes_ == on) return;
+  checkboxes_ = on;
+  QTreeWidgetItemIterator it(this);
+  for (; *it; ++it) {
+    (*it)->setData(0, Qt::CheckStateRole, on ? QVariant(Qt::Unchecked) : QVariant());
+  }
+}
+
+TreeNode TreeView::SelectedItem() const { return TreeNode(const_cast<TreeView*>(this), currentItem()); }
+
+void TreeView::setSelectedItem(const TreeNode& node) { setCurrentItem(node.item()); }
+
+QColor TreeView::ActiveTitleBarColor() {
+  return QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+}
+
+QColor TreeView::ActiveTitleBarTextColor() {
+  return QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
+}
+
+QColor TreeView::WindowBackgroundColor() {
+  return QApplication::palette().color(QPalette::Active, QPalette::Base);
+}
+
+QColor TreeView::WindowTextColor() { return QApplication::palette().color(QPalette::Active, QPalette::Text); }
+
+QRect TreeView::checkRect(QTreeWidgetItem* item) const {
+  if (!checkboxes_) return {};
+  QStyleOptionViewItem opt;
+  const_cast<TreeView*>(this)->initViewItemOption(&opt);
+  opt.rect = visualItemRect(item);
+  opt.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+  opt.text = item->text(0);
+  opt.checkState = Qt::CheckState(item->data(0, Qt::CheckStateRole).toInt());
+  return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, this);
+}
+
+TreeView::HitInfo TreeView::HitTest(qint32 x, qint32 y) const {
+  const QRect area = viewport()->rect();
+  qint32 outside = 0;
+  if (y < 0) outside |= Above;
+  if (y >= area.height()) outside |= Below;
+  if (x < 0) outside |= ToLeft;
+  if (x >= area.width()) outside |= ToRight;
+  if (outside) return {TreeNode(), outside};
+  QTreeWidgetItem* item = itemAt(x, y);
+  if (!item) return {TreeNode(), OnNowhere};
+  HitInfo hit{TreeNode(const_cast<TreeView*>(this), item), OnItemLabel};
+  const QRect rect = visualItemRect(item);
+  if (x < rect.left()) {
+    const bool onButton = item->childCount() > 0 && x >= rect.left() - indentation();
+    hit.flags = onButton ? OnItemButton : OnItemIndent;
+  } else if (checkRect(item).contains(x, y)) {
+    hit.flags = OnItemStateIcon;
+  } else {
+    const QRect box = checkRect(item);
+    const int textStart = box.isValid() ? box.right() + 4 : rect.left();
+    const int textEnd = textStart + fontMetrics().horizontalAdvance(item->text(0)) + 8;
+    if (x > textEnd) hit.flags = OnItemRight;
+  }
+  return hit;
+}
+
+QPoint TreeView::CheckBoxPoint(const QString& key) {
+  TreeNode node = Node(key);
+  if (!node) return {-1, -1};
+  node.EnsureVisible();
+  return checkRect(node.item()).center();
+}
+
+QPoint TreeView::LabelPoint(const QString& key) {
+  TreeNode node = Node(key);
+  if (!node) return {-1, -1};
+  node.EnsureVisible();
+  const QRect rect = visualItemRect(node.item());
+  const QRect box = checkRect(node.item());
+  const int left = box.isValid() ? box.right() + 6 : rect.left() + 4;
+  return {left, rect.center().y()};
+}
+
+qint32 TreeView::buttonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return LeftButton;
+    case Qt::RightButton:
+      return RightButton;
+    case Qt::MiddleButton:
+      return MiddleButton;
+    default:
+      return 0;
+  }
+}
+
+void TreeView::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const HitInfo hit = HitTest(p);
+  pressedItem_ = hit.node.item();
+  pressedFlags_ = hit.flags;
+  emit MouseDown(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), p.x(), p.y());
+  if (hit.flags == OnItemStateIcon) {
+    event->accept();  // a check-box press neither selects nor toggles yet
+    return;
+  }
+  QTreeWidget::mousePressEvent(event);
+}
+
+void TreeView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const HitInfo hit = HitTest(p);
+  const bool sameItem = pressedItem_ && hit.node.item() == pressedItem_;
+  const bool left = event->button() == Qt::LeftButton;
+  if (pressedFlags_ == OnItemStateIcon) {
+    event->accept();
+    if (left && sameItem && hit.flags == OnItemStateIcon) toggleByUser(pressedItem_);
+  } else {
+    QTreeWidget::mouseReleaseEvent(event);
+    if (sameItem && (hit.flags & (OnItemLabel | OnItemIcon | OnItemRight))) {
+      emit NodeClick(TreeNode(this, pressedItem_));
+    }
+  }
+  pressedItem_ = nullptr;
+  pressedFlags_ = OnNowhere;
+  emit MouseUp(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), p.x(), p.y());
+}
+
+void TreeView::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click is a press like any other.
+  const HitInfo hit = HitTest(event->position().toPoint());
+  if (hit.flags == OnItemStateIcon) {
+    mousePressEvent(event);
+    return;
+  }
+  emit MouseDown(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), event->position().x(),
+                 event->position().y());
+  pressedItem_ = hit.node.item();
+  pressedFlags_ = hit.flags;
+  QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void TreeView::keyPressEvent(QKeyEvent* event) {
+  qint32 ascii = KeyCodes::AsciiOf(event);
+  if (ascii != 0) {
+    emit KeyPress(ascii);
+    if (ascii == 0) return;
+  }
+  if (event->key() == Qt::Key_Space) {
+    if (checkboxes_ && currentItem()) toggleByUser(currentItem());
+    return;
+  }
+  QTreeWidgetItem* before = currentItem();
+  QTreeWidget::keyPressEvent(event);
+  if (currentItem() && currentItem() != before) emit NodeClick(TreeNode(this, currentItem()));
+}
+
+void TreeView::toggleByUser(QTreeWidgetItem* item) {
+  if (!checkboxes_ || !isEnabled()) return;
+  TreeNode node(this, item);
+  node.setChecked(!node.Checked());
+  emit NodeCheck(node);
+}
+
+void TreeView::sendMouse(QEvent::Type type, const QPoint& p, Qt::MouseButton button) {
+  const QPointF local(p);
+  const QPointF global(viewport()->mapToGlobal(p));
+  const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+  QMouseEvent event(type, local, local, global, button, held, Qt::NoModifier);
+  QApplication::sendEvent(viewport(), &event);
+}
+
+bool TreeView::ClickNode(const QString& key, qint32 button) {
+  if (!Node(key) || !isEnabled()) return false;
+  const QPoint p = LabelPoint(key);
+  const Qt::MouseButton b = button == RightButton ? Qt::RightButton : Qt::LeftButton;
+  sendMouse(QEvent::MouseButtonPress, p, b);
+  sendMouse(QEvent::MouseButtonRelease, p, b);
+  return true;
+}
+
+bool TreeView::ClickCheckBox(const QString& key) {
+  if (!Node(key) || !isEnabled() || !checkboxes_) return false;
+  const QPoint p = CheckBoxPoint(key);
+  sendMouse(QEvent::MouseButtonPress, p, Qt::LeftButton);
+  sendMouse(QEvent::MouseButtonRelease, p, Qt::LeftButton);
+  return true;
+}
+
+void TreeView::PressKey(qint32 keyAscii) {
+  const QString text = keyAscii > 0 ? QString(QChar(keyAscii)) : QString();
+  const int key = keyAscii == ' ' ? Qt::Key_Space : keyAscii == 13 ? Qt::Key_Return : keyAscii;
+  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(this, &event);
+}
+
+bool TreeView::CollapseNode(const QString& key) {
+  TreeNode node = Node(key);
+  if (!node || !isEnabled()) return false;
+  node.setExpanded(false);
+  return true;
+}
+
+bool TreeView::ExpandNode(const QString& key) {
+  TreeNode node = Node(key);
+  if (!node || !isEnabled()) return false;
+  node.setExpanded(true);
+  return true;
+}
+
+}  // namespace zolmar

@@ -1,0 +1,109 @@
+#pragma once
+// Tree view with keyed nodes, check boxes that change once per user action,
+// and the control's events (node click, check, expand, collapse, keys, mouse).
+//
+// Check boxes: Qt never toggles them on its own. A left click whose press and
+// release both land on a node's check box, or the space bar on the current
+// node, toggles that node exactly once and raises NodeCheck; a click then
+// raises MouseUp after NodeCheck. Checked changed by code raises nothing.
+// Mouse coordinates are pixels of the tree's viewport.
+
+#include <QEvent>
+#include <QPoint>
+#include <QTreeWidget>
+
+#include "zolmar/ui/tree_node.h"
+#include "zolmar/ui/tree_nodes.h"
+
+namespace zolmar {
+
+class TreeView : public QTreeWidget {
+  Q_OBJECT
+ public:
+  // Hit-test flags.
+  enum HitFlag : qint32 {
+    OnNowhere = 1,
+    OnItemIcon = 2,
+    OnItemLabel = 4,
+    OnItemIndent = 8,
+    OnItemButton = 16,
+    OnItemRight = 32,
+    OnItemStateIcon = 64,
+    Above = 0x100,
+    Below = 0x200,
+    ToRight = 0x400,
+    ToLeft = 0x800,
+  };
+  struct HitInfo {
+    TreeNode node;
+    qint32 flags = OnNowhere;
+  };
+  // Mouse buttons as the events report them.
+  enum MouseButton : qint32 { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+
+  explicit TreeView(QWidget* parent = nullptr);
+
+  TreeNodes& Nodes() { return nodes_; }
+  const TreeNodes& Nodes() const { return nodes_; }
+  TreeNode Node(const QString& key) const { return nodes_.Item(key); }
+
+  bool Visible() const { return !isHidden(); }
+  bool Enabled() const { return isEnabled(); }
+  bool Checkboxes() const { return checkboxes_; }
+  void setCheckboxes(bool on);
+  TreeNode SelectedItem() const;
+  void setSelectedItem(const TreeNode& node);
+
+  HitInfo HitTest(qint32 x, qint32 y) const;
+  HitInfo HitTest(const QPoint& p) const { return HitTest(p.x(), p.y()); }
+  // Centre points a person aims at (viewport pixels), after scrolling the node into view.
+  QPoint CheckBoxPoint(const QString& key);
+  QPoint LabelPoint(const QString& key);
+
+  // Highlight colours: the active title bar and its text; plain nodes use the
+  // window background and text.
+  static QColor ActiveTitleBarColor();
+  static QColor ActiveTitleBarTextColor();
+  static QColor WindowBackgroundColor();
+  static QColor WindowTextColor();
+
+  // The person's actions. Each goes through the same handlers as the real
+  // mouse and keyboard; False when the node is missing or the tree refuses.
+  bool ClickNode(const QString& key, qint32 button = LeftButton);
+  bool ClickCheckBox(const QString& key);
+  void PressKey(qint32 keyAscii);
+  bool CollapseNode(const QString& key);
+  bool ExpandNode(const QString& key);
+
+ signals:
+  void NodeClick(const zolmar::TreeNode& node);
+  void NodeCheck(const zolmar::TreeNode& node);
+  void Collapse(const zolmar::TreeNode& node);
+  void Expand(const zolmar::TreeNode& node);
+  // KeyAscii may be set to 0 to swallow the key.
+  void KeyPress(qint32& KeyAscii);
+  void MouseDown(qint32 button, qint32 shift, float x, float y);
+  void MouseUp(qint32 button, qint32 shift, float x, float y);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  friend class TreeNodes;
+  friend class TreeNode;
+  void prepareItem(QTreeWidgetItem* item) const;
+  QRect checkRect(QTreeWidgetItem* item) const;
+  void toggleByUser(QTreeWidgetItem* item);
+  void sendMouse(QEvent::Type type, const QPoint& p, Qt::MouseButton button);
+  static qint32 buttonOf(Qt::MouseButton button);
+
+  TreeNodes nodes_;
+  bool checkboxes_ = false;
+  QTreeWidgetItem* pressedItem_ = nullptr;
+  qint32 pressedFlags_ = OnNowhere;
+};
+
+}  // namespace zolmar
