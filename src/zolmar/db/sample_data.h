@@ -1,0 +1,20 @@
+#pragma once
+// A demo company: the three trees, customers, suppliers, articles, price
+// lists, category assignments, configuration and the demo user's rights.
+
+#include <QString>
+
+namespace zolmar {
+
+class Connection;
+
+class SampleData {
+ public:
+  static constexpr const char* kCompanyName = "Comercial Ribera del Duero, S.L.";
+  static constexpr const char* kDemoUser = "demo";
+
+  // Fills an empty company database in one transaction. False with *error.
+  static bool fill(Connection& cn, QString* error = nullptr);
+};
+
+}  // namespace zolmar
