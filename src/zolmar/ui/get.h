@@ -51,6 +51,8 @@ class get : public QWidget {
   void setReadOnly(bool on);
   // Lock applied by a record browser while it only shows data.
   void setDataLocked(bool on);
+  // True while typing is refused (read-only, locked by the browser or shown disabled).
+  bool Locked() const { return readOnly_ || dataLocked_ || !shownEnabled_; }
 
   // Bound field: table alias and column.
   QString Alias() const { return alias_; }
