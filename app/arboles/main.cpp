@@ -1,0 +1,20 @@
+// arboles: the trees of a company database from the command line.
+
+#include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "comando_arboles.h"
+
+int main(int argc, char** argv) {
+  // No screen is needed: the host's services still want a GUI application.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  zolmar::ComandoArboles comando(out, err);
+  const int salida = comando.Ejecutar(app.arguments().mid(1));
+  out.flush();
+  err.flush();
+  return salida;
+}
