@@ -1,5 +1,7 @@
 #include "zolmar/ui/btn.h"
 
+#include <QToolTip>
+
 namespace zolmar {
 
 btn::btn(QWidget* parent) : btn(QString(), parent) {}
@@ -38,6 +40,12 @@ void btn::setValue(qint32 value) {
   if (on == isChecked()) return;
   setChecked(on);
   emit Clicked();
+}
+
+void btn::ShowTip(const QString& text) {
+  lastTip_ = text;
+  if (!isVisible()) return;
+  QToolTip::showText(mapToGlobal(QPoint(0, height())), text, this);
 }
 
 }  // namespace zolmar

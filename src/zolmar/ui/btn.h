@@ -31,6 +31,10 @@ class btn : public QPushButton {
   // Setting the value by code raises Clicked when it changes, as a check button does.
   void setValue(qint32 value);
 
+  // A balloon beside the button with a short message (a refused action).
+  void ShowTip(const QString& text);
+  QString LastTip() const { return lastTip_; }
+
  signals:
   void Clicked();
 
@@ -38,6 +42,7 @@ class btn : public QPushButton {
   void onQtClicked();
 
   bool shownEnabled_ = true;
+  QString lastTip_;
 };
 
 }  // namespace zolmar

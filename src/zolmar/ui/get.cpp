@@ -4,9 +4,10 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QToolButton>
 #include <QToolTip>
+
+#include "zolmar/ui/mask_format.h"
 
 namespace zolmar {
 
@@ -49,8 +50,8 @@ QVariant get::Value() const {
     case Decimal: {
       if (text.isEmpty()) return QVariant();
       bool ok = false;
-      const double v = QLocale(QLocale::Spanish).toDouble(text, &ok);
-      return ok ? v : text.toDouble();
+      const double v = MaskFormat::ParseNumber(text, &ok);
+      return ok ? QVariant(v) : QVariant();
     }
     case Fecha: {
       const QDate d = QDate::fromString(text, kDateFormat);

@@ -1,0 +1,139 @@
+#include "zolmar/ui/frm_basico.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "host/i_app_global.h"
+#include "zolmar/ui/key_codes.h"
+
+namespace zolmar {
+
+FrmBasico::FrmBasico(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+FrmBasico::~FrmBasico() {
+  qApp->removeEventFilter(this);
+  unregisterWindow();
+}
+
+void FrmBasico::SetAppGlobal(std::shared_ptr<arboles::IAppGlobal> appGlobal, const QString& formName) {
+  app_ = std::move(appGlobal);
+  formName_ = formName;
+  if (objectName().isEmpty()) setObjectName(formName);
+}
+
+void FrmBasico::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  Form_Load();
+}
+
+void FrmBasico::Show() {
+  Load();
+  closed_ = false;
+  registerWindow();
+  qApp->installEventFilter(this);
+  KeepBelowTop();
+  show();
+  KeepBelowTop();
+}
+
+bool FrmBasico::Unload() {
+  if (closed_) return true;
+  unloadMode_ = FormCode;
+  close();
+  unloadMode_ = FormControlMenu;
+  return closed_;
+}
+
+bool FrmBasico::AppQueryUnload() {
+  bool cancel = false;
+  Form_QueryUnload(cancel, FormControlMenu);
+  return cancel;
+}
+
+void FrmBasico::KeepBelowTop() {
+  const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+  const int screenTop = s ? s->geometry().top() : 0;
+  const QPoint at = isVisible() ? frameGeometry().topLeft() : pos();
+  if (at.y() - screenTop < kMinTop) move(at.x(), screenTop + kMinTop);
+}
+
+bool FrmBasico::FormGuard() { return !app_ || app_->FormGuard(this); }
+
+bool FrmBasico::CloseCheck() { return !app_ || app_->CloseCheck(this); }
+
+void FrmBasico::Form_QueryUnload(bool&, qint32) {}
+
+void FrmBasico::Form_Unload(bool&) {}
+
+void FrmBasico::Form_KeyDown(qint32&, qint32) {}
+
+void FrmBasico::Form_KeyUp(qint32&, qint32) {}
+
+void FrmBasico::closeEvent(QCloseEvent* event) {
+  if (closed_) {
+    event->accept();
+    return;
+  }
+  bool cancel = false;
+  Form_QueryUnload(cancel, unloadMode_);
+  if (!cancel) Form_Unload(cancel);
+  if (cancel) {
+    event->ignore();
+    return;
+  }
+  closed_ = true;
+  qApp->removeEventFilter(this);
+  unregisterWindow();
+  event->accept();
+  emit Closed();
+}
+
+void FrmBasico::registerWindow() {
+  if (registered_ || !app_) return;
+  handle_ = app_->RegisterWindow(this, formName_);
+  registered_ = true;
+}
+
+void FrmBasico::unregisterWindow() {
+  if (!registered_) return;
+  registered_ = false;
+  if (app_) app_->UnregisterWindow(handle_);
+}
+
+void FrmBasico::PressKey(qint32 keyCode, qint32 shift) {
+  qint32 code = keyCode;
+  Form_KeyDown(code, shift);
+  if (closed_) return;
+  code = keyCode;
+  Form_KeyUp(code, shift);
+}
+
+bool FrmBasico::eventFilter(QObject* watched, QEvent* event) {
+  const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+  if (key && watched->isWidgetType()) {
+    // Each key is seen once: when it reaches the focused control of this window.
+    auto* w = static_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    const bool target = focus ? w == focus : w == this;
+    if (target && w->window() == this && isEnabled()) return previewKey(event);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool FrmBasico::previewKey(QEvent* event) {
+  auto* keyEvent = static_cast<QKeyEvent*>(event);
+  qint32 code = KeyCodes::CodeOf(keyEvent);
+  if (code == 0) return false;
+  const qint32 shift = KeyCodes::ShiftOf(keyEvent);
+  if (event->type() == QEvent::KeyPress) {
+    Form_KeyDown(code, shift);
+  } else if (!keyEvent->isAutoRepeat()) {
+    Form_KeyUp(code, shift);
+  }
+  return code == 0;
+}
+
+}  // namespace zolmar
