@@ -1,9 +1,31 @@
 #include "zolmar/db/tsql_translator.h"
 
+#include "zolmar/db/tsql_emitter.h"
+#include "zolmar/db/tsql_lexer.h"
+#include "zolmar/db/tsql_parser.h"
+
 namespace zolmar {
+
+namespace {
+
+// Ad-hoc statements (IN lists of every length) would grow the cache without end.
+constexpr qsizetype kMaxShapes = 4096;
+
+struct CachedShape {
+  TSqlTranslation translation;                // without literals
+  std::shared_ptr<const TSqlStatement> tree;  // kept only when the text depends on literal values
+};
+
+}  // namespace
 
 struct TSqlTranslator::Impl {
   std::shared_ptr<const ColumnTypes> types;
+  QString currentDatabase;
+  TSqlLexer lexer;
+  QHash<QString, CachedShape> cache;
+
+  TSqlTranslation translate(TSqlLexedStatement& st);
+  CachedShape build(const TSqlLexedStatement& st);
 };
 
 TSqlTranslator::TSqlTranslator(std::shared_ptr<const ColumnTypes> types) : d(std::make_unique<Impl>()) {
@@ -13,29 +35,60 @@ TSqlTranslator::TSqlTranslator(std::shared_ptr<const ColumnTypes> types) : d(std
 TSqlTranslator::~TSqlTranslator() = default;
 
 QVector<TSqlTranslation> TSqlTranslator::translateBatch(const QString& tsql) {
+  QVector<TSqlLexedStatement> statements;
+  QString error;
   QVector<TSqlTranslation> out;
-  QString current;
-  bool quoted = false;
-  for (QChar c : tsql) {
-    if (c == '\'') quoted = !quoted;
-    if (c == ';' && !quoted) {
-      if (!current.trimmed().isEmpty()) out.push_back(translate(current));
-      current.clear();
-    } else {
-      current += c;
-    }
+  if (!d->lexer.lex(tsql, &statements, &error)) {
+    TSqlTranslation refused;
+    refused.error = error;
+    out.push_back(refused);
+    return out;
   }
-  if (!current.trimmed().isEmpty()) out.push_back(translate(current));
+  out.reserve(statements.size());
+  for (TSqlLexedStatement& st : statements) out.push_back(d->translate(st));
   return out;
 }
 
 TSqlTranslation TSqlTranslator::translate(const QString& statement) {
-  TSqlTranslation t;
-  t.sql = statement.trimmed();
-  t.isInsert = t.sql.startsWith("insert", Qt::CaseInsensitive);
+  QVector<TSqlTranslation> all = translateBatch(statement);
+  if (all.size() == 1) return all.front();
+  TSqlTranslation refused;
+  refused.error = all.isEmpty() ? QStringLiteral("Instrucción vacía")
+                                : QStringLiteral("Se esperaba una sola instrucción y hay %1").arg(all.size());
+  return refused;
+}
+
+qsizetype TSqlTranslator::cachedShapes() const { return d->cache.size(); }
+
+void TSqlTranslator::setCurrentDatabase(const QString& name) {
+  d->currentDatabase = name;
+  d->cache.clear();
+}
+
+TSqlTranslation TSqlTranslator::Impl::translate(TSqlLexedStatement& st) {
+  auto it = cache.constFind(st.shape);
+  if (it == cache.constEnd()) {
+    if (cache.size() >= kMaxShapes) cache.clear();
+    it = cache.insert(st.shape, build(st));
+  }
+  TSqlTranslation t = it->translation;
+  if (it->tree) {
+    TSqlEmitter emitter(types.get(), st.literals, currentDatabase);
+    emitter.write(*it->tree, &t, &t.error);
+  }
+  if (t.ok()) t.literals = std::move(st.literals);
   return t;
 }
 
-qsizetype TSqlTranslator::cachedShapes() const { return 0; }
+CachedShape TSqlTranslator::Impl::build(const TSqlLexedStatement& st) {
+  CachedShape shape;
+  TSqlParser parser(st);
+  std::shared_ptr<TSqlStatement> tree = parser.parse(&shape.translation.error);
+  if (!tree) return shape;
+  TSqlEmitter emitter(types.get(), st.literals, currentDatabase);
+  if (emitter.write(*tree, &shape.translation, &shape.translation.error) && emitter.hasInlinedLiterals())
+    shape.tree = tree;
+  return shape;
+}
 
 }  // namespace zolmar

@@ -42,6 +42,10 @@ class TSqlTranslator {
   // Number of distinct statement shapes parsed so far (the cache size).
   qsizetype cachedShapes() const;
 
+  // Name of the connection's own database: "Name..Table" with this name is a
+  // table of the main database, not an attached one.
+  void setCurrentDatabase(const QString& name);
+
  private:
   struct Impl;
   std::unique_ptr<Impl> d;
