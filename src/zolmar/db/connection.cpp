@@ -222,6 +222,7 @@ bool Connection::runOne(const QString& sql, const QVector<QVariant>& params, boo
     }
   }
   const qint32 effective = last ? mode : 0;
+  const sqlite3_int64 changesBefore = sqlite3_total_changes64(db_);
   int rc = SQLITE_DONE;
   if (effective == 2) {
     rc = sqlite3_step(stmt);
@@ -247,11 +248,11 @@ bool Connection::runOne(const QString& sql, const QVector<QVariant>& params, boo
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }
     if (rc == SQLITE_DONE && last) {
+      const auto changed = static_cast<qint32>(sqlite3_total_changes64(db_) - changesBefore);
       if (effective == 9)
-        *result =
-            sqlite3_changes(db_) > 0 ? QVariant(static_cast<qlonglong>(sqlite3_last_insert_rowid(db_))) : def;
+        *result = changed > 0 ? QVariant(static_cast<qlonglong>(sqlite3_last_insert_rowid(db_))) : def;
       else
-        *result = QVariant(sqlite3_changes(db_));
+        *result = QVariant(changed);
     }
   }
   if (rc != SQLITE_DONE) *error = sqliteMessage(db_, rc);

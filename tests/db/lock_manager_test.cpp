@@ -1,0 +1,115 @@
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTextStream>
+#include <cstdio>
+#include <iostream>
+
+#include "db_fixture.h"
+#include "zolmar/db/lock_manager.h"
+
+namespace zolmar {
+namespace {
+
+TEST(LockManagerTest, ConflictMatrix) {
+  struct Case {
+    const char* heldTable;
+    const char* heldFilter;
+    const char* table;
+    const char* filter;
+    bool sameSession;
+    bool refused;
+  } cases[] = {
+      {"Arboles", "Tipo=1", "Arboles", "Tipo=1", false, true},
+      {"Arboles", "Tipo=1", "ARBOLES", "tipo = 1", false, true},
+      {"Arboles", "Tipo=1", "Arboles", "Tipo=2", false, false},
+      {"Arboles", "Tipo=1", "Arboles", "", false, true},
+      {"Arboles", "", "Arboles", "Tipo=3", false, true},
+      {"Arboles", "Tipo=1", "Clientes", "Tipo=1", false, false},
+      {"Arboles", "Tipo=1", "Arboles", "Tipo=1", true, true},  // the same editor opened twice
+      {"Arboles", "Tipo=1", "Arboles", "Tipo=2", true, false},
+  };
+  for (const auto& c : cases) {
+    auto cn = testing::openMemory();
+    LockManager first(cn);
+    LockManager second(cn);
+    ASSERT_FALSE(first.LockTable(3, true, c.heldTable, 0, c.heldFilter, 3));
+    LockManager& other = c.sameSession ? first : second;
+    EXPECT_EQ(other.LockTable(3, true, c.table, 0, c.filter, 3), c.refused) << c.table << " " << c.filter;
+  }
+}
+
+TEST(LockManagerTest, ReleaseAndSessionEnd) {
+  auto cn = testing::openMemory();
+  LockManager other(cn);
+  {
+    LockManager session(cn);
+    ASSERT_FALSE(session.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+    ASSERT_FALSE(session.LockTable(3, true, "Articulos", 0, "", 3));
+    EXPECT_TRUE(other.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+    EXPECT_FALSE(session.LockTable(3, false, "Arboles", 0, "Tipo=3", 3));
+    EXPECT_FALSE(other.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+    EXPECT_TRUE(other.LockTable(3, true, "Articulos", 0, "", 3));
+  }
+  EXPECT_FALSE(other.LockTable(3, true, "Articulos", 0, "", 3)) << "a closed session leaves no locks";
+  EXPECT_EQ(cn->ExecuteSQL("SELECT COUNT(*) FROM ZolmarBloqueos", 2).toInt(), 2);
+}
+
+// Runs in a child process: takes the lock, says so, then waits for an order.
+TEST(LockHelper, Hold) {
+  const QString db = qEnvironmentVariable("ZOLMAR_LOCK_DB");
+  if (db.isEmpty()) GTEST_SKIP() << "run by the two-process tests";
+  QString error;
+  auto cn = Connection::open(db, &error);
+  ASSERT_TRUE(cn);
+  LockManager locks(cn);
+  std::cout << (locks.LockTable(3, true, "Arboles", 0, "Tipo=3", 2) ? "REFUSED" : "LOCKED") << std::endl;
+  std::string order;
+  std::getline(std::cin, order);
+  if (order == "die") _exit(0);  // no destructor: the lock row stays behind
+}
+
+class TwoProcesses : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cn = testing::openFile(dir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZOLMAR_LOCK_DB", dir.filePath("empresa.db"));
+    helper.setProcessEnvironment(env);
+    helper.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=LockHelper.Hold"});
+    ASSERT_TRUE(helper.waitForStarted());
+    QByteArray out;
+    while (!out.contains("LOCKED") && !out.contains("REFUSED") && helper.waitForReadyRead(10000))
+      out += helper.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("LOCKED")) << out.toStdString();
+  }
+  void finish(const char* order) {
+    helper.write(order);
+    helper.closeWriteChannel();
+    ASSERT_TRUE(helper.waitForFinished(10000));
+  }
+  QTemporaryDir dir;
+  std::shared_ptr<Connection> cn;
+  QProcess helper;
+};
+
+TEST_F(TwoProcesses, SecondProcessIsRefusedUntilTheFirstReleases) {
+  LockManager mine(cn);
+  EXPECT_TRUE(mine.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+  EXPECT_FALSE(mine.LockTable(3, true, "Arboles", 0, "Tipo=1", 2));
+  finish("release\n");
+  EXPECT_FALSE(mine.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+}
+
+TEST_F(TwoProcesses, LockOfADeadProcessIsTakenOver) {
+  finish("die\n");
+  EXPECT_EQ(cn->ExecuteSQL("SELECT COUNT(*) FROM ZolmarBloqueos", 2).toInt(), 1)
+      << "the dead owner left its lock";
+  LockManager mine(cn);
+  EXPECT_FALSE(mine.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+  EXPECT_EQ(cn->ExecuteSQL("SELECT COUNT(*) FROM ZolmarBloqueos", 2).toInt(), 1);
+}
+
+}  // namespace
+}  // namespace zolmar

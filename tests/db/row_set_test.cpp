@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "zolmar/db/list_object.h"
+#include "zolmar/db/row_set.h"
+
+namespace zolmar {
+namespace {
+
+RowSet names(bool writable = true) {
+  return RowSet({"ZolmarID", "Nombre", "Tipo"},
+                {{1, "Bebidas", 3}, {2, "O'Donnell", 1}, {3, "Vinos ", 3}, {4, "vinos", 3}, {5, "Viños", 3}},
+                writable);
+}
+
+TEST(RowSetTest, ForwardReadingAndPositions) {
+  RowSet rs = names();
+  EXPECT_EQ(rs.Position(), 0);
+  EXPECT_FALSE(rs.Eof());
+  int seen = 0;
+  while (rs.Read()) ++seen;
+  EXPECT_EQ(seen, 5);
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_EQ(rs.Position(), 6);
+  EXPECT_TRUE(rs.Field("Nombre").isNull());
+  rs.SetPosition(2);
+  EXPECT_EQ(rs.Field("nombre").toString(), "O'Donnell");
+  EXPECT_TRUE(rs.Field("NoExiste").isNull());
+}
+
+TEST(RowSetTest, FindCriteria) {
+  struct Case {
+    const char* criterion;
+    qint32 start;
+    qint32 expected;
+  } cases[] = {
+      {"ZolmarID=3", 0, 3},
+      {"Nombre='O''Donnell'", 0, 2},
+      {"Nombre='vinos'", 0, 3},  // case and trailing blanks ignored
+      {"Nombre='vinos'", 3, 4},
+      {"Nombre='vinos'", 4, 0},
+      {"Nombre='Viños'", 0, 5},  // accents count
+      {"Tipo=3 AND Nombre<>'Bebidas'", 0, 3},
+      {"ZolmarID>=4", 0, 4},
+      {"ZolmarID<2", 0, 1},
+      {"Nombre LIKE 'vi*'", 1, 3},
+      {"Nombre LIKE '*Donn*'", 0, 2},
+      {"[Nombre]='Bebidas'", 0, 1},
+      {"Nombre='Bebidas' AND Tipo=1", 0, 0},
+      {"Nombre=", 0, 0},
+      {"Campo=1", 0, 0},
+  };
+  for (const auto& c : cases) {
+    RowSet rs = names();
+    EXPECT_EQ(rs.Find(c.criterion, c.start), c.expected) << c.criterion;
+    if (c.expected) EXPECT_EQ(rs.Position(), c.expected);
+  }
+  RowSet rs = names();
+  EXPECT_EQ(rs.Find("Nombre=" + rs.QuoteCriterion("O'Donnell")), 2);
+}
+
+TEST(RowSetTest, EqualityIndexFollowsWrites) {
+  RowSet rs = names();
+  EXPECT_EQ(rs.Find("Tipo=3"), 1);  // builds the index of Tipo
+  rs.SetPosition(2);
+  rs.SetField("Tipo", 3);
+  rs.SetPosition(1);
+  rs.SetField("TIPO", 7);
+  EXPECT_EQ(rs.Find("Tipo=3"), 2);
+  EXPECT_EQ(rs.Find("Tipo=7"), 1);
+  EXPECT_EQ(rs.Find("Tipo=1"), 0);
+  rs.appendRow({6, "Nuevo", 1});
+  EXPECT_EQ(rs.Find("Tipo=1"), 6);
+  RowSet readOnly = names(false);
+  readOnly.Read();
+  readOnly.SetField("Nombre", "x");
+  EXPECT_EQ(readOnly.Field("Nombre").toString(), "Bebidas");
+}
+
+TEST(RowSetTest, SortKeepsTheCurrentRowAndRemoveWhere) {
+  RowSet rs = names();
+  rs.SetPosition(2);  // O'Donnell
+  rs.Sort("Nombre DESC");
+  EXPECT_EQ(rs.Field("ZolmarID").toInt(), 2);
+  rs.Sort("Nombre");
+  QStringList order;
+  for (rs.SetPosition(0); rs.Read();) order << rs.Field("Nombre").toString().trimmed();
+  EXPECT_EQ(order, QStringList({"Bebidas", "O'Donnell", "Vinos", "vinos", "Viños"}));
+  EXPECT_EQ(rs.Find("Nombre='Viños'"), 5);
+  EXPECT_EQ(rs.RemoveWhere("Tipo=3"), 4);
+  EXPECT_EQ(rs.RecordCount(), 1);
+  EXPECT_EQ(rs.Find("Nombre='Viños'"), 0);
+}
+
+TEST(ListObjectTest, AddressesFromTheBaseFindsAndSorts) {
+  ListObject list;
+  list.Init(1, 4, 1, 3);
+  EXPECT_EQ(list.RowCount(), 3);
+  list.SetCell(1, 1, "0102");
+  list.SetCell(1, 2, "                ");
+  list.SetCell(1, 3, "01");
+  list.SetCell(4, 3, 99);
+  EXPECT_EQ(list.Find(4, 99), 3);
+  EXPECT_EQ(list.Find(4, 5), 0);
+  list.Sort(1);
+  EXPECT_EQ(list.Cell(1, 1).toString().trimmed(), "");
+  EXPECT_EQ(list.Cell(1, 2).toString(), "01");
+  EXPECT_EQ(list.Cell(4, 2).toInt(), 99);
+  EXPECT_EQ(list.AddRow({"x", 1}), 4);
+  EXPECT_TRUE(list.Cell(5, 1).isNull());
+}
+
+}  // namespace
+}  // namespace zolmar
