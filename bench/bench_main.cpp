@@ -1,0 +1,21 @@
+#include <QCoreApplication>
+#include <cstring>
+
+#include "bench_util.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  bool quick = false;
+  const char* only = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--quick") == 0)
+      quick = true;
+    else
+      only = argv[i];
+  }
+  for (const bench::Entry& entry : bench::registry()) {
+    if (only && !QString(entry.name).contains(only)) continue;
+    entry.fn(quick);
+  }
+  return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// A small registry of benchmarks: each bench/*.cpp registers named functions;
+// bench_main runs them all (small sizes only with --quick).
+
+#include <QElapsedTimer>
+#include <QString>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+using BenchFn = std::function<void(bool quick)>;
+
+struct Entry {
+  const char* name;
+  BenchFn fn;
+};
+
+inline std::vector<Entry>& registry() {
+  static std::vector<Entry> entries;
+  return entries;
+}
+
+struct Registrar {
+  Registrar(const char* name, BenchFn fn) { registry().push_back({name, std::move(fn)}); }
+};
+
+// Milliseconds taken by fn.
+template <typename Fn>
+double timeMs(Fn&& fn) {
+  QElapsedTimer timer;
+  timer.start();
+  fn();
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// BENCH <operation> n=<nodes> ms=<time> baseline_ms=<..> limit_ms=<..> ratio=<ms/baseline_ms>
+inline void report(const QString& operation, long long n, double ms, double baselineMs, double limitMs) {
+  std::printf("BENCH %s n=%lld ms=%.1f baseline_ms=%.1f limit_ms=%.1f ratio=%.2f\n", qPrintable(operation), n,
+              ms, baselineMs, limitMs, baselineMs > 0 ? ms / baselineMs : 0.0);
+  std::fflush(stdout);
+}
+
+}  // namespace bench
+
+#define BENCH_CONCAT2(a, b) a##b
+#define BENCH_CONCAT(a, b) BENCH_CONCAT2(a, b)
+#define REGISTER_BENCH(name, fn) static ::bench::Registrar BENCH_CONCAT(benchRegistrar_, __LINE__)(name, fn)

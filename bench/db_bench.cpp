@@ -1,0 +1,93 @@
+// T-SQL text through ExecuteSQL against the same statements on one prepared
+// SQLite statement: the translation cache should make the text nearly free.
+
+#include <sqlite3.h>
+
+#include <QTemporaryDir>
+
+#include "bench_util.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/db/schema.h"
+
+namespace {
+
+using zolmar::Connection;
+
+struct Fixture {
+  QTemporaryDir dir;
+  std::shared_ptr<Connection> cn;
+
+  explicit Fixture(int rows) {
+    QString error;
+    cn = Connection::open(dir.filePath("bench.db"), &error);
+    zolmar::Schema::create(*cn, &error);
+    cn->atomically(
+        [&] {
+          for (int i = 1; i <= rows; ++i)
+            cn->executeNative("INSERT INTO Arboles (Tipo, Clave, Nombre) VALUES (3, ?1, ?2)", 0, {},
+                              {QString::number(i, 16).rightJustified(16, '0'), QString("Nodo %1").arg(i)});
+          return true;
+        },
+        &error);
+  }
+};
+
+// Bare SQLite: one prepared statement, rebound per row.
+double bare(sqlite3* db, const char* sql, int n, int rows, bool oneTransaction, bool isSelect) {
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+  const double ms = bench::timeMs([&] {
+    if (oneTransaction) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    for (int i = 0; i < n; ++i) {
+      const int id = i % rows + 1;
+      if (isSelect) {
+        sqlite3_bind_int(stmt, 1, id);
+      } else {
+        sqlite3_bind_int(stmt, 1, i);
+        sqlite3_bind_int(stmt, 2, id);
+      }
+      while (sqlite3_step(stmt) == SQLITE_ROW) {
+        if (isSelect) (void)sqlite3_column_text(stmt, 0);
+      }
+      sqlite3_reset(stmt);
+    }
+    if (oneTransaction) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  });
+  sqlite3_finalize(stmt);
+  return ms;
+}
+
+double viaExecuteSql(Connection& cn, int n, int rows, bool oneTransaction, bool isSelect) {
+  return bench::timeMs([&] {
+    if (oneTransaction) cn.BeginTrans("Bench");
+    for (int i = 0; i < n; ++i) {
+      const QString id = QString::number(i % rows + 1);
+      if (isSelect)
+        cn.ExecuteSQL("SELECT Nombre FROM Arboles WHERE ZolmarID=" + id, 2, QString());
+      else
+        cn.ExecuteSQL("UPDATE Arboles SET CodigoExterno=" + QString::number(i) + " WHERE ZolmarID=" + id);
+    }
+    if (oneTransaction) cn.CommitTrans("Bench");
+  });
+}
+
+void run(bool quick, bool isSelect) {
+  const int n = quick ? 5000 : 100000;
+  const int rows = 1000;
+  Fixture f(rows);
+  const char* sql = isSelect ? "SELECT Nombre FROM Arboles WHERE ZolmarID=?1"
+                             : "UPDATE Arboles SET CodigoExterno=?1 WHERE ZolmarID=?2";
+  const QString op = isSelect ? "db_select" : "db_update";
+  const double limit = bare(f.cn->handle(), sql, n, rows, true, isSelect);
+  for (bool oneTransaction : {true, false}) {
+    const double baseline = bare(f.cn->handle(), sql, n, rows, oneTransaction, isSelect);
+    const double ms = viaExecuteSql(*f.cn, n, rows, oneTransaction, isSelect);
+    if (f.cn->HasError()) std::fprintf(stderr, "%s\n", qPrintable(f.cn->LastError()));
+    bench::report(op + (oneTransaction ? "_transaction" : "_autocommit"), n, ms, baseline, limit);
+  }
+}
+
+REGISTER_BENCH("db_update", [](bool quick) { run(quick, false); });
+REGISTER_BENCH("db_select", [](bool quick) { run(quick, true); });
+
+}  // namespace
