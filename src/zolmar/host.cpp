@@ -1,0 +1,77 @@
+#include "zolmar/host.h"
+
+#include <stdexcept>
+
+#include "zolmar/db/connection.h"
+#include "zolmar/db/lock_manager.h"
+#include "zolmar/db/sample_data.h"
+#include "zolmar/db/schema.h"
+#include "zolmar/services/app_global.h"
+#include "zolmar/services/qt_user_interface.h"
+#include "zolmar/services/scripted_user_interface.h"
+#include "zolmar/tables/record_validator.h"
+#include "zolmar/tables/taz_articulos.h"
+#include "zolmar/tables/taz_clientes.h"
+#include "zolmar/tables/taz_proveedores.h"
+
+namespace zolmar {
+
+namespace {
+
+[[noreturn]] void refuse(const QString& what, const QString& why) {
+  throw std::runtime_error((what + QStringLiteral(": ") + why).toStdString());
+}
+
+}  // namespace
+
+std::unique_ptr<Host> Host::open(const QString& pathOrMemoryOrOdbc) {
+  QString error;
+  auto cn = Connection::open(pathOrMemoryOrOdbc, &error);
+  if (!cn) refuse(pathOrMemoryOrOdbc, error);
+  if (!Schema::create(*cn, &error)) refuse(pathOrMemoryOrOdbc, error);
+  if (!cn->serverFolder().isEmpty() && !Schema::createServerDatabases(cn->serverFolder(), &error))
+    refuse(cn->serverFolder(), error);
+  return std::unique_ptr<Host>(new Host(std::move(cn)));
+}
+
+Host::Host(std::shared_ptr<Connection> cn)
+    : cn_(std::move(cn)),
+      locks_(std::make_shared<LockManager>(cn_)),
+      app_(std::make_shared<AppGlobal>(cn_, locks_, std::make_shared<QtUserInterface>())) {
+  registerHostClasses();
+}
+
+Host::~Host() {
+  if (locks_) locks_->releaseAll();
+}
+
+void Host::registerHostClasses() {
+  app_->registerTableAccess(TazClientes::kClassName, [] { return std::make_shared<TazClientes>(); });
+  app_->registerTableAccess(TazProveedores::kClassName, [] { return std::make_shared<TazProveedores>(); });
+  app_->registerTableAccess(TazArticulos::kClassName, [] { return std::make_shared<TazArticulos>(); });
+  for (const char* name : {RecordValidator::kCustomerClassName, RecordValidator::kSupplierClassName})
+    app_->registerFieldValidator(name, [] { return std::make_shared<RecordValidator>(); });
+}
+
+void Host::sampleData() {
+  QString error;
+  if (!SampleData::fill(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
+}
+
+void Host::useScriptedUserInterface() {
+  if (!scripted_) scripted_ = std::make_shared<ScriptedUserInterface>();
+  app_->setUserInterface(scripted_);
+  // A test never stops the process: the halt is only recorded.
+  app_->setHaltAction({});
+}
+
+ScriptedUserInterface& Host::scriptedUserInterface() {
+  if (!scripted_) throw std::logic_error("useScriptedUserInterface() was not called");
+  return *scripted_;
+}
+
+UserInterface& Host::userInterface() { return app_->userInterface(); }
+
+std::shared_ptr<arboles::IAppGlobal> Host::appGlobal() { return app_; }
+
+}  // namespace zolmar

@@ -1,0 +1,178 @@
+#include "zolmar/services/app_global.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <cstdlib>
+
+#include "host/host_types.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/db/lock_manager.h"
+#include "zolmar/services/comments.h"
+#include "zolmar/services/form_waiter.h"
+#include "zolmar/services/globales.h"
+#include "zolmar/services/key_map.h"
+#include "zolmar/services/user_interface.h"
+#include "zolmar/ui/frm_basico.h"
+
+namespace zolmar {
+
+namespace {
+
+bool windowRefusesToClose(QWidget* form) {
+  if (auto* basico = qobject_cast<FrmBasico*>(form)) return basico->AppQueryUnload();
+  return false;
+}
+
+qint64 shortcutKey(qint32 keyCode, qint32 shift) {
+  return (static_cast<qint64>(keyCode) << 8) | (shift & 0xff);
+}
+
+void quitProgram() {
+  QApplication::closeAllWindows();
+  std::exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+AppGlobal::AppGlobal(std::shared_ptr<Connection> cn, std::shared_ptr<LockManager> locks,
+                     std::shared_ptr<UserInterface> ui)
+    : cn_(std::move(cn)),
+      locks_(std::move(locks)),
+      ui_(std::move(ui)),
+      forms_(translator_),
+      data_(cn_),
+      windows_(windowRefusesToClose),
+      haltAction_(quitProgram) {
+  globales_ = std::make_shared<Globales>(cn_);
+}
+
+AppGlobal::~AppGlobal() = default;
+
+std::shared_ptr<arboles::IGlobales> AppGlobal::GetGlobales() { return globales_; }
+
+QString AppGlobal::Translate(const QString& text) { return translator_.translate(text); }
+
+QString AppGlobal::FormatMessage(const QString& templ, const QVariantList& params) {
+  static const QRegularExpression placeholder(QStringLiteral("%(\\d+)"));
+  QString result;
+  qsizetype last = 0;
+  auto it = placeholder.globalMatch(templ);
+  while (it.hasNext()) {
+    const auto m = it.next();
+    const qsizetype index = m.captured(1).toLongLong() - 1;
+    result += templ.mid(last, m.capturedStart() - last);
+    result += index >= 0 && index < params.size() ? params.at(index).toString() : m.captured(0);
+    last = m.capturedEnd();
+  }
+  return result + templ.mid(last);
+}
+
+void AppGlobal::ShowMessage(const QString& text, qint32 buttons, const QString& title, qint32 icon) {
+  ui_->showMessage(text, buttons, title, icon);
+}
+
+bool AppGlobal::AskYesNo(const QString& text, qint32 buttons, const QString& title, qint32 icon) {
+  return ui_->askYesNo(text, buttons, title, icon);
+}
+
+qint32 AppGlobal::AskRecordQuestion(qint32 kind, const QString& text) {
+  QString question = text;
+  if (question.isEmpty() && kind == 0)
+    question = Translate(QStringLiteral("¿Desea guardar los cambios realizados?"));
+  if (question.isEmpty() && kind == 1)
+    question = Translate(QStringLiteral("¿Desea descartar los cambios realizados?"));
+  return ui_->askRecordQuestion(kind, question, Translate(QStringLiteral("Confirmación")));
+}
+
+void AppGlobal::ShowWait(const QString& text) { ui_->showWait(text); }
+
+bool AppGlobal::CanOpenWindow(const QString& windowName, qint32, qint32 b, qint32) {
+  if (data_.windowAllowed(user_, windowName)) return true;
+  if (b != 0)
+    ui_->showMessage(
+        FormatMessage(Translate(QStringLiteral("No tiene permiso para abrir la ventana <B>%1</B>.")),
+                      {windowName}),
+        0, Translate(QStringLiteral("Acceso denegado")), arboles::IconWarning);
+  return false;
+}
+
+bool AppGlobal::LockTable(qint32 kind, bool lock, const QString& table, qint32 reserved,
+                          const QString& filter, qint32 lockKind) {
+  if (!locks_) return lock;
+  return locks_->LockTable(kind, lock, table, reserved, filter, lockKind);
+}
+
+bool AppGlobal::DeleteComment(qint32 id, qint32) { return data_.deleteComment(id); }
+
+std::shared_ptr<arboles::IFormWaiter> AppGlobal::GetFormWaiter() {
+  return std::make_shared<FormWaiter>(weak_from_this());
+}
+
+QVariantMap AppGlobal::GetConfig() { return data_.configuration(); }
+
+bool AppGlobal::IsWindowOpen(const QString& formName) { return windows_.isOpen(formName); }
+
+qint32 AppGlobal::RegisterWindow(QWidget* form, const QString& name) { return windows_.add(form, name); }
+
+void AppGlobal::UnregisterWindow(qint32 handle) { windows_.remove(handle); }
+
+bool AppGlobal::AppQueryUnload() { return windows_.queryUnload(); }
+
+bool AppGlobal::HandleShortcut(qint32 keyCode, qint32 shift) {
+  const auto it = shortcuts_.constFind(shortcutKey(keyCode, shift));
+  if (it == shortcuts_.constEnd()) return false;
+  it.value()();
+  return true;
+}
+
+qint32 AppGlobal::MapKey(qint32 keyCode, qint32 shift) { return KeyMap::map(keyCode, shift); }
+
+bool AppGlobal::FormGuard(QWidget* form) { return forms_.guard(form); }
+
+bool AppGlobal::CloseCheck(QWidget* form) { return forms_.closeCheck(form); }
+
+QString AppGlobal::ValidateEntry(QWidget* entry) { return forms_.validateEntry(entry); }
+
+void AppGlobal::SetWaitState(QWidget* form, bool on) { forms_.setWaitState(form, on); }
+
+QString AppGlobal::Pad(const QString& text, qint32 length, const QString& fill, qint32 side) {
+  const QChar c = fill.isEmpty() ? QLatin1Char(' ') : fill.at(0);
+  return side == 0 ? text.rightJustified(length, c) : text.leftJustified(length, c);
+}
+
+void AppGlobal::LogChange(qint32 kind, const QString& table, qint32 id, const QString& description,
+                          const QString& groupWord) {
+  data_.logChange(user_, kind, table, id, description, groupWord);
+}
+
+void AppGlobal::HaltExecution(const QString& message, bool lForce) {
+  if (ui_->askHalt(message, lForce) && haltAction_) haltAction_();
+}
+
+std::shared_ptr<arboles::IHostTableAccess> AppGlobal::CreateTableAccess(const QString& className) {
+  const auto it = tableAccess_.constFind(className.toUpper());
+  return it == tableAccess_.constEnd() ? nullptr : it.value()();
+}
+
+std::shared_ptr<arboles::IHostFieldValidator> AppGlobal::CreateFieldValidator(const QString& className) {
+  const auto it = validators_.constFind(className.toUpper());
+  return it == validators_.constEnd() ? nullptr : it.value()();
+}
+
+std::shared_ptr<arboles::IComments> AppGlobal::CreateComments() { return std::make_shared<Comments>(); }
+
+void AppGlobal::setUserInterface(std::shared_ptr<UserInterface> ui) { ui_ = std::move(ui); }
+
+void AppGlobal::registerTableAccess(const QString& className, TableAccessFactory factory) {
+  tableAccess_.insert(className.toUpper(), std::move(factory));
+}
+
+void AppGlobal::registerFieldValidator(const QString& className, FieldValidatorFactory factory) {
+  validators_.insert(className.toUpper(), std::move(factory));
+}
+
+void AppGlobal::registerShortcut(qint32 keyCode, qint32 shift, Shortcut action) {
+  shortcuts_.insert(shortcutKey(keyCode, shift), std::move(action));
+}
+
+}  // namespace zolmar

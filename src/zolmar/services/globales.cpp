@@ -1,0 +1,43 @@
+#include "zolmar/services/globales.h"
+
+#include "zolmar/db/connection.h"
+#include "zolmar/db/ficha_db.h"
+#include "zolmar/db/insert_builder.h"
+#include "zolmar/db/list_object.h"
+#include "zolmar/services/id_daz.h"
+#include "zolmar/services/number_daz.h"
+#include "zolmar/services/status_daz.h"
+#include "zolmar/services/text_daz.h"
+
+namespace zolmar {
+
+std::shared_ptr<arboles::IConnection> Globales::GetConnection() { return cn_; }
+
+std::shared_ptr<arboles::IConnection> Globales::OpenConnection(const QString& database) {
+  lastError_.clear();
+  auto other = cn_->openDatabase(database, &lastError_);
+  return other;
+}
+
+std::shared_ptr<arboles::IFichaDB> Globales::CreateFichaDB() { return std::make_shared<FichaDB>(); }
+
+std::shared_ptr<arboles::IListObject> Globales::CreateListObject() { return std::make_shared<ListObject>(); }
+
+std::shared_ptr<arboles::I_DAZ> Globales::CreateIdDAZ(const QString& name) {
+  return std::make_shared<IdDAZ>(name);
+}
+
+std::shared_ptr<arboles::I_DAZ> Globales::CreateStatusDAZ(const QString& name) {
+  return std::make_shared<StatusDAZ>(name);
+}
+
+std::shared_ptr<arboles::INumberDAZ> Globales::CreateNumberDAZ() { return std::make_shared<NumberDAZ>(); }
+
+std::shared_ptr<arboles::ITextDAZ> Globales::CreateTextDAZ() { return std::make_shared<TextDAZ>(); }
+
+std::shared_ptr<arboles::IInsertBuilder> Globales::CreateInsertBuilder(
+    std::shared_ptr<arboles::IConnection> cn, const QString& table) {
+  return std::make_shared<InsertBuilder>(cn ? cn : cn_, table);
+}
+
+}  // namespace zolmar

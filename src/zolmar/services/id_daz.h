@@ -1,0 +1,13 @@
+#pragma once
+// The host's descriptor of a record's id ("ZolmarID").
+
+#include "zolmar/services/field_daz.h"
+
+namespace zolmar {
+
+class IdDAZ : public FieldDAZImpl<arboles::I_DAZ> {
+ public:
+  explicit IdDAZ(const QString& name);
+};
+
+}  // namespace zolmar

@@ -1,0 +1,13 @@
+#pragma once
+// The host's descriptor of a record's status word ("Activo", bit 2 = BORRADO).
+
+#include "zolmar/services/field_daz.h"
+
+namespace zolmar {
+
+class StatusDAZ : public FieldDAZImpl<arboles::I_DAZ> {
+ public:
+  explicit StatusDAZ(const QString& name);
+};
+
+}  // namespace zolmar

@@ -1,0 +1,31 @@
+#include "zolmar/services/translator.h"
+
+#include "host/i_connection.h"
+#include "host/i_recordset.h"
+#include "zolmar/services/host_table_names.h"
+
+namespace zolmar {
+
+QString Translator::translate(const QString& spanish) const {
+  const auto it = catalogue_.constFind(spanish);
+  return it == catalogue_.constEnd() ? spanish : it.value();
+}
+
+void Translator::add(const QString& spanish, const QString& translated) {
+  catalogue_.insert(spanish, translated);
+}
+
+qint32 Translator::load(arboles::IConnection& cn, const QString& language) {
+  const QString sql = QStringLiteral("SELECT Texto, Traduccion FROM %1 WHERE Idioma=%2")
+                          .arg(HostTableNames::Translations, cn.SQLLiteral(language));
+  auto rs = arboles::recordsetOf(cn.ExecuteSQL(sql, 5));
+  if (!rs) return 0;
+  qint32 n = 0;
+  while (rs->Read()) {
+    add(rs->Field(QStringLiteral("Texto")).toString(), rs->Field(QStringLiteral("Traduccion")).toString());
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace zolmar

@@ -1,0 +1,28 @@
+#pragma once
+// Display texts of captions and messages, keyed by their Spanish text.
+// A text without an entry is shown as it is.
+
+#include <QHash>
+#include <QString>
+
+namespace arboles {
+class IConnection;
+}  // namespace arboles
+
+namespace zolmar {
+
+class Translator {
+ public:
+  QString translate(const QString& spanish) const;
+  void add(const QString& spanish, const QString& translated);
+  void clear() { catalogue_.clear(); }
+  // Loads the entries of one language from the translations table; returns
+  // how many were read (0 when the table is absent).
+  qint32 load(arboles::IConnection& cn, const QString& language);
+  qsizetype size() const { return catalogue_.size(); }
+
+ private:
+  QHash<QString, QString> catalogue_;
+};
+
+}  // namespace zolmar

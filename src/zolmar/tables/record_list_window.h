@@ -1,0 +1,63 @@
+#pragma once
+// A searchable list of records: a search entry, the list, Aceptar / Cancelar.
+// The rows come from a query the owner builds from the typed text.
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QTableWidget;
+
+namespace arboles {
+class IConnection;
+}
+
+namespace zolmar {
+
+class get;
+class btn;
+
+class RecordListWindow : public QWidget {
+  Q_OBJECT
+ public:
+  struct Column {
+    QString caption;
+    int width;
+  };
+  // The SELECT for a typed text; its first column is the record id.
+  using QueryBuilder = std::function<QString(const QString& typed)>;
+
+  RecordListWindow(std::shared_ptr<arboles::IConnection> cn, QueryBuilder query, QList<Column> columns,
+                   QWidget* parent = nullptr);
+
+  // Reads the rows for the text of the search entry.
+  void Reload();
+  qint32 ChosenID() const { return chosenId_; }
+  // Shows or hides the search entry and the Aceptar button (a plain listing has neither).
+  void setPicking(bool on);
+
+  // The person's actions and what they see.
+  void Search(const QString& typed);
+  bool SelectID(qint32 id);
+  void SelectRow(int row);
+  void ClickAceptar();
+  void ClickCancelar();
+  int RowCount() const;
+  QString CellText(int row, int column) const;
+  qint32 RowID(int row) const;
+  QString SearchText() const;
+
+  get* getBuscar;
+  QTableWidget* grdLista;
+  btn* btnAceptar;
+  btn* btnCancelar;
+
+ private:
+  std::shared_ptr<arboles::IConnection> cn_;
+  QueryBuilder query_;
+  QList<Column> columns_;
+  qint32 chosenId_ = 0;
+};
+
+}  // namespace zolmar
