@@ -98,9 +98,9 @@ bool TSqlParser::isNameToken(int k) const {
 
 QString TSqlParser::name() {
   if (!isNameToken()) unsupported(QStringLiteral("se esperaba un nombre"));
-  const QString& text = next().text;
-  if (text.startsWith('@')) unsupported(QStringLiteral("variables no admitidas"));
-  return text;
+  if (peek().kind == TSqlToken::Word && peek().text.startsWith('@'))
+    unsupported(QStringLiteral("variables no admitidas"));
+  return next().text;
 }
 
 void TSqlParser::unsupported(const QString& what) const {
