@@ -1,0 +1,68 @@
+// zolmar [--db FILE] [--screenshot DIR]: the desktop host of the tree module.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cstdio>
+#include <stdexcept>
+
+#include "main_window.h"
+#include "screenshots.h"
+#include "zolmar/host.h"
+
+namespace {
+
+// The demo company in the user's data folder, filled the first time.
+QString demoDatabase() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(folder);
+  return QDir(folder).filePath(QStringLiteral("Empresa.db"));
+}
+
+std::unique_ptr<zolmar::Host> openHost(const QString& requested) {
+  const QString path = requested.isEmpty() ? demoDatabase() : requested;
+  const bool fresh = path != QLatin1String(":memory:") &&
+                     !path.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive) &&
+                     !QFileInfo::exists(path);
+  auto host = zolmar::Host::open(path);
+  if (fresh || path == QLatin1String(":memory:")) host->sampleData();
+  return host;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Zolmar"));
+  QApplication::setApplicationName(QStringLiteral("Zolmar"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Zolmar: gestión comercial con árboles de clasificación"));
+  parser.addHelpOption();
+  parser.addOption({QStringLiteral("db"), QStringLiteral("Base de datos (fichero, :memory: u odbc:...)."),
+                    QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("screenshot"),
+                    QStringLiteral("Guarda las ventanas en PNG en DIR y termina."), QStringLiteral("DIR")});
+  parser.process(app);
+
+  std::unique_ptr<zolmar::Host> host;
+  try {
+    host = openHost(parser.value(QStringLiteral("db")));
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "zolmar: %s\n", e.what());
+    return 1;
+  }
+  int status = 0;
+  {
+    zolmar::MainWindow window(*host);
+    if (parser.isSet(QStringLiteral("screenshot"))) {
+      status = zolmar::TakeScreenshots(window, parser.value(QStringLiteral("screenshot"))) > 0 ? 0 : 1;
+    } else {
+      window.show();
+      status = app.exec();
+    }
+  }
+  return status;
+}
