@@ -13,6 +13,7 @@
 #include "zolmar/tables/taz_articulos.h"
 #include "zolmar/tables/taz_clientes.h"
 #include "zolmar/tables/taz_proveedores.h"
+#include "zolmar/ui/popup_menu.h"
 
 namespace zolmar {
 
@@ -43,6 +44,7 @@ Host::Host(std::shared_ptr<Connection> cn)
 
 Host::~Host() {
   if (locks_) locks_->releaseAll();
+  if (scripted_) PopupMenu::SetChooser({});
 }
 
 void Host::registerHostClasses() {
@@ -63,6 +65,12 @@ void Host::useScriptedUserInterface() {
   app_->setUserInterface(scripted_);
   // A test never stops the process: the halt is only recorded.
   app_->setHaltAction({});
+  // Pop-up menus of the control library are answered from the same queue.
+  std::weak_ptr<ScriptedUserInterface> weak = scripted_;
+  PopupMenu::SetChooser([weak](const QString& title, const QStringList& items) {
+    auto ui = weak.lock();
+    return ui ? ui->chooseItem(title, items) : 0;
+  });
 }
 
 ScriptedUserInterface& Host::scriptedUserInterface() {

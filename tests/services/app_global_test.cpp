@@ -13,6 +13,7 @@
 #include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/get.h"
 #include "zolmar/ui/key_codes.h"
+#include "zolmar/ui/popup_menu.h"
 
 namespace zolmar {
 namespace {
@@ -187,6 +188,17 @@ TEST_F(AppGlobalTest, FactoryCreatesTheHostClassesByName) {
   EXPECT_NE(app->CreateFieldValidator(QStringLiteral("Proveedores.cDAZ_Proveedor")), nullptr);
   EXPECT_EQ(app->CreateFieldValidator(QStringLiteral("Clientes.cTAZ_Clientes")), nullptr);
   EXPECT_NE(app->CreateComments(), nullptr);
+}
+
+TEST_F(AppGlobalTest, PopUpMenusAreAnsweredFromTheQueue) {
+  PopupMenu menu;
+  menu.Add(QStringLiteral("Zolmar_Cons#1"));
+  menu.Add(QStringLiteral("Zolmar_Cons#2"));
+  menu.Add(QStringLiteral("&Salir"));
+  ui().queueAnswer(2);
+  EXPECT_EQ(menu.Show(QStringLiteral("Selección un consultor de artículos...")), 2);
+  ASSERT_EQ(ui().messages().size(), 1);
+  EXPECT_EQ(ui().messages()[0].kind, QStringLiteral("choice"));
 }
 
 TEST(HostOpen, RefusesAFileThatIsNotADatabase) {
