@@ -109,12 +109,12 @@ void VerificadorArbol::CalcularRutas() {
   }
 }
 
+// Siblings whose prefixes agree share a segment exactly when they share the
+// whole key, so one index of keys finds both kinds of repetition.
 void VerificadorArbol::IndexarHermanos() {
   for (const Nodo& n : nodos_) {
     if (n.nivel < 1 || n.nivel > ClaveArbol::Niveles || !ClaveArbol::EsValida(n.clave)) continue;
-    const QString clave =
-        QString::number(n.idPadre) + QLatin1Char('/') + ClaveArbol::Segmento(n.clave, n.nivel);
-    if (!hermanos_.contains(clave)) hermanos_.insert(clave, n.id);
+    if (!hermanos_.contains(n.clave)) hermanos_.insert(n.clave, n.id);
   }
 }
 
@@ -153,12 +153,13 @@ void VerificadorArbol::VerificarClave(const Nodo& n) {
 
 void VerificadorArbol::VerificarHermano(const Nodo& n) {
   if (n.nivel < 1 || n.nivel > ClaveArbol::Niveles || !ClaveArbol::EsValida(n.clave)) return;
-  const QString segmento = ClaveArbol::Segmento(n.clave, n.nivel);
-  const qint32 primero = hermanos_.value(QString::number(n.idPadre) + QLatin1Char('/') + segmento);
-  if (primero != n.id)
-    Anotar(
-        n,
-        QStringLiteral("el segmento %1 se repite con su hermano %2").arg(segmento, QString::number(primero)));
+  const qint32 primero = hermanos_.value(n.clave, n.id);
+  if (primero == n.id) return;
+  if (nodos_[indice_.value(primero)].idPadre == n.idPadre)
+    Anotar(n, QStringLiteral("el segmento %1 se repite con su hermano %2")
+                  .arg(ClaveArbol::Segmento(n.clave, n.nivel), QString::number(primero)));
+  else
+    Anotar(n, QStringLiteral("la clave %1 se repite con el nodo %2").arg(n.clave, QString::number(primero)));
 }
 
 void VerificadorArbol::VerificarRuta(const Nodo& n) {

@@ -1,0 +1,139 @@
+// The arboles program, run as an administrator runs it.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "arbol_fixture.h"
+
+namespace {
+
+struct Resultado {
+  int salida = -1;
+  QString out;
+  QString err;
+};
+
+Resultado Arboles(const QStringList& args) {
+  const QString programa = QCoreApplication::applicationDirPath() + "/../app/arboles";
+  EXPECT_TRUE(QFileInfo(programa).isExecutable()) << programa.toStdString();
+  QProcess p;
+  p.start(programa, args);
+  p.waitForFinished(60000);
+  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+          QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+}  // namespace
+
+class ComandoArboles : public ArbolFixture {
+ protected:
+  void SetUp() override {
+    db = dir.filePath("empresa.db");
+    ASSERT_EQ(Arboles({"--db", db, "init", "--sample"}).salida, 0);
+    Abrir(db);
+  }
+  Resultado Orden(QStringList args) { return Arboles(QStringList{"--db", db} + args); }
+
+  QTemporaryDir dir;
+  QString db;
+};
+
+TEST_F(ComandoArboles, UsoIncorrectoSale2) {
+  QFile texto(dir.filePath("notas.txt"));
+  ASSERT_TRUE(texto.open(QIODevice::WriteOnly));
+  texto.write("esto no es una base de datos, solo texto de más de dieciséis bytes");
+  texto.close();
+  const QStringList casos[] = {
+      {},
+      {"--db", db},
+      {"show", "3"},
+      {"--db", db, "bogus"},
+      {"--db", db, "show"},
+      {"--db", db, "show", "4"},
+      {"--db", db, "check", "0"},
+      {"--db", db, "paths", "x"},
+      {"--db", db, "renumber", "3", "--sideways"},
+      {"--db", db, "delete", "-1"},
+      {"--db", dir.filePath("notas.txt"), "show", "3"},
+      {"--db", dir.filePath("falta.db"), "check", "1"},
+  };
+  for (const QStringList& args : casos) {
+    const Resultado r = Arboles(args);
+    EXPECT_EQ(r.salida, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("usage: arboles --db FILE COMMAND")) << args.join(' ').toStdString();
+  }
+}
+
+TEST_F(ComandoArboles, MuestraVerificaYRenumeraLaEmpresaDeDemostracion) {
+  for (const char* tipo : {"1", "2", "3"}) {
+    const Resultado r = Orden({"check", tipo});
+    EXPECT_EQ(r.salida, 0) << tipo << r.out.toStdString();
+  }
+  const Resultado arbol = Orden({"show", "3"});
+  EXPECT_EQ(arbol.salida, 0);
+  EXPECT_TRUE(arbol.out.startsWith("0100000000000000 ")) << arbol.out.toStdString();
+  EXPECT_TRUE(arbol.out.contains("\n  0101000000000000 ")) << "second level indented";
+  EXPECT_EQ(Orden({"renumber", "3"}).salida, 0);
+  EXPECT_EQ(Orden({"renumber", "3", "--keep-order"}).salida, 0);
+  EXPECT_EQ(Orden({"paths", "3"}).salida, 0);
+  EXPECT_EQ(Orden({"check", "3"}).salida, 0);
+}
+
+TEST_F(ComandoArboles, CheckInformaYRepairReconstruye) {
+  const qint32 raiz = Nodo(2, "0900000000000000", "O'Brien 100% [x]", 0);
+  const qint32 hijo = Nodo(2, "0801000000000000", QString(50, QChar(0x00F1)), raiz);  // key of another branch
+  const qint32 gemelo = Nodo(2, "0901000000000000", "Gemelo", raiz);
+  Nodo(2, "0902000000000000", "Gemelo bis", raiz);
+  Ejecutar(QStringLiteral("UPDATE Arboles SET Clave='0901000000000000' WHERE ZolmarID=%1").arg(gemelo + 1));
+  const qint32 huerfano = Nodo(2, "0A00000000000000", "Huérfano", 99999);
+  const qint32 ciclo = Nodo(2, "0B00000000000000", "Ciclo", 0);
+  Ejecutar(QStringLiteral("UPDATE Arboles SET id_padre=%1 WHERE ZolmarID=%1").arg(ciclo));
+
+  const Resultado mal = Orden({"check", "2"});
+  EXPECT_EQ(mal.salida, 1);
+  const QString hijoTexto = QStringLiteral("Nodo %1 ").arg(hijo);
+  for (const QString& esperado :
+       {QStringLiteral("Nodo %1 (Huérfano): su padre 99999 no existe").arg(huerfano),
+        QStringLiteral("Nodo %1 (Ciclo): es su propio padre").arg(ciclo),
+        QStringLiteral("el segmento 01 se repite con su hermano %1").arg(gemelo),
+        QStringLiteral("Nodo %1 (%2): la clave 0801000000000000 no empieza por la de su padre %3")
+            .arg(hijo)
+            .arg(QString(50, QChar(0x00F1)))
+            .arg(raiz),
+        QStringLiteral("RutaPadre desactualizada")})
+    EXPECT_TRUE(mal.out.contains(esperado)) << esperado.toStdString() << "\n" << mal.out.toStdString();
+
+  const Resultado arreglado = Orden({"repair", "2"});
+  EXPECT_EQ(arreglado.salida, 1) << "orphan and cycle stay: " << arreglado.out.toStdString();
+  EXPECT_FALSE(arreglado.out.contains("se repite")) << arreglado.out.toStdString();
+  EXPECT_FALSE(arreglado.out.contains("RutaPadre")) << arreglado.out.toStdString();
+  EXPECT_FALSE(arreglado.out.contains(hijoTexto)) << arreglado.out.toStdString();
+  EXPECT_EQ(Ruta(hijo), "O'Brien 100% [x]:");
+}
+
+TEST_F(ComandoArboles, DeleteYBloqueos) {
+  const qint32 usado = Valor("SELECT TOP 1 ID_Grupo FROM Clientes WHERE ID_Grupo>0 AND Activo=0").toInt();
+  ASSERT_GT(usado, 0);
+  const Resultado rechazo = Orden({"delete", QString::number(usado)});
+  EXPECT_EQ(rechazo.salida, 1);
+  EXPECT_TRUE(rechazo.err.contains("Esta ficha está siendo usada en la tabla de \"Clientes\""))
+      << rechazo.err.toStdString();
+  EXPECT_EQ(Orden({"delete", "987654"}).salida, 1);
+
+  const qint32 libre = Nodo(1, "0F00000000000000", "Sin uso 'ni' [nada]%", 0);
+  ASSERT_TRUE(host->appGlobal()->LockTable(3, true, "Arboles", 0, "Tipo=1", 3) == false);
+  for (const QStringList& args : {QStringList{"delete", QString::number(libre)}, QStringList{"renumber", "1"},
+                                  QStringList{"paths", "1"}, QStringList{"repair", "1"}}) {
+    const Resultado r = Orden(args);
+    EXPECT_EQ(r.salida, 1) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("locked by another user")) << r.err.toStdString();
+  }
+  EXPECT_EQ(Orden({"paths", "3"}).salida, 0) << "another tree is free";
+  host->appGlobal()->LockTable(3, false, "Arboles", 0, "Tipo=1", 3);
+  const Resultado borrado = Orden({"delete", QString::number(libre)});
+  EXPECT_EQ(borrado.salida, 0) << borrado.err.toStdString();
+  EXPECT_EQ(Cuenta(QStringLiteral("Arboles WHERE ZolmarID=%1").arg(libre)), 0);
+}
