@@ -1,0 +1,178 @@
+// Whole-tree maintenance on generated article trees: the module's statements
+// through the host against bare SQLite doing the same reads and writes with
+// prepared statements (baseline: each write committing on its own, as the
+// module sends them; limit: all of them in one transaction).
+
+#include <sqlite3.h>
+
+#include <QHash>
+#include <QTemporaryDir>
+#include <random>
+
+#include "bench_util.h"
+#include "host/i_app_global.h"
+#include "tree/clave_arbol.h"
+#include "tree/taz_arboles.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/host.h"
+
+namespace {
+
+struct Fila {
+  qint32 id;
+  qint32 padre;
+  QString nombre;
+};
+
+// Breadth first, so every parent has a lower id than its children: up to 6
+// levels, 2 to 60 children per parent, names in no particular order.
+std::vector<Fila> generar(int n) {
+  std::mt19937 azar(20240601);
+  std::uniform_int_distribution<int> hijos(2, 60);
+  const char* palabras[] = {"Vinos",   "Quesos", "Aceites", "Conservas",
+                            "Licores", "Panes",  "Frutas",  "Carnes"};
+  std::vector<Fila> filas;
+  std::vector<std::pair<qint32, int>> cola{{0, 0}};
+  for (size_t i = 0; i < cola.size() && static_cast<int>(filas.size()) < n; ++i) {
+    const auto [padre, nivel] = cola[i];
+    if (nivel >= 6) continue;
+    const int cuantos = std::min(hijos(azar), n - static_cast<int>(filas.size()));
+    for (int k = 0; k < cuantos; ++k) {
+      const qint32 id = static_cast<qint32>(filas.size()) + 1;
+      filas.push_back({id, padre, QStringLiteral("%1 %2").arg(palabras[azar() % 8]).arg(azar() % 100000)});
+      cola.push_back({id, nivel + 1});
+    }
+  }
+  return filas;
+}
+
+struct Empresa {
+  QTemporaryDir dir;
+  std::unique_ptr<zolmar::Host> host;
+  std::shared_ptr<arboles::cTAZ_Arboles> taz;
+
+  explicit Empresa(const std::vector<Fila>& filas) {
+    host = zolmar::Host::open(dir.filePath("bench.db"));
+    host->useScriptedUserInterface();
+    auto cn = host->connection();
+    QHash<qint32, qint32> usados;
+    QHash<qint32, QString> claves{{0, QString()}};
+    QString error;
+    cn->atomically(
+        [&] {
+          for (const Fila& f : filas) {
+            const QString prefijo =
+                claves.value(f.padre) + arboles::ClaveArbol::NumeroASegmento(++usados[f.padre]);
+            claves.insert(f.id, prefijo);
+            cn->executeNative(
+                "INSERT INTO Arboles (ZolmarID, Tipo, Clave, Nombre, id_padre, RutaPadre) VALUES (?1, 3, ?2, "
+                "?3, ?4, '')",
+                0, {}, {f.id, arboles::ClaveArbol::Rellenar(prefijo), f.nombre, f.padre});
+          }
+          return true;
+        },
+        &error);
+    taz = std::make_shared<arboles::cTAZ_Arboles>();
+    taz->I_TAZ_Configure(host->appGlobal()->GetGlobales(), host->appGlobal());
+  }
+  sqlite3* db() { return host->connection()->handle(); }
+};
+
+struct Lector {
+  qint32 id, padre;
+  QString clave;
+};
+
+std::vector<Lector> leer(sqlite3* db, const char* orden) {
+  sqlite3_stmt* st = nullptr;
+  const QByteArray sql =
+      QByteArray("SELECT ZolmarID, Clave, Nombre, id_padre FROM Arboles WHERE Tipo=3 ORDER BY ") + orden;
+  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+  std::vector<Lector> filas;
+  while (sqlite3_step(st) == SQLITE_ROW)
+    filas.push_back({sqlite3_column_int(st, 0), sqlite3_column_int(st, 3),
+                     QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
+  sqlite3_finalize(st);
+  return filas;
+}
+
+// Bare renumbering by name: children in read order, depth first through a
+// map of each parent's children.
+double renumerarDirecto(sqlite3* db, bool unaTransaccion) {
+  return bench::timeMs([&] {
+    auto filas = leer(db, "id_padre, Nombre");
+    QHash<qint32, std::vector<size_t>> hijos;
+    for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
+    std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
+    while (!pila.empty()) {
+      const auto [padre, prefijo] = pila.back();
+      pila.pop_back();
+      int contador = 0;
+      for (size_t i : hijos.value(padre)) {
+        filas[i].clave = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
+        pila.push_back({filas[i].id, filas[i].clave});
+      }
+    }
+    sqlite3_stmt* up = nullptr;
+    sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
+    if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    for (const Lector& f : filas) {
+      const QByteArray clave = arboles::ClaveArbol::Rellenar(f.clave).toUtf8();
+      sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
+      sqlite3_bind_int(up, 2, f.id);
+      sqlite3_step(up);
+      sqlite3_reset(up);
+    }
+    if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_finalize(up);
+  });
+}
+
+double rutasDirecto(sqlite3* db, bool unaTransaccion) {
+  return bench::timeMs([&] {
+    const auto filas = leer(db, "id_padre, Nombre");
+    sqlite3_stmt* sel = nullptr;
+    sqlite3_stmt* up = nullptr;
+    sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
+    sqlite3_prepare_v2(db, "UPDATE Arboles SET RutaPadre=substr(RutaPadre || ?1, 1, 150) WHERE ZolmarID=?2",
+                       -1, &up, nullptr);
+    if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3", nullptr, nullptr, nullptr);
+    for (const Lector& f : filas) {
+      if (f.padre <= 0) continue;
+      sqlite3_bind_int(sel, 1, f.padre);
+      QByteArray ruta;
+      if (sqlite3_step(sel) == SQLITE_ROW) ruta = reinterpret_cast<const char*>(sqlite3_column_text(sel, 0));
+      sqlite3_reset(sel);
+      ruta += ':';
+      sqlite3_bind_text(up, 1, ruta.constData(), ruta.size(), SQLITE_TRANSIENT);
+      sqlite3_bind_int(up, 2, f.id);
+      sqlite3_step(up);
+      sqlite3_reset(up);
+    }
+    if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_finalize(sel);
+    sqlite3_finalize(up);
+  });
+}
+
+void run(bool quick) {
+  std::vector<int> tamanos{1000, 10000};
+  if (!quick) tamanos.push_back(100000);
+  for (int n : tamanos) {
+    Empresa e(generar(n));
+    const double ordenar = bench::timeMs([&] { e.taz->OrdenarClavesNombre(3); });
+    const double ordenarBase = renumerarDirecto(e.db(), false);
+    const double ordenarLimite = renumerarDirecto(e.db(), true);
+    bench::report("tree_OrdenarClavesNombre", n, ordenar, ordenarBase, ordenarLimite);
+
+    const double rutas = bench::timeMs([&] { e.taz->UpdateRutaPadre(3); });
+    const double rutasBase = rutasDirecto(e.db(), false);
+    const double rutasLimite = rutasDirecto(e.db(), true);
+    bench::report("tree_UpdateRutaPadre", n, rutas, rutasBase, rutasLimite);
+  }
+}
+
+REGISTER_BENCH("tree", run);
+
+}  // namespace
