@@ -27,9 +27,9 @@ test: build
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  echo "No display: writing screenshots of every window to ./screenshots"; \
-	  QT_QPA_PLATFORM=offscreen $(BUILD)/app/zolmar/zolmar --screenshot screenshots; \
+	  QT_QPA_PLATFORM=offscreen $(BUILD)/app/zolmar --screenshot screenshots; \
 	else \
-	  $(BUILD)/app/zolmar/zolmar $(ARGS); \
+	  $(BUILD)/app/zolmar $(ARGS); \
 	fi
 
 bench: build
