@@ -15,7 +15,6 @@ class btn : public QPushButton {
   void Click();
 
   bool Enabled() const { return isEnabled(); }
-  void setEnabledState(bool on) { setEnabled(on); }
   // Shown as enabled but refusing the press (a greyed look without blocking focus).
   bool ShownEnabled() const { return shownEnabled_; }
   void setShownEnabled(bool on);
