@@ -1,0 +1,195 @@
+// Moving and sorting nodes, the references list, and the repair of a tree
+// whose keys disagree with its parent links.
+
+#include "editor_fixture.h"
+#include "tree/verificador_arbol.h"
+#include "zolmar/ui/list_window.h"
+
+using arboles::FrmArboles;
+
+namespace {
+
+QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
+
+const QString kTituloDanado = QStringLiteral("Los datos están severamente dañados");
+
+}  // namespace
+
+TEST_F(EditorTest, MoverIntercambiaRamasEnterasEntreHermanos) {
+  const qint32 r1 = Nodo(3, "0100000000000000", "R1");
+  const qint32 a = Nodo(3, "0101000000000000", "A", r1);
+  const qint32 b = Nodo(3, "0102000000000000", "B", r1);
+  const qint32 b1 = Nodo(3, "0102010000000000", "B1", b);
+  const qint32 r2 = Nodo(3, "0200000000000000", "R2");
+  const qint32 r2a = Nodo(3, "0201000000000000", "R2A", r2);
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  struct Esperada {
+    qint32 id;
+    const char* clave;
+  };
+  const struct {
+    qint32 nodo;
+    qint32 boton;
+    std::vector<Esperada> claves;
+  } casos[] = {
+      {a, 0, {{a, "0101000000000000"}, {b, "0102000000000000"}}},  // first child up: nothing
+      {b, 1, {{a, "0101000000000000"}, {b, "0102000000000000"}}},  // last child down: nothing
+      {b, 0, {{b, "0101000000000000"}, {b1, "0101010000000000"}, {a, "0102000000000000"}}},
+      {r1,
+       1,
+       {{r2, "0100000000000000"},
+        {r2a, "0101000000000000"},
+        {r1, "0200000000000000"},
+        {b1, "0201010000000000"},
+        {a, "0202000000000000"}}},  // top level: empty prefix
+  };
+  for (const auto& c : casos) {
+    f->TreeArbol->ClickNode(K(c.nodo));
+    f->btnOrden[c.boton]->Click();
+    for (const auto& e : c.claves) EXPECT_EQ(ClaveDe(e.id), QString::fromLatin1(e.clave)) << e.id;
+  }
+  // The tree follows: R2 is now the first top-level node, and the browser still sits on R1.
+  EXPECT_EQ(f->TreeArbol->topLevelItem(0)->text(0), "R2");
+  EXPECT_EQ(f->CtlFicha->FichaDB()->CurrentID(), r1);
+  EXPECT_EQ(f->CtlFicha->FichaDB()->Field("Clave").toString(), "0200000000000000");
+}
+
+TEST_F(EditorTest, OrdenarPorNombreSoloConElSi) {
+  const qint32 c = Nodo(3, "0100000000000000", "Cervezas");
+  const qint32 a = Nodo(3, "0200000000000000", "Aguas");
+  const qint32 n = Nodo(3, "0300000000000000", "Ñoras");
+  const qint32 o = Nodo(3, "0400000000000000", "Orujos");
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  ui().queueAnswer(false);
+  f->btnAccion[1]->Click();
+  EXPECT_EQ(ClaveDe(c), "0100000000000000");
+  EXPECT_EQ(ClaveDe(a), "0200000000000000");
+  ASSERT_FALSE(ui().messages().isEmpty());
+  EXPECT_EQ(ui().messages().last().text,
+            "Este proceso no es reversible<BR>¿Desea ordernar todas las fichas por nombre?");
+  EXPECT_EQ(ui().messages().last().title, "Confirmación");
+  ui().queueAnswer(true);
+  f->btnAccion[1]->Click();
+  EXPECT_EQ(ClaveDe(a), "0100000000000000");
+  EXPECT_EQ(ClaveDe(c), "0200000000000000");
+  EXPECT_EQ(ClaveDe(n), "0300000000000000") << "Ñ sorts after N, before O";
+  EXPECT_EQ(ClaveDe(o), "0400000000000000");
+  EXPECT_EQ(f->TreeArbol->topLevelItem(0)->text(0), "Aguas");
+}
+
+TEST_F(EditorTest, ReferenciasDeUnaHoja) {
+  const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
+  const qint32 aguas = Nodo(3, "0101000000000000", "Aguas", bebidas);
+  const qint32 vacia = Nodo(3, "0200000000000000", "Vacía");
+  cn().ExecuteSQL(
+      QStringLiteral(
+          "INSERT INTO Articulos (Barras, Nombre, ID_Categoria1) VALUES ('8410', 'Agua con gas', %1)")
+          .arg(aguas));
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  f->TreeArbol->ClickNode(K(bebidas));
+  f->btnAccion[4]->Click();
+  EXPECT_EQ(UltimoMensaje(), "Las referencias solo se pueden ver de los elmentos del último nivel del árbol");
+  f->TreeArbol->ClickNode(K(vacia));
+  f->btnAccion[4]->Click();
+  EXPECT_EQ(UltimoMensaje(), "No hay referencias");
+  EXPECT_EQ(f->VentanaReferencias(), nullptr);
+  f->TreeArbol->ClickNode(K(aguas));
+  f->btnAccion[4]->Click();
+  zolmar::ListWindow* lista = f->VentanaReferencias();
+  ASSERT_NE(lista, nullptr);
+  EXPECT_EQ(lista->Title(), "Referencias de la categoría seleccionada");
+  ASSERT_EQ(lista->RowCount(), 1);
+  EXPECT_EQ(lista->Cell(0, 1), "8410");
+  EXPECT_EQ(lista->Cell(0, 2), "Agua con gas");
+}
+
+TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReconstruyen) {
+  struct Caso {
+    const char* nombre;
+    qint32 tipo;
+    bool reparable;  // every node reachable from the top through its parent links
+  };
+  const Caso casos[] = {{"claves cruzadas", 3, true},
+                        {"claves cruzadas en clientes", 1, true},
+                        {"padre que falta", 3, false},
+                        {"padre de otro árbol", 2, false}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    SetUp();
+    const qint32 raiz = Nodo(c.tipo, "0200000000000000", "Raíz");
+    const qint32 hijo = Nodo(c.tipo, "0202000000000000", "Hijo", raiz);
+    const qint32 otro = Nodo(c.tipo, "0100000000000000", "Otro");
+    qint32 roto = 0;
+    if (QByteArray(c.nombre).startsWith("claves cruzadas")) {
+      roto = Nodo(c.tipo, "0000000000000000", "Nieto", hijo);  // sorts before its parent
+      cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET RutaPadre='Raíz:' WHERE ZolmarID=%1").arg(hijo));
+      cn().ExecuteSQL(
+          QStringLiteral("UPDATE Arboles SET RutaPadre='Raíz:Hijo:' WHERE ZolmarID=%1").arg(roto));
+    } else if (QByteArray(c.nombre) == "padre que falta") {
+      roto = Nodo(c.tipo, "0300000000000000", "Huérfano", 999);
+    } else {
+      const qint32 ajeno = Nodo(3, "0100000000000000", "Ajeno");
+      roto = Nodo(c.tipo, "0300000000000000", "Colgado", ajeno);
+    }
+    ui().queueAnswer(false);  // No: the halt is asked, then the rebuild goes on
+    FrmArboles* f = Editor(c.tipo);
+    ASSERT_NE(f, nullptr);
+    const auto& m = ui().messages();
+    ASSERT_GE(m.size(), 2);
+    EXPECT_EQ(m[0].kind, "question");
+    EXPECT_EQ(m[0].title, kTituloDanado);
+    EXPECT_EQ(m[0].icon, arboles::IconError);
+    EXPECT_EQ(m[1].kind, "halt");
+    EXPECT_EQ(m[1].text, "Los daños en la base de datos impiden continuar la ejecución con seguridad.");
+    EXPECT_EQ(ui().waitTexts().value(0),
+              "Reconstruyendo árbol de categorías. Tenga paciencia, no debería tardar demasiado...");
+    EXPECT_FALSE(ui().waitWindowOpen());
+    // Siblings are numbered in id order, whatever their former keys.
+    EXPECT_EQ(ClaveDe(raiz), "0100000000000000");
+    EXPECT_EQ(ClaveDe(hijo), "0101000000000000");
+    EXPECT_EQ(ClaveDe(otro), "0200000000000000");
+    EXPECT_TRUE(f->TreeArbol->Visible());
+    EXPECT_FALSE(f->TreeArbol->Node(K(otro)).isNull());
+    if (c.reparable) {
+      EXPECT_EQ(ClaveDe(roto), "0101010000000000");
+      EXPECT_EQ(f->TreeArbol->Nodes().Count(), 4);
+      EXPECT_TRUE(arboles::VerificadorArbol(taz_->oGlobales, c.tipo).Verificar().isEmpty());
+    } else {
+      EXPECT_TRUE(f->TreeArbol->Node(K(roto)).isNull()) << "an unreachable node cannot be placed";
+      EXPECT_EQ(ui().messages().size(), 2) << "asked once: another rebuild would change nothing";
+    }
+    TearDown();
+    ventanas_.clear();
+  }
+}
+
+TEST_F(EditorTest, UnArbolSanoNuncaSeReconstruye) {
+  const qint32 a = Nodo(3, "0500000000000000", "A");  // gaps are not damage
+  const qint32 a1 = Nodo(3, "0509000000000000", "A1", a);
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(ui().messages().isEmpty());
+  EXPECT_EQ(ClaveDe(a1), "0509000000000000");
+}
+
+TEST_F(EditorTest, MasDeDoscientosCincuentaYCincoHijosConservanSusClaves) {
+  const qint32 padre = Nodo(3, "0200000000000000", "Muchos");
+  cn().BeginTrans("llenar");
+  QList<qint32> hijos;
+  for (int i = 1; i <= 256; ++i)  // the last one shares "FF": keys only need to sort after the parent's
+    hijos << Nodo(
+        3, QStringLiteral("02%1").arg(qMin(i, 255), 2, 16, QChar('0')).toUpper().leftJustified(16, '0'),
+        QStringLiteral("H%1").arg(i), padre);
+  cn().CommitTrans("llenar");
+  const qint32 cruzado = Nodo(3, "0000000000000000", "Cruzado", hijos.first());
+  ui().queueAnswer(true);
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(ClaveDe(padre), "0100000000000000");
+  EXPECT_EQ(ClaveDe(hijos.first()), "0201000000000000")
+      << "the children of an overfull parent are left alone";
+  EXPECT_EQ(ClaveDe(cruzado), "0000000000000000");
+}
