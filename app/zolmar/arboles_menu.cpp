@@ -2,8 +2,12 @@
 
 #include <memory>
 
+#include <QApplication>
+
+#include "editor/frm_arboles.h"
 #include "host/i_app_global.h"
 #include "host/i_host_objects.h"
+#include "tree/taz_arboles.h"
 #include "zolmar/host.h"
 #include "zolmar/tables/record_list_window.h"
 #include "zolmar/tables/table_access.h"
@@ -24,11 +28,30 @@ ArbolesMenuEntry listing(Host& host, const QString& caption, const char* classNa
           }};
 }
 
+// The editor of one tree, opened as the host opens it (MostrarFicha); the
+// open window of that tree type is handed back.
+ArbolesMenuEntry treeEditor(Host& host, const QString& caption, qint32 tipo) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  return {caption, [taz, tipo]() -> QWidget* {
+            taz->MostrarFicha(tipo);
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+              auto* editor = qobject_cast<arboles::FrmArboles*>(w);
+              if (editor && editor->TipoArbol() == tipo && !editor->IsClosed()) return editor;
+            }
+            return nullptr;
+          }};
+}
+
 }  // namespace
 
 // Each window of the module adds its line here as it becomes available.
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
   return {
+      treeEditor(host, QStringLiteral("Árbol de grupos de clientes"), arboles::TipoArbolClientes),
+      treeEditor(host, QStringLiteral("Árbol de grupos de proveedores"), arboles::TipoArbolProveedores),
+      treeEditor(host, QStringLiteral("Árbol de categorías de artículos"), arboles::TipoArbolArticulos),
       listing(host, QStringLiteral("Lista de clientes"), "Clientes.cTAZ_Clientes"),
       listing(host, QStringLiteral("Lista de proveedores"), "Proveedores.cTAZ_Proveedores"),
       listing(host, QStringLiteral("Lista de artículos"), "Articulos.cTAZ_Articulos"),
