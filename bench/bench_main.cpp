@@ -1,10 +1,12 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <cstring>
 
 #include "bench_util.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Window benchmarks need widgets; they run offscreen unless told otherwise.
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   bool quick = false;
   const char* only = nullptr;
   for (int i = 1; i < argc; ++i) {
