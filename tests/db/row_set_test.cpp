@@ -52,7 +52,9 @@ TEST(RowSetTest, FindCriteria) {
   for (const auto& c : cases) {
     RowSet rs = names();
     EXPECT_EQ(rs.Find(c.criterion, c.start), c.expected) << c.criterion;
-    if (c.expected) EXPECT_EQ(rs.Position(), c.expected);
+    if (c.expected) {
+      EXPECT_EQ(rs.Position(), c.expected);
+    }
   }
   RowSet rs = names();
   EXPECT_EQ(rs.Find("Nombre=" + rs.QuoteCriterion("O'Donnell")), 2);
