@@ -18,6 +18,8 @@ class IFormWaiter;
 class IHostTableAccess;
 class IHostFieldValidator;
 class IComments;
+class ICommonSearchList;
+class IListObject;
 
 class IAppGlobal {
  public:
@@ -73,6 +75,20 @@ class IAppGlobal {
   virtual std::shared_ptr<IHostTableAccess> CreateTableAccess(const QString& className) = 0;
   virtual std::shared_ptr<IHostFieldValidator> CreateFieldValidator(const QString& className) = 0;
   virtual std::shared_ptr<IComments> CreateComments() = 0;
+
+  // Services of the field descriptors and the pick dialog. They have a
+  // neutral default so that a host without them still links.
+  // An id the person referred to explicitly in a typed text ("#42", "K=42");
+  // 0 when the text holds none (a bare number is not a reference).
+  virtual qint32 TextToID(const QString& /*text*/) { return 0; }
+  // The host's common search list; nullptr when the host has none.
+  virtual std::shared_ptr<ICommonSearchList> CreateCommonSearchList() { return nullptr; }
+  // Marks an entry control: 0 clears, 2 unresolved (left as typed), 3 refused.
+  virtual void MarkControl(QWidget* /*control*/, qint32 /*code*/) {}
+  // The host's menu grid ("omenu"): column 1 the caption ("-" for a
+  // separator), column 2 the level (1 for a menu of the bar, 2 for its
+  // entries, ...), rows in menu order from 1. nullptr when there is none.
+  virtual std::shared_ptr<IListObject> GetMenuGrid() { return nullptr; }
 };
 
 }  // namespace arboles

@@ -8,9 +8,13 @@
 #include "zolmar/db/connection.h"
 #include "zolmar/db/lock_manager.h"
 #include "zolmar/services/comments.h"
+#include "zolmar/services/common_search_list.h"
+#include "zolmar/services/control_marker.h"
 #include "zolmar/services/form_waiter.h"
 #include "zolmar/services/globales.h"
 #include "zolmar/services/key_map.h"
+#include "zolmar/services/main_menu_grid.h"
+#include "zolmar/services/text_to_id.h"
 #include "zolmar/services/user_interface.h"
 #include "zolmar/ui/frm_basico.h"
 
@@ -173,6 +177,19 @@ void AppGlobal::registerFieldValidator(const QString& className, FieldValidatorF
 
 void AppGlobal::registerShortcut(qint32 keyCode, qint32 shift, Shortcut action) {
   shortcuts_.insert(shortcutKey(keyCode, shift), std::move(action));
+}
+
+qint32 AppGlobal::TextToID(const QString& text) { return TextToId::parse(text); }
+
+std::shared_ptr<arboles::ICommonSearchList> AppGlobal::CreateCommonSearchList() {
+  return std::make_shared<CommonSearchList>(weak_from_this());
+}
+
+void AppGlobal::MarkControl(QWidget* control, qint32 code) { ControlMarker::mark(control, code); }
+
+std::shared_ptr<arboles::IListObject> AppGlobal::GetMenuGrid() {
+  if (!menuGrid_) menuGrid_ = MainMenuGrid::standard();
+  return menuGrid_;
 }
 
 }  // namespace zolmar

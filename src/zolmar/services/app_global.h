@@ -61,6 +61,11 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   std::shared_ptr<arboles::IHostTableAccess> CreateTableAccess(const QString& className) override;
   std::shared_ptr<arboles::IHostFieldValidator> CreateFieldValidator(const QString& className) override;
   std::shared_ptr<arboles::IComments> CreateComments() override;
+  qint32 TextToID(const QString& text) override;
+  std::shared_ptr<arboles::ICommonSearchList> CreateCommonSearchList() override;
+  void MarkControl(QWidget* control, qint32 code) override;
+  // The standard menus until the program sets the ones it shows.
+  std::shared_ptr<arboles::IListObject> GetMenuGrid() override;
 
   // Host side.
   void setUserInterface(std::shared_ptr<UserInterface> ui);
@@ -75,6 +80,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   void registerTableAccess(const QString& className, TableAccessFactory factory);
   void registerFieldValidator(const QString& className, FieldValidatorFactory factory);
   void registerShortcut(qint32 keyCode, qint32 shift, Shortcut action);
+  void setMenuGrid(std::shared_ptr<arboles::IListObject> grid) { menuGrid_ = std::move(grid); }
   // What HaltExecution does once the person chose to stop (default: quit the process).
   void setHaltAction(std::function<void()> action) { haltAction_ = std::move(action); }
 
@@ -91,6 +97,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   QHash<QString, FieldValidatorFactory> validators_;
   QHash<qint64, Shortcut> shortcuts_;
   std::function<void()> haltAction_;
+  std::shared_ptr<arboles::IListObject> menuGrid_;
   QString user_ = QStringLiteral("demo");
 };
 

@@ -1,0 +1,119 @@
+// FrmBuscaArbol: the highlighted node, the name search and the check boxes.
+
+#include "host/i_recordset.h"
+#include "picking/frm_busca_arbol.h"
+#include "zolmar/ui/btn.h"
+#include "zolmar/ui/get.h"
+#include "zolmar/ui/tree_view.h"
+
+namespace arboles {
+
+qint32 FrmBuscaArbol::IdDeClave(const QString& key) {
+  const qsizetype igual = key.indexOf(QLatin1Char('='));
+  return igual < 0 ? 0 : key.mid(igual + 1).toInt();
+}
+
+QString FrmBuscaArbol::ClaveDeId(qint32 nID) { return QStringLiteral("K=") + QString::number(nID); }
+
+void FrmBuscaArbol::Resaltar(qint32 nID, bool lResaltar) {
+  zolmar::TreeNode nodo = TreeArbol->Node(ClaveDeId(nID));
+  if (!nodo) return;
+  nodo.setBackColor(lResaltar ? zolmar::TreeView::ActiveTitleBarColor()
+                              : zolmar::TreeView::WindowBackgroundColor());
+  nodo.setForeColor(lResaltar ? zolmar::TreeView::ActiveTitleBarTextColor()
+                              : zolmar::TreeView::WindowTextColor());
+}
+
+void FrmBuscaArbol::MoverSeleccion(const zolmar::TreeNode& node) {
+  if (!node) return;
+  Resaltar(nIdSeleccionado_, false);
+  nIdSeleccionado_ = IdDeClave(node.Key());
+  Resaltar(nIdSeleccionado_, true);
+  if (!lMultiSeleccion_) getBuscar->SetFocus();
+}
+
+void FrmBuscaArbol::TreeArbol_NodeClick(const zolmar::TreeNode& node) { MoverSeleccion(node); }
+
+void FrmBuscaArbol::TreeArbol_Collapse(const zolmar::TreeNode& node) {
+  TreeArbol->setSelectedItem(node);
+  MoverSeleccion(node);
+}
+
+void FrmBuscaArbol::TreeArbol_Expand(const zolmar::TreeNode&) {
+  if (!lMultiSeleccion_ && isVisible()) getBuscar->SetFocus();
+}
+
+// A prefix search in key order: "*" is a wildcard anywhere; the typed text
+// goes through the row set's quoting, so an apostrophe or "[" is data.
+void FrmBuscaArbol::getBuscar_Change() {
+  if (lMultiSeleccion_ || !rs_) return;
+  QString texto = getBuscar->Text().trimmed();
+  if (texto.isEmpty()) return;
+  if (!texto.endsWith(QLatin1Char('*'))) texto += QLatin1Char('*');
+  texto.replace(QLatin1Char('*'), QLatin1Char('%'));
+  const qint32 pos = rs_->Find(QStringLiteral("Nombre LIKE ") + rs_->QuoteCriterion(texto), 0);
+  if (pos <= 0 || pos > filas_.size()) return;
+  zolmar::TreeNode nodo = filas_[pos - 1].nodo;
+  if (!nodo || nodo.Key() == QLatin1String("K=0")) return;
+  TreeArbol->setSelectedItem(nodo);
+  nodo.EnsureVisible();
+  Resaltar(nIdSeleccionado_, false);
+  nIdSeleccionado_ = IdDeClave(nodo.Key());
+  Resaltar(nIdSeleccionado_, true);
+}
+
+// The tree view raises NodeCheck exactly once per action of the person (a
+// click whose press and release land on the check box, or the space bar on
+// the current node) and never for a change made here, so each toggle is
+// applied once.
+void FrmBuscaArbol::TreeArbol_NodeCheck(const zolmar::TreeNode& node) {
+  if (!lMultiSeleccion_ || !node) return;
+  const qint32 pos = posDeId_.value(IdDeClave(node.Key()), -1);
+  if (pos >= 0) AplicarMarca(pos, node.Checked());
+}
+
+// Descendants follow the node (they are the rows after it whose key starts
+// with its prefix); then ancestors are checked up to the first checked one.
+void FrmBuscaArbol::AplicarMarca(qint32 pos, bool lMarcar) {
+  const quint8 valor = lMarcar ? 1 : 0;
+  bool cambio = marcas_[pos] != valor;
+  marcas_[pos] = valor;
+  const QString prefijo = PrefijoDescendientes(filas_[pos].clave);
+  for (qint32 j = pos + 1; !prefijo.isEmpty() && j < filas_.size() && filas_[j].clave.startsWith(prefijo);
+       ++j) {
+    if (marcas_[j] == valor) continue;
+    marcas_[j] = valor;
+    cambio = true;
+  }
+  for (qint32 p = posDeId_.value(filas_[pos].idPadre, -1); p >= 0 && marcas_[p] != 1;
+       p = posDeId_.value(filas_[p].idPadre, -1)) {
+    marcas_[p] = 1;
+    cambio = true;
+  }
+  const zolmar::TreeNode& nodo = filas_[pos].nodo;
+  if (cambio || (nodo && nodo.Children() > 0)) RefrescarMarcas();
+}
+
+void FrmBuscaArbol::RefrescarMarcas() {
+  TreeArbol->setUpdatesEnabled(false);
+  for (qint32 i = 0; i < filas_.size(); ++i) {
+    zolmar::TreeNode& nodo = filas_[i].nodo;
+    if (!nodo) continue;
+    const bool marcado = marcas_[i] != 0;
+    if (nodo.Checked() != marcado) nodo.setChecked(marcado);
+    if (marcado) ExpandirAntecesores(nodo);
+  }
+  TreeArbol->setUpdatesEnabled(true);
+}
+
+void FrmBuscaArbol::btnMarcarTodo_Click() {
+  marcas_.fill(1);
+  RefrescarMarcas();
+}
+
+void FrmBuscaArbol::btnDesmarcarTodo_Click() {
+  marcas_.fill(0);
+  RefrescarMarcas();
+}
+
+}  // namespace arboles
