@@ -82,6 +82,7 @@ bool Connection::configure(QString* error) {
 }
 
 Connection::~Connection() {
+  recent_ = {};
   for (sqlite3_stmt* stmt : std::as_const(statements_)) sqlite3_finalize(stmt);
   statements_.clear();
   if (db_) {
@@ -132,8 +133,14 @@ bool Connection::execSimple(const QString& sql, QString* error) {
 }
 
 sqlite3_stmt* Connection::prepared(const QString& sql, QString* error) {
-  if (sqlite3_stmt* cached = statements_.value(sql)) return cached;
+  // A loop sends the same cached translation again: its text is the very same
+  // string, recognised by its data without hashing it.
+  for (const RecentStatement& r : recent_) {
+    if (r.stmt && r.sql.constData() == sql.constData() && r.sql.size() == sql.size()) return r.stmt;
+  }
+  if (sqlite3_stmt* cached = statements_.value(sql)) return remember(sql, cached);
   if (statements_.size() >= kMaxCachedStatements) {
+    recent_ = {};
     for (sqlite3_stmt* stmt : std::as_const(statements_)) sqlite3_finalize(stmt);
     statements_.clear();
   }
@@ -147,11 +154,26 @@ sqlite3_stmt* Connection::prepared(const QString& sql, QString* error) {
     return nullptr;
   }
   statements_.insert(sql, stmt);
+  return remember(sql, stmt);
+}
+
+sqlite3_stmt* Connection::remember(const QString& sql, sqlite3_stmt* stmt) {
+  RecentStatement& slot = recent_[nextRecent_];
+  nextRecent_ = (nextRecent_ + 1) % static_cast<int>(recent_.size());
+  slot.sql = sql;  // holding the text keeps its data from being reused by another string
+  slot.stmt = stmt;
   return stmt;
 }
 
 QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant& def, bool) {
   if (recorder_) recorder_(sql, mode);
+  // A statement of a shape already translated: no batch, no copies.
+  if (const TSqlTranslation* hit = translator_->cachedTranslation(sql)) {
+    QVariant result = def;
+    if (!runSingle(*hit, translator_->cachedLiterals(), sql, mode, def, &result)) return def;
+    succeed();
+    return result;
+  }
   const QVector<TSqlTranslation> batch = translator_->translateBatch(sql);
   if (batch.isEmpty()) {
     fail(QStringLiteral("No hay ninguna sentencia que ejecutar"));
@@ -168,6 +190,17 @@ QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant&
   if (!runBatch(batch, sql, mode, def, &result)) return def;
   succeed();
   return result;
+}
+
+bool Connection::runSingle(const TSqlTranslation& t, const QVector<QVariant>& literals,
+                           const QString& original, qint32 mode, const QVariant& def, QVariant* result) {
+  QString error;
+  if ((!t.databases.isEmpty() && !attachDatabases(t.databases, &error)) ||
+      !runOne(t.sql, literals, true, mode, def, result, &error)) {
+    fail(error + " [" + original + "]");
+    return false;
+  }
+  return true;
 }
 
 bool Connection::runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
@@ -213,8 +246,8 @@ bool Connection::runOne(const QString& sql, const QVector<QVariant>& params, boo
                         const QVariant& def, QVariant* result, QString* error) {
   sqlite3_stmt* stmt = prepared(sql, error);
   if (!stmt) return false;
-  sqlite3_reset(stmt);
-  sqlite3_clear_bindings(stmt);
+  if (sqlite3_stmt_busy(stmt)) sqlite3_reset(stmt);
+  if (params.size() < sqlite3_bind_parameter_count(stmt)) sqlite3_clear_bindings(stmt);
   for (qsizetype i = 0; i < params.size(); ++i) {
     if (SqliteValues::bind(stmt, static_cast<int>(i + 1), params[i]) != SQLITE_OK) {
       *error = sqliteMessage(db_, SQLITE_ERROR);

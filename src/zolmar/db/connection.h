@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -77,6 +78,9 @@ class Connection : public arboles::IConnection {
   Connection() = default;
   bool configure(QString* error);
   sqlite3_stmt* prepared(const QString& sql, QString* error);
+  sqlite3_stmt* remember(const QString& sql, sqlite3_stmt* stmt);
+  bool runSingle(const TSqlTranslation& t, const QVector<QVariant>& literals, const QString& original,
+                 qint32 mode, const QVariant& def, QVariant* result);
   bool runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
                 const QVariant& def, QVariant* result);
   bool runOne(const QString& sql, const QVector<QVariant>& params, bool last, qint32 mode,
@@ -92,7 +96,13 @@ class Connection : public arboles::IConnection {
   QString serverFolder_;
   std::unique_ptr<TSqlTranslator> translator_;
   std::shared_ptr<SqliteColumnTypes> columnTypes_;
+  struct RecentStatement {
+    QString sql;
+    sqlite3_stmt* stmt = nullptr;
+  };
   QHash<QString, sqlite3_stmt*> statements_;
+  std::array<RecentStatement, 4> recent_;  // the last statements run, found without hashing
+  int nextRecent_ = 0;
   QHash<QString, bool> attached_;  // upper-case schema names
   QStringList transactions_;       // open transaction names, outermost first
   StatementRecorder recorder_;

@@ -11,6 +11,14 @@
 namespace zolmar {
 
 int SqliteValues::bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
+  // Lifted literals are whole numbers and texts: no conversion for those.
+  const int type = value.typeId();
+  if (type == QMetaType::LongLong) return sqlite3_bind_int64(stmt, index, value.value<qlonglong>());
+  if (type == QMetaType::QString) {
+    const QByteArray text = static_cast<const QString*>(value.constData())->toUtf8();
+    return sqlite3_bind_text64(stmt, index, text.constData(), static_cast<sqlite3_uint64>(text.size()),
+                               SQLITE_TRANSIENT, SQLITE_UTF8);
+  }
   if (!value.isValid() || value.isNull()) return sqlite3_bind_null(stmt, index);
   switch (value.typeId()) {
     case QMetaType::Bool:

@@ -1,5 +1,7 @@
 #include "zolmar/db/tsql_lexer.h"
 
+#include "zolmar/db/tsql_shape_key.h"
+
 namespace zolmar {
 
 namespace {
@@ -10,8 +12,15 @@ bool isDigit(QChar c) { return c >= '0' && c <= '9'; }
 
 class Scanner {
  public:
+  // Every statement of a batch, with its tokens.
   Scanner(const QString& text, QVector<TSqlLexedStatement>* out) : s(text), n(text.size()), out(out) {
     out->push_back({});
+  }
+  // The shape and literals of one statement only, no tokens: a ';' stops it.
+  Scanner(const QString& text, TSqlLexedStatement* single) : s(text), n(text.size()), single(single) {
+    single->shape.resize(0);  // keeps the buffer of the previous statement
+    single->literals.clear();
+    single->tokens.clear();
   }
 
   bool run(QString* error) {
@@ -36,14 +45,16 @@ class Scanner {
       } else if (isWordStart(c)) {
         const int start = i;
         while (i < n && isWordChar(s[i])) ++i;
-        add(TSqlToken::Word, s.mid(start, i - start), start);
+        add(TSqlToken::Word, QStringView(s).mid(start, i - start), start);
       } else if (c == ';') {
+        if (single) return false;
         finishStatement();
         ++i;
       } else if (!symbol()) {
         return fail(error, QStringLiteral("Carácter no admitido '%1'").arg(c));
       }
     }
+    if (single) return true;
     finishStatement();
     out->removeLast();
     return true;
@@ -57,20 +68,33 @@ class Scanner {
     return false;
   }
 
-  TSqlLexedStatement& current() { return out->last(); }
+  TSqlLexedStatement& current() { return single ? *single : out->last(); }
 
-  void add(TSqlToken::Kind kind, const QString& text, int pos) {
+  void add(TSqlToken::Kind kind, QStringView text, int pos) {
     TSqlLexedStatement& st = current();
     if (!st.shape.isEmpty()) st.shape += ' ';
     st.shape += text;
-    st.tokens.push_back({kind, text, -1, pos});
+    if (!single) st.tokens.push_back({kind, text.toString(), -1, pos});
+  }
+
+  // Brackets in the shape keep "[a b]" (one name) apart from "a b" (a name and its alias).
+  void addName(const QString& name, int pos) {
+    TSqlLexedStatement& st = current();
+    if (!st.shape.isEmpty()) st.shape += ' ';
+    st.shape += '[';
+    for (QChar c : name) {
+      st.shape += c;
+      if (c == ']') st.shape += c;
+    }
+    st.shape += ']';
+    if (!single) st.tokens.push_back({TSqlToken::QuotedName, name, -1, pos});
   }
 
   void addLiteral(TSqlToken::Kind kind, QVariant value, int pos) {
     TSqlLexedStatement& st = current();
     if (!st.shape.isEmpty()) st.shape += ' ';
     st.shape += kind == TSqlToken::String ? QLatin1String("?s") : QLatin1String("?n");
-    st.tokens.push_back({kind, QString(), int(st.literals.size()), pos});
+    if (!single) st.tokens.push_back({kind, QString(), int(st.literals.size()), pos});
     st.literals.push_back(std::move(value));
   }
 
@@ -123,7 +147,7 @@ class Scanner {
         break;
       }
     }
-    add(TSqlToken::QuotedName, name, start);
+    addName(name, start);
     return true;
   }
   bool bracketed(QString* error) { return delimited(']', error); }
@@ -161,14 +185,14 @@ class Scanner {
     static const char* const two[] = {"<>", "!=", "<=", ">=", "!<", "!>"};
     for (const char* t : two) {
       if (s[i] == QLatin1Char(t[0]) && peek(1) == QLatin1Char(t[1])) {
-        add(TSqlToken::Symbol, QString::fromLatin1(t, 2), i);
+        add(TSqlToken::Symbol, QStringView(s).mid(i, 2), i);
         i += 2;
         return true;
       }
     }
     static const QString one = QStringLiteral("=<>+-*/%&|^(),.~");
     if (!one.contains(s[i])) return false;
-    add(TSqlToken::Symbol, QString(s[i]), i);
+    add(TSqlToken::Symbol, QStringView(s).mid(i, 1), i);
     ++i;
     return true;
   }
@@ -176,7 +200,8 @@ class Scanner {
   const QString& s;
   const int n;
   int i = 0;
-  QVector<TSqlLexedStatement>* out;
+  QVector<TSqlLexedStatement>* out = nullptr;
+  TSqlLexedStatement* single = nullptr;
 };
 
 }  // namespace
@@ -185,6 +210,13 @@ bool TSqlLexer::lex(const QString& text, QVector<TSqlLexedStatement>* statements
   statements->clear();
   Scanner scanner(text, statements);
   return scanner.run(error);
+}
+
+bool TSqlLexer::shapeOf(const QString& text, TSqlLexedStatement* statement) const {
+  statement->tokens.clear();
+  if (TSqlShapeKey::compute(text, &statement->shape, &statement->literals)) return true;
+  Scanner scanner(text, statement);
+  return scanner.run(nullptr) && !statement->shape.isEmpty();
 }
 
 }  // namespace zolmar

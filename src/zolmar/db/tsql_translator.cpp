@@ -23,6 +23,7 @@ struct TSqlTranslator::Impl {
   QString currentDatabase;
   TSqlLexer lexer;
   QHash<QString, CachedShape> cache;
+  TSqlLexedStatement scratch;  // shape and literals of the last cache look-up
 
   TSqlTranslation translate(TSqlLexedStatement& st);
   CachedShape build(const TSqlLexedStatement& st);
@@ -35,9 +36,14 @@ TSqlTranslator::TSqlTranslator(std::shared_ptr<const ColumnTypes> types) : d(std
 TSqlTranslator::~TSqlTranslator() = default;
 
 QVector<TSqlTranslation> TSqlTranslator::translateBatch(const QString& tsql) {
+  QVector<TSqlTranslation> out;
+  if (const TSqlTranslation* hit = cachedTranslation(tsql)) {
+    out.push_back(*hit);
+    out.front().literals = d->scratch.literals;
+    return out;
+  }
   QVector<TSqlLexedStatement> statements;
   QString error;
-  QVector<TSqlTranslation> out;
   if (!d->lexer.lex(tsql, &statements, &error)) {
     TSqlTranslation refused;
     refused.error = error;
@@ -57,6 +63,15 @@ TSqlTranslation TSqlTranslator::translate(const QString& statement) {
                                 : QStringLiteral("Se esperaba una sola instrucción y hay %1").arg(all.size());
   return refused;
 }
+
+const TSqlTranslation* TSqlTranslator::cachedTranslation(const QString& tsql) {
+  if (!d->lexer.shapeOf(tsql, &d->scratch)) return nullptr;
+  const auto it = d->cache.constFind(d->scratch.shape);
+  if (it == d->cache.constEnd() || it->tree || !it->translation.ok()) return nullptr;
+  return &it->translation;
+}
+
+const QVector<QVariant>& TSqlTranslator::cachedLiterals() const { return d->scratch.literals; }
 
 qsizetype TSqlTranslator::cachedShapes() const { return d->cache.size(); }
 

@@ -39,6 +39,14 @@ class TSqlTranslator {
   QVector<TSqlTranslation> translateBatch(const QString& tsql);
   TSqlTranslation translate(const QString& statement);
 
+  // The cache hit of translate without copies: the cached translation of a text
+  // holding one statement (its literals left empty; cachedLiterals() has them),
+  // valid until the next call into the translator. Null when the text has to go
+  // through translateBatch: a batch, a shape not seen yet, a refusal, or a text
+  // that depends on its literal values.
+  const TSqlTranslation* cachedTranslation(const QString& tsql);
+  const QVector<QVariant>& cachedLiterals() const;
+
   // Number of distinct statement shapes parsed so far (the cache size).
   qsizetype cachedShapes() const;
 

@@ -1,0 +1,22 @@
+#pragma once
+// The shape of a plain single statement in one pass over its text, without
+// tokens: the cache key the lexer would build, for the text a loop sends again
+// and again with other values.
+
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+namespace zolmar {
+
+class TSqlShapeKey {
+ public:
+  // Writes the shape (tokens joined by blanks, literals as ?n / ?s, bracketed
+  // names with their brackets) and the literal values, reusing the buffers.
+  // False when the text holds anything but ASCII words, numbers, text literals,
+  // [names] and operators (a comment, a ';', a "name", an error): the full lexer
+  // decides those.
+  static bool compute(const QString& text, QString* shape, QVector<QVariant>* literals);
+};
+
+}  // namespace zolmar
