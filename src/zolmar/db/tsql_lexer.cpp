@@ -17,11 +17,7 @@ class Scanner {
     out->push_back({});
   }
   // The shape and literals of one statement only, no tokens: a ';' stops it.
-  Scanner(const QString& text, TSqlLexedStatement* single) : s(text), n(text.size()), single(single) {
-    single->shape.resize(0);  // keeps the buffer of the previous statement
-    single->literals.clear();
-    single->tokens.clear();
-  }
+  Scanner(const QString& text, TSqlLexedStatement* single) : s(text), n(text.size()), single(single) {}
 
   bool run(QString* error) {
     while (i < n) {
@@ -212,11 +208,14 @@ bool TSqlLexer::lex(const QString& text, QVector<TSqlLexedStatement>* statements
   return scanner.run(error);
 }
 
-bool TSqlLexer::shapeOf(const QString& text, TSqlLexedStatement* statement) const {
-  statement->tokens.clear();
-  if (TSqlShapeKey::compute(text, &statement->shape, &statement->literals)) return true;
-  Scanner scanner(text, statement);
-  return scanner.run(nullptr) && !statement->shape.isEmpty();
+bool TSqlLexer::shapeOf(const QString& text, QString* shape, QVector<QVariant>* literals) const {
+  if (TSqlShapeKey::compute(text, shape, literals)) return true;
+  TSqlLexedStatement statement;
+  Scanner scanner(text, &statement);
+  if (!scanner.run(nullptr) || statement.shape.isEmpty()) return false;
+  *shape = std::move(statement.shape);
+  *literals = std::move(statement.literals);
+  return true;
 }
 
 }  // namespace zolmar

@@ -29,9 +29,9 @@ class TSqlLexer {
   // Returns false with a message on an unterminated literal or an unknown character.
   bool lex(const QString& text, QVector<TSqlLexedStatement>* statements, QString* error) const;
   // The shape and literals of a text holding one statement, without tokens: the
-  // cheap key of the translation cache. Reuses the buffers of *statement. False
-  // for a batch, an empty text or one the full lexer would refuse.
-  bool shapeOf(const QString& text, TSqlLexedStatement* statement) const;
+  // cheap key of the translation cache. Reuses the buffers given. False for a
+  // batch, an empty text or one the full lexer would refuse.
+  bool shapeOf(const QString& text, QString* shape, QVector<QVariant>* literals) const;
 };
 
 }  // namespace zolmar

@@ -1,5 +1,7 @@
 #include "zolmar/db/tsql_shape_key.h"
 
+#include <cstring>
+
 namespace zolmar {
 
 namespace {
@@ -173,6 +175,26 @@ class KeyWriter {
 };
 
 }  // namespace
+
+size_t TSqlShapeKey::hashOf(QStringView text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t size = static_cast<size_t>(text.size()) * sizeof(char16_t);
+  quint64 h = 0x9e3779b97f4a7c15ULL ^ size;
+  size_t k = 0;
+  for (; k + 8 <= size; k += 8) {
+    quint64 word;
+    std::memcpy(&word, bytes + k, 8);
+    h = (h ^ word) * 0xff51afd7ed558ccdULL;
+    h ^= h >> 32;
+  }
+  if (k < size) {
+    quint64 word = 0;
+    std::memcpy(&word, bytes + k, size - k);
+    h = (h ^ word) * 0xc4ceb9fe1a85ec53ULL;
+  }
+  h ^= h >> 29;
+  return static_cast<size_t>(h);
+}
 
 bool TSqlShapeKey::compute(const QString& text, QString* shape, QVector<QVariant>* literals) {
   literals->clear();

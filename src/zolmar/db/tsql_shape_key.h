@@ -9,8 +9,20 @@
 
 namespace zolmar {
 
+// A shape with its hash, worked out once: the key of the translation cache.
+struct TSqlShape {
+  QString text;
+  size_t hash = 0;
+
+  bool operator==(const TSqlShape& other) const { return hash == other.hash && text == other.text; }
+};
+inline size_t qHash(const TSqlShape& shape, size_t seed = 0) { return shape.hash ^ seed; }
+
 class TSqlShapeKey {
  public:
+  // Hash of a shape's text, eight bytes at a time.
+  static size_t hashOf(QStringView text);
+
   // Writes the shape (tokens joined by blanks, literals as ?n / ?s, bracketed
   // names with their brackets) and the literal values, reusing the buffers.
   // False when the text holds anything but ASCII words, numbers, text literals,

@@ -3,6 +3,7 @@
 #include "zolmar/db/tsql_emitter.h"
 #include "zolmar/db/tsql_lexer.h"
 #include "zolmar/db/tsql_parser.h"
+#include "zolmar/db/tsql_shape_key.h"
 
 namespace zolmar {
 
@@ -22,8 +23,9 @@ struct TSqlTranslator::Impl {
   std::shared_ptr<const ColumnTypes> types;
   QString currentDatabase;
   TSqlLexer lexer;
-  QHash<QString, CachedShape> cache;
-  TSqlLexedStatement scratch;  // shape and literals of the last cache look-up
+  QHash<TSqlShape, CachedShape> cache;
+  TSqlShape key;               // shape of the last cache look-up
+  QVector<QVariant> literals;  // and its literal values
 
   TSqlTranslation translate(TSqlLexedStatement& st);
   CachedShape build(const TSqlLexedStatement& st);
@@ -39,7 +41,7 @@ QVector<TSqlTranslation> TSqlTranslator::translateBatch(const QString& tsql) {
   QVector<TSqlTranslation> out;
   if (const TSqlTranslation* hit = cachedTranslation(tsql)) {
     out.push_back(*hit);
-    out.front().literals = d->scratch.literals;
+    out.front().literals = d->literals;
     return out;
   }
   QVector<TSqlLexedStatement> statements;
@@ -65,13 +67,14 @@ TSqlTranslation TSqlTranslator::translate(const QString& statement) {
 }
 
 const TSqlTranslation* TSqlTranslator::cachedTranslation(const QString& tsql) {
-  if (!d->lexer.shapeOf(tsql, &d->scratch)) return nullptr;
-  const auto it = d->cache.constFind(d->scratch.shape);
+  if (!d->lexer.shapeOf(tsql, &d->key.text, &d->literals)) return nullptr;
+  d->key.hash = TSqlShapeKey::hashOf(d->key.text);
+  const auto it = d->cache.constFind(d->key);
   if (it == d->cache.constEnd() || it->tree || !it->translation.ok()) return nullptr;
   return &it->translation;
 }
 
-const QVector<QVariant>& TSqlTranslator::cachedLiterals() const { return d->scratch.literals; }
+const QVector<QVariant>& TSqlTranslator::cachedLiterals() const { return d->literals; }
 
 qsizetype TSqlTranslator::cachedShapes() const { return d->cache.size(); }
 
@@ -81,10 +84,11 @@ void TSqlTranslator::setCurrentDatabase(const QString& name) {
 }
 
 TSqlTranslation TSqlTranslator::Impl::translate(TSqlLexedStatement& st) {
-  auto it = cache.constFind(st.shape);
+  const TSqlShape shape{st.shape, TSqlShapeKey::hashOf(st.shape)};
+  auto it = cache.constFind(shape);
   if (it == cache.constEnd()) {
     if (cache.size() >= kMaxShapes) cache.clear();
-    it = cache.insert(st.shape, build(st));
+    it = cache.insert(shape, build(st));
   }
   TSqlTranslation t = it->translation;
   if (it->tree) {
