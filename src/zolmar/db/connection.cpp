@@ -260,8 +260,11 @@ bool Connection::runOne(const QString& sql, const QVector<QVariant>& params, boo
   if (effective == 2) {
     rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
-      const QVariant v = SqliteValues::column(stmt, 0);
-      *result = v.isNull() ? def : v;
+      QVariant v = SqliteValues::column(stmt, 0);
+      if (v.isNull())
+        *result = def;
+      else
+        *result = std::move(v);
       rc = SQLITE_DONE;
     } else if (rc == SQLITE_DONE) {
       *result = def;
