@@ -59,8 +59,8 @@ class IAppGlobal {
   // Key mapping of record windows: 1 save, 2 accept/cancel, 3 close, 0 none.
   virtual qint32 MapKey(qint32 keyCode, qint32 shift) = 0;
   // Form services.
-  virtual bool FormGuard(QWidget* form) = 0;       // True: may proceed
-  virtual bool CloseCheck(QWidget* form) = 0;      // True: may close
+  virtual bool FormGuard(QWidget* form) = 0;          // True: may proceed
+  virtual bool CloseCheck(QWidget* form) = 0;         // True: may close
   virtual QString ValidateEntry(QWidget* entry) = 0;  // "" = valid
   virtual void SetWaitState(QWidget* form, bool on) = 0;
   // Text services: pad(text, length, fill, 0 left / 1 right).

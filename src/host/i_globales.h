@@ -27,7 +27,8 @@ class IGlobales {
   virtual std::shared_ptr<I_DAZ> CreateStatusDAZ(const QString& name) = 0;
   virtual std::shared_ptr<INumberDAZ> CreateNumberDAZ() = 0;
   virtual std::shared_ptr<ITextDAZ> CreateTextDAZ() = 0;
-  virtual std::shared_ptr<IInsertBuilder> CreateInsertBuilder(std::shared_ptr<IConnection> cn, const QString& table) = 0;
+  virtual std::shared_ptr<IInsertBuilder> CreateInsertBuilder(std::shared_ptr<IConnection> cn,
+                                                              const QString& table) = 0;
 };
 
 }  // namespace arboles

@@ -18,7 +18,8 @@ class I_TAZ;
 class IHostTableAccess {
  public:
   virtual ~IHostTableAccess() = default;
-  virtual bool I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobales, std::shared_ptr<IAppGlobal> oAppGlobal) = 0;
+  virtual bool I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobales,
+                               std::shared_ptr<IAppGlobal> oAppGlobal) = 0;
   virtual QString NameByID(qint32 nID) = 0;
   // MostrarInformes(nProceso, lWait, missing, missing, nID)
   virtual qint32 MostrarInformes(qint32 nProceso, bool lWaitUntilClose, qint32 nID) = 0;
