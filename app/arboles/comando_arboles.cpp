@@ -14,6 +14,7 @@
 #include "tree/reconstructor_claves.h"
 #include "tree/taz_arboles.h"
 #include "tree/verificador_arbol.h"
+#include "zolmar/db/connection.h"
 #include "zolmar/host.h"
 #include "zolmar/services/scripted_user_interface.h"
 
@@ -67,8 +68,11 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   const QString orden = args.at(2);
   const QStringList resto = args.mid(3);
   const bool esInit = orden == QStringLiteral("init");
-  if (!esInit && !QFileInfo::exists(fichero)) return MalUso(QStringLiteral("no database file ") + fichero);
-  if (QFileInfo(fichero).size() > 0 && !pareceBaseDeDatos(fichero))
+  // A server database ("odbc:...") is no file to look at first.
+  const bool servidor = fichero.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive);
+  if (!servidor && !esInit && !QFileInfo::exists(fichero))
+    return MalUso(QStringLiteral("no database file ") + fichero);
+  if (!servidor && QFileInfo(fichero).size() > 0 && !pareceBaseDeDatos(fichero))
     return MalUso(fichero + QStringLiteral(" is not a database"));
   int salida = Rechazado;
   try {
@@ -113,7 +117,8 @@ bool ComandoArboles::AbrirBase() {
   try {
     host_ = Host::open(fichero_);
   } catch (const std::exception& e) {
-    MalUso(fichero_ + QStringLiteral(" is not a database: ") + QString::fromUtf8(e.what()));
+    MalUso(Connection::displayName(fichero_) + QStringLiteral(" is not a database: ") +
+           QString::fromUtf8(e.what()));
     return false;
   }
   // Nobody answers questions on a command line: anything the host wants to

@@ -28,8 +28,9 @@ namespace {
 std::unique_ptr<Host> Host::open(const QString& pathOrMemoryOrOdbc) {
   QString error;
   auto cn = Connection::open(pathOrMemoryOrOdbc, &error);
-  if (!cn) refuse(pathOrMemoryOrOdbc, error);
-  if (!Schema::create(*cn, &error)) refuse(pathOrMemoryOrOdbc, error);
+  if (!cn) refuse(Connection::displayName(pathOrMemoryOrOdbc), error);
+  // A server database is set up by its administrator: its tables are not created here.
+  if (!cn->isOdbc() && !Schema::create(*cn, &error)) refuse(pathOrMemoryOrOdbc, error);
   if (!cn->serverFolder().isEmpty() && !Schema::createServerDatabases(cn->serverFolder(), &error))
     refuse(cn->serverFolder(), error);
   return std::unique_ptr<Host>(new Host(std::move(cn)));

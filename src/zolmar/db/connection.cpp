@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
+#include "zolmar/db/odbc_backend.h"
+#include "zolmar/db/odbc_batch.h"
 #include "zolmar/db/row_set.h"
 #include "zolmar/db/server_folder.h"
 #include "zolmar/db/sql_functions.h"
@@ -39,10 +42,8 @@ bool producesRows(qint32 mode) { return mode == 2 || mode == 4 || mode == 5 || m
 std::shared_ptr<Connection> Connection::open(const QString& pathOrMemory, QString* error) {
   QString ignored;
   QString& err = error ? *error : ignored;
-  if (pathOrMemory.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive)) {
-    err = QStringLiteral("Esta versión no incluye el acceso por ODBC: use un archivo de base de datos");
-    return nullptr;
-  }
+  if (pathOrMemory.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive))
+    return openOdbc(pathOrMemory.mid(5), &err);
   std::shared_ptr<Connection> cn(new Connection());
   cn->path_ = pathOrMemory;
   const bool memory = pathOrMemory == QLatin1String(":memory:") || pathOrMemory.isEmpty();
@@ -57,6 +58,39 @@ std::shared_ptr<Connection> Connection::open(const QString& pathOrMemory, QStrin
   }
   if (!cn->configure(&err)) return nullptr;
   return cn;
+}
+
+std::shared_ptr<Connection> Connection::openOdbc(const QString& connectionString, QString* error) {
+#ifdef ZOLMAR_HAVE_ODBC
+  std::shared_ptr<Connection> cn(new Connection());
+  cn->path_ = QStringLiteral("odbc:") + connectionString;
+  cn->odbc_ = OdbcBackend::connect(connectionString, error);
+  if (!cn->odbc_) return nullptr;
+  return cn;
+#else
+  Q_UNUSED(connectionString);
+  *error = QStringLiteral("Esta versión no incluye el acceso por ODBC: use un archivo de base de datos");
+  return nullptr;
+#endif
+}
+
+QString Connection::displayName(const QString& pathOrOdbc) {
+  static const QRegularExpression password(QStringLiteral("(PWD|PASSWORD)\\s*=\\s*(\\{[^}]*\\}|[^;]*)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+  QString text = pathOrOdbc;
+  return text.replace(password, QStringLiteral("\\1=***"));
+}
+
+QVariant Connection::executeOdbc(const QString& sql, qint32 mode, const QVariant& def,
+                                 const QVariantList& params) {
+  QVariant result = def;
+  QString error;
+  if (!odbc_->execute(sql, mode, def, params, &result, &error)) {
+    fail(error + " [" + sql + "]");
+    return def;
+  }
+  succeed();
+  return result;
 }
 
 bool Connection::configure(QString* error) {
@@ -91,14 +125,18 @@ Connection::~Connection() {
   }
 }
 
-void Connection::setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
+void Connection::setBusyTimeout(int milliseconds) {
+  if (db_) sqlite3_busy_timeout(db_, milliseconds);
+}
 
 QString Connection::databaseName() const {
+  if (odbc_) return odbc_->databaseName();
   if (serverFolder_.isEmpty() || path_ == QLatin1String(":memory:")) return QString();
   return QFileInfo(path_).completeBaseName();
 }
 
 std::shared_ptr<Connection> Connection::openDatabase(const QString& name, QString* error) const {
+  if (odbc_) return open("odbc:" + OdbcBackend::withDatabase(odbc_->connectionString(), name), error);
   const QString file = ServerFolder(serverFolder_).fileOf(name);
   if (file.isEmpty()) {
     if (error) *error = QStringLiteral("La base de datos %1 no existe en el servidor").arg(name);
@@ -167,6 +205,8 @@ sqlite3_stmt* Connection::remember(const QString& sql, sqlite3_stmt* stmt) {
 
 QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant& def, bool) {
   if (recorder_) recorder_(sql, mode);
+  if (odbc_) [[unlikely]]
+    return executeOdbc(sql, mode, def, {});
   // A statement of a shape already translated: no batch, no copies.
   if (const TSqlTranslation* hit = translator_->cachedTranslation(sql)) {
     QVariant result = def;
@@ -298,6 +338,16 @@ bool Connection::runOne(const QString& sql, const QVector<QVariant>& params, boo
 
 QVariant Connection::executeNative(const QString& sql, qint32 mode, const QVariant& def,
                                    const QVariantList& params) {
+  if (odbc_) {
+    // The host's own statements number their values (?1); ODBC counts them (?).
+    QString text;
+    QVariantList ordered;
+    if (!OdbcBatch::positional(sql, params, &text, &ordered)) {
+      fail(QStringLiteral("Faltan valores para la sentencia [%1]").arg(sql));
+      return def;
+    }
+    return executeOdbc(text, mode, def, ordered);
+  }
   QString error;
   QVariant result = def;
   const QVector<QVariant> values(params.begin(), params.end());
@@ -313,6 +363,14 @@ QVariant Connection::executeNative(const QString& sql, qint32 mode, const QVaria
 }
 
 bool Connection::atomically(const std::function<bool()>& work, QString* error) {
+  if (odbc_) {
+    static const QString level = QStringLiteral("zolmar_atomic");
+    if (!odbc_->begin(level, error)) return false;
+    if (work() && odbc_->commit(level, error)) return true;
+    QString ignored;
+    odbc_->rollback(level, &ignored);
+    return false;
+  }
   const bool outermost = sqlite3_get_autocommit(db_) != 0;
   if (!execSimple(outermost ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT zolmar_atomic"),
                   error))
@@ -366,6 +424,12 @@ bool Connection::refreshMaster(QString* error) {
 
 void Connection::BeginTrans(const QString& name) {
   QString error;
+  if (odbc_) {
+    if (!odbc_->begin(name, &error))
+      return fail(QStringLiteral("No se pudo iniciar la transacción %1: %2").arg(name, error));
+    transactions_ << name;
+    return succeed();
+  }
   const bool outermost = sqlite3_get_autocommit(db_) != 0;
   if (!execSimple(outermost ? QStringLiteral("BEGIN IMMEDIATE") : "SAVEPOINT " + quoteIdentifier(name),
                   &error)) {
@@ -384,7 +448,12 @@ void Connection::CommitTrans(const QString& name, qint32) {
     return;
   }
   QString error;
-  if (!execSimple(at == 0 ? QStringLiteral("COMMIT") : "RELEASE " + quoteIdentifier(name), &error)) {
+  if (odbc_ && !odbc_->commit(name, &error)) {
+    fail(QStringLiteral("No se pudo confirmar la transacción %1: %2").arg(name, error));
+    return;
+  }
+  if (!odbc_ &&
+      !execSimple(at == 0 ? QStringLiteral("COMMIT") : "RELEASE " + quoteIdentifier(name), &error)) {
     fail(QStringLiteral("No se pudo confirmar la transacción %1: %2").arg(name, error));
     return;
   }
@@ -399,6 +468,12 @@ void Connection::RollbackTrans(const QString& name) {
     return;
   }
   QString error;
+  if (odbc_) {
+    if (!odbc_->rollback(name, &error))
+      return fail(QStringLiteral("No se pudo deshacer la transacción %1: %2").arg(name, error));
+    transactions_.resize(at);
+    return succeed();
+  }
   const QString id = quoteIdentifier(name);
   const QString sql = at == 0 ? QStringLiteral("ROLLBACK") : "ROLLBACK TO " + id + "; RELEASE " + id;
   // Reset cached statements first: an unfinished reader would make the rollback fail.

@@ -19,6 +19,7 @@ namespace zolmar {
 
 class TSqlTranslator;
 class SqliteColumnTypes;
+class OdbcBackend;
 struct TSqlTranslation;
 
 class Connection : public arboles::IConnection {
@@ -26,8 +27,9 @@ class Connection : public arboles::IConnection {
   // Receives every T-SQL text given to ExecuteSQL, before it runs.
   using StatementRecorder = std::function<void(const QString& tsql, qint32 mode)>;
 
-  // ":memory:" or a database file (created when missing). "odbc:..." is refused:
-  // this build talks to SQLite only. Null with *error set on failure.
+  // ":memory:", a database file (created when missing) or "odbc:<connection
+  // string>" for SQL Server, whose T-SQL is sent unchanged. Null with *error
+  // set on failure.
   static std::shared_ptr<Connection> open(const QString& pathOrMemory, QString* error);
   ~Connection() override;
   Connection(const Connection&) = delete;
@@ -55,6 +57,12 @@ class Connection : public arboles::IConnection {
   // commits when it returns true, else leaves nothing of it.
   bool atomically(const std::function<bool()>& work, QString* error);
 
+  // Opened with "odbc:": SQL goes to the server as it is, untranslated.
+  bool isOdbc() const { return odbc_ != nullptr; }
+  // What the connection names the database in messages: the connection
+  // string shows no password.
+  static QString displayName(const QString& pathOrOdbc);
+
   void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
   void setBusyTimeout(int milliseconds);
   // Folder whose <Name>.db files are the other databases of this "server".
@@ -76,6 +84,8 @@ class Connection : public arboles::IConnection {
 
  private:
   Connection() = default;
+  static std::shared_ptr<Connection> openOdbc(const QString& connectionString, QString* error);
+  QVariant executeOdbc(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params);
   bool configure(QString* error);
   sqlite3_stmt* prepared(const QString& sql, QString* error);
   sqlite3_stmt* remember(const QString& sql, sqlite3_stmt* stmt);
@@ -92,6 +102,7 @@ class Connection : public arboles::IConnection {
   void succeed();
 
   sqlite3* db_ = nullptr;
+  std::unique_ptr<OdbcBackend> odbc_;
   QString path_;
   QString serverFolder_;
   std::unique_ptr<TSqlTranslator> translator_;

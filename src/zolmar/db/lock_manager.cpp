@@ -105,11 +105,12 @@ bool LockManager::acquire(const QString& table, const QString& filter, bool* ref
                        {rs->Field("ZolmarID")});
     if (cn_->HasError()) return false;
   }
-  cn_->executeNative(QStringLiteral("INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) "
-                                    "VALUES (?1, ?2, ?3, ?4, ?5, ?6)"),
-                     0, {},
-                     {table, mine, session_, QCoreApplication::applicationPid(), thisHost(),
-                      QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss")});
+  // The time goes as a date value, never as text a server could read in its own date order.
+  cn_->executeNative(
+      QStringLiteral("INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) "
+                     "VALUES (?1, ?2, ?3, ?4, ?5, ?6)"),
+      0, {},
+      {table, mine, session_, QCoreApplication::applicationPid(), thisHost(), QDateTime::currentDateTime()});
   if (cn_->HasError()) lastError_ = cn_->LastError();
   return !cn_->HasError();
 }
