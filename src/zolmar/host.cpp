@@ -41,6 +41,8 @@ Host::Host(std::shared_ptr<Connection> cn)
       locks_(std::make_shared<LockManager>(cn_)),
       app_(std::make_shared<AppGlobal>(cn_, locks_, std::make_shared<QtUserInterface>())) {
   registerHostClasses();
+  // Captions are translated as windows are built, so the catalogue comes first.
+  app_->loadTranslations();
 }
 
 Host::~Host() {

@@ -121,7 +121,7 @@ class Filler {
   bool run(QString* error) {
     return trees_.addTree(1, customerGroups(), error) && trees_.addTree(2, supplierGroups(), error) &&
            trees_.addTree(3, articleCategories(), error) && people(error) && articles(error) &&
-           priceLists(error) && assignments(error) && settings(error);
+           priceLists(error) && assignments(error) && settings(error) && translations(error);
   }
 
  private:
@@ -223,6 +223,21 @@ class Filler {
     for (const char* w : windows)
       exec("INSERT INTO ZolmarPermisos (Usuario, Ventana, Permitido) VALUES (?1, ?2, 1)",
            {SampleData::kDemoUser, w}, error);
+    return error->isEmpty();
+  }
+
+  // An English catalogue of the main menus: "CFG_IDIOMA" = "EN" shows it.
+  bool translations(QString* error) {
+    const char* pairs[][2] = {
+        {"Ficheros", "Files"},     {"Empresa", "Company"},         {"Salir", "Exit"},
+        {"Edición", "Edit"},       {"Informes", "Reports"},        {"Artículos", "Items"},
+        {"Clientes", "Customers"}, {"Proveedores", "Suppliers"},   {"Almacén", "Warehouse"},
+        {"Caja", "Till"},          {"Contabilidad", "Accounting"}, {"Configuración", "Settings"},
+        {"Ayuda", "Help"},         {"Árboles", "Trees"},           {"Ubicaciones", "Locations"},
+    };
+    for (const auto& pair : pairs)
+      exec("INSERT INTO ZolmarTraducciones (Idioma, Texto, Traduccion) VALUES ('EN', ?1, ?2)",
+           {QString::fromUtf8(pair[0]), QString::fromUtf8(pair[1])}, error);
     return error->isEmpty();
   }
 

@@ -55,6 +55,7 @@ const QMap<QString, QStringList>& definitions() {
         text("Usuario"), date("Fecha")}},
       {"ZolmarConfig", {text("Clave"), text("Valor")}},
       {"ZolmarPermisos", {text("Usuario"), text("Ventana"), integer("Permitido")}},
+      {"ZolmarTraducciones", {text("Idioma"), text("Texto"), text("Traduccion")}},
       {"ZolmarInformes",
        {text("Ventana"), text("Nombre"), integer("Proceso"), text("Usuario"), text("Configuracion"),
         date("Fecha")}},
@@ -75,6 +76,7 @@ const QStringList& indexes() {
       "CREATE INDEX IF NOT EXISTS IX_Tarifas_Categoria ON Tarifas (ID_Categoria)",
       "CREATE INDEX IF NOT EXISTS IX_Bloqueos_Tabla ON ZolmarBloqueos (Tabla)",
       "CREATE UNIQUE INDEX IF NOT EXISTS IX_Config_Clave ON ZolmarConfig (Clave)",
+      "CREATE INDEX IF NOT EXISTS IX_Traducciones_Idioma ON ZolmarTraducciones (Idioma, Texto)",
   };
   return list;
 }

@@ -56,6 +56,12 @@ std::shared_ptr<arboles::IGlobales> AppGlobal::GetGlobales() { return globales_;
 
 QString AppGlobal::Translate(const QString& text) { return translator_.translate(text); }
 
+qint32 AppGlobal::loadTranslations() {
+  translator_.clear();
+  const QString language = GetConfig().value(QStringLiteral("CFG_IDIOMA")).toString();
+  return Translator::isSpanish(language) ? 0 : translator_.load(*cn_, language.trimmed());
+}
+
 QString AppGlobal::FormatMessage(const QString& templ, const QVariantList& params) {
   static const QRegularExpression placeholder(QStringLiteral("%(\\d+)"));
   QString result;

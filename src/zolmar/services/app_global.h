@@ -71,6 +71,9 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   void setUserInterface(std::shared_ptr<UserInterface> ui);
   UserInterface& userInterface() const { return *ui_; }
   Translator& translator() { return translator_; }
+  // The catalogue of the configured language ("CFG_IDIOMA", Spanish when
+  // empty), read into memory; returns how many texts it holds.
+  qint32 loadTranslations();
   WindowRegistry& windows() { return windows_; }
   HostDataServices& data() { return data_; }
   std::shared_ptr<Connection> connection() const { return cn_; }

@@ -1,5 +1,7 @@
 #include "zolmar/services/translator.h"
 
+#include <QStringList>
+
 #include "host/i_connection.h"
 #include "host/i_recordset.h"
 #include "zolmar/services/host_table_names.h"
@@ -13,6 +15,14 @@ QString Translator::translate(const QString& spanish) const {
 
 void Translator::add(const QString& spanish, const QString& translated) {
   catalogue_.insert(spanish, translated);
+}
+
+bool Translator::isSpanish(const QString& language) {
+  static const QStringList names = {QStringLiteral("ES"),      QStringLiteral("ES-ES"),
+                                    QStringLiteral("ES_ES"),   QStringLiteral("ESP"),
+                                    QStringLiteral("ESPAÑOL"), QStringLiteral("CASTELLANO")};
+  const QString name = language.trimmed().toUpper();
+  return name.isEmpty() || names.contains(name);
 }
 
 qint32 Translator::load(arboles::IConnection& cn, const QString& language) {

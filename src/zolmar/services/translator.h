@@ -20,6 +20,8 @@ class Translator {
   // how many were read (0 when the table is absent).
   qint32 load(arboles::IConnection& cn, const QString& language);
   qsizetype size() const { return catalogue_.size(); }
+  // Spanish is the language texts are written in: it needs no catalogue.
+  static bool isSpanish(const QString& language);
 
  private:
   QHash<QString, QString> catalogue_;
