@@ -53,6 +53,8 @@ qint32 CommonSearchList::Run(arboles::I_TAZ& oTAZ, QWidget* entry, bool& lFlag, 
   }
   rs->SetPosition(0);
   window.LoadRows(*rs);
+  // The record the entry already names is where the person starts.
+  if (currentId_ > 0) window.SelectWhere(idField, currentId_);
   if (showList(*app, window) < 0) {
     // The entry keeps text that names no chosen row: the caller marks it.
     flag_ = lFlag = typed.isEmpty();

@@ -102,6 +102,23 @@ void ListWindow::fillTable() {
   table_->setUpdatesEnabled(true);
 }
 
+bool ListWindow::SelectWhere(const QString& field, const QVariant& value) {
+  const int f = fieldIndex(field);
+  if (f < 0) return false;
+  // Ids arrive as integers or as text depending on the backend: compare as shown.
+  const QString wanted = value.toString().trimmed();
+  for (int r = 0; r < visible_.size(); ++r) {
+    if (rows_[visible_[r]].value(f).toString().trimmed() != wanted) continue;
+    table_->setCurrentCell(r, 0);
+    table_->selectRow(r);
+    table_->scrollToItem(table_->item(r, 0), QAbstractItemView::PositionAtCenter);
+    return true;
+  }
+  return false;
+}
+
+qint32 ListWindow::CurrentRow() const { return table_->currentRow(); }
+
 void ListWindow::ShowList(bool modal) {
   chosen_ = -1;
   if (!modal) {

@@ -41,6 +41,12 @@ class ListWindow : public FrmBasico {
   // The person's typing in the search box.
   void Search(const QString& text);
 
+  // Makes the first shown row whose field equals value the current one (the
+  // row Enter chooses); False when no shown row has it.
+  bool SelectWhere(const QString& field, const QVariant& value);
+  // The shown row that is current; -1 when none.
+  qint32 CurrentRow() const;
+
   // Modal: returns when the window closes.
   void ShowList(bool modal);
   // The person chooses a shown row: it is remembered and the window closes.
