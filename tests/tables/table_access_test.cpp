@@ -8,6 +8,7 @@
 #include "zolmar/tables/record_list_window.h"
 #include "zolmar/tables/table_access.h"
 #include "zolmar/ui/get.h"
+#include "zolmar/ui/key_codes.h"
 
 namespace zolmar {
 namespace {
@@ -115,6 +116,37 @@ TEST_F(TablesTest, ValidatorTakesAUniqueMatchAndAsksTheListOtherwise) {
                       [](QWidget* w) { qobject_cast<RecordListWindow*>(w)->ClickCancelar(); });
   EXPECT_FALSE(validator->Validate(taz, &sayID, &getName, false));
   EXPECT_EQ(ui().pendingScripts(), 0);
+}
+
+// An open listing is one of the host's windows: it is counted as open, does
+// not hold the program back, and the close key closes it.
+TEST_F(TablesTest, ListingsRegisterWithTheHostAndCloseWithTheCloseKey) {
+  const struct {
+    const char* cls;
+    const char* window;
+  } cases[] = {
+      {"Clientes.cTAZ_Clientes", "FrmListaClientes"},
+      {"Proveedores.cTAZ_Proveedores", "FrmListaProveedores"},
+      {"Articulos.cTAZ_Articulos", "FrmListaArticulos"},
+  };
+  auto app = host->appGlobal();
+  for (const auto& c : cases) {
+    auto taz = std::dynamic_pointer_cast<TableAccess>(access(c.cls));
+    ASSERT_NE(taz, nullptr);
+    const QString name = QString::fromLatin1(c.window);
+    EXPECT_FALSE(app->IsWindowOpen(name)) << c.cls;
+    taz->MostrarInformes(0, false, 0);
+    RecordListWindow* list = taz->lastWindow();
+    ASSERT_NE(list, nullptr) << c.cls;
+    EXPECT_TRUE(app->IsWindowOpen(name)) << c.cls;
+    EXPECT_FALSE(app->AppQueryUnload()) << c.cls;
+    list->PressKey(KeyCodes::F1 + 8);  // the save key means nothing here
+    EXPECT_FALSE(list->IsClosed()) << c.cls;
+    list->PressKey(KeyCodes::Escape);
+    EXPECT_TRUE(list->IsClosed()) << c.cls;
+    EXPECT_EQ(list->ChosenID(), 0) << c.cls;
+    EXPECT_FALSE(app->IsWindowOpen(name)) << c.cls;
+  }
 }
 
 }  // namespace

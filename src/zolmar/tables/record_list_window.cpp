@@ -5,8 +5,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_recordset.h"
+#include "zolmar/services/key_map.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/get.h"
 
@@ -14,10 +16,7 @@ namespace zolmar {
 
 RecordListWindow::RecordListWindow(std::shared_ptr<arboles::IConnection> cn, QueryBuilder query,
                                    QList<Column> columns, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      cn_(std::move(cn)),
-      query_(std::move(query)),
-      columns_(std::move(columns)) {
+    : FrmBasico(parent), cn_(std::move(cn)), query_(std::move(query)), columns_(std::move(columns)) {
   getBuscar = new get(this);
   grdLista = new QTableWidget(this);
   btnAceptar = new btn(this);
@@ -101,12 +100,19 @@ void RecordListWindow::SelectRow(int row) {
 void RecordListWindow::ClickAceptar() {
   const int row = grdLista->currentRow();
   chosenId_ = row >= 0 ? RowID(row) : 0;
-  close();
+  Unload();
 }
 
 void RecordListWindow::ClickCancelar() {
   chosenId_ = 0;
-  close();
+  Unload();
+}
+
+void RecordListWindow::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
+  const qint32 action = AppGlobal() ? AppGlobal()->MapKey(KeyCode, Shift) : KeyMap::map(KeyCode, Shift);
+  if (action != KeyMap::Close) return;
+  KeyCode = 0;
+  ClickCancelar();
 }
 
 int RecordListWindow::RowCount() const { return grdLista->rowCount(); }

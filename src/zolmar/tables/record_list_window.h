@@ -1,11 +1,14 @@
 #pragma once
 // A searchable list of records: a search entry, the list, Aceptar / Cancelar.
-// The rows come from a query the owner builds from the typed text.
+// The rows come from a query the owner builds from the typed text. Shown with
+// Show() it registers with the host like every other window; the close key
+// (Escape) cancels.
 
 #include <QStringList>
-#include <QWidget>
 #include <functional>
 #include <memory>
+
+#include "zolmar/ui/frm_basico.h"
 
 class QTableWidget;
 
@@ -18,7 +21,7 @@ namespace zolmar {
 class get;
 class btn;
 
-class RecordListWindow : public QWidget {
+class RecordListWindow : public FrmBasico {
   Q_OBJECT
  public:
   struct Column {
@@ -52,6 +55,9 @@ class RecordListWindow : public QWidget {
   QTableWidget* grdLista;
   btn* btnAceptar;
   btn* btnCancelar;
+
+ protected:
+  void Form_KeyDown(qint32& KeyCode, qint32 Shift) override;
 
  private:
   std::shared_ptr<arboles::IConnection> cn_;

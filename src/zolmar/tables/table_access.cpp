@@ -57,6 +57,7 @@ RecordListWindow* TableAccess::openList(QWidget* parent, qint32 groupId, bool pi
   auto* window = new RecordListWindow(
       cn_, [this, groupId](const QString& text) { return listQuery(text, groupId); }, columns, parent);
   window->setObjectName(def_.windowName);
+  window->SetAppGlobal(app_, def_.windowName);
   window->setPicking(picking);
   if (groupId > 0) {
     const QString group =
@@ -75,7 +76,7 @@ RecordListWindow* TableAccess::openList(QWidget* parent, qint32 groupId, bool pi
 }
 
 qint32 TableAccess::showList(RecordListWindow* window, bool wait) {
-  window->show();
+  window->Show();
   if (!wait || !app_) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     return 0;
