@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
 #include "host/host_types.h"
 #include "host/i_app_global.h"
+#include "tree/taz_arboles.h"
 #include "zolmar/host.h"
 #include "zolmar/services/app_global.h"
+#include "zolmar/services/main_menu_grid.h"
 
 namespace zolmar {
 
@@ -27,38 +28,60 @@ MainWindow::MainWindow(Host& host) : host_(host), arboles_(ArbolesMenuEntries(ho
   buildMenus();
   statusBar()->addWidget(new QLabel(companyName(), this), 1);
   statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Usuario: %1").arg(host_.app()->user()), this));
-  resize(900, 600);
+  resize(1200, 700);
 }
 
 QString MainWindow::companyName() const {
   return host_.appGlobal()->GetConfig().value(QStringLiteral("CFG_EMPRESA:NOMBRE")).toString();
 }
 
-QList<MenuRow> MainWindow::hostMenuRows() {
-  return {
-      {QStringLiteral("&Archivo"), 0, {}},
-      {QStringLiteral("&Salir"), 1, [this] { close(); }},
-      {QStringLiteral("A&yuda"), 0, {}},
-      {QStringLiteral("&Acerca de Zolmar"), 3, [this] { about(); }},
-  };
+QList<MenuRow> MainWindow::moduleMenuRows() {
+  auto app = host_.appGlobal();
+  arboles::cTAZ_Arboles taz;
+  taz.I_TAZ_Configure(app->GetGlobales(), app);
+  if (!taz.oMOptMenus) return {};
+  QList<MenuRow> rows = MenuRowsOf(*taz.oMOptMenus);
+  const QString salir = app->Translate(QStringLiteral("Salir"));
+  for (MenuRow& row : rows) {
+    if (row.caption == salir) {
+      // Closing asks every open window first (AppQueryUnload in closeEvent).
+      row.action = [this] { close(); };
+    } else {
+      const QString path = row.path;
+      row.action = [this, path] { notAvailable(path); };
+    }
+  }
+  return rows;
+}
+
+QList<MenuRow> MainWindow::arbolesMenuRows() {
+  auto app = host_.appGlobal();
+  QList<MenuRow> rows = {{app->Translate(QString::fromUtf8("Árboles")), 0, QString(), {}}};
+  for (const ArbolesMenuEntry& entry : arboles_) {
+    auto open = entry.open;
+    rows.append({app->Translate(entry.caption), 1, QString(), [open] { open(); }});
+  }
+  return rows;
 }
 
 void MainWindow::buildMenus() {
-  QList<MenuRow> rows = hostMenuRows();
-  const qint32 arbolesRow = static_cast<qint32>(rows.size()) + 1;
-  rows.append({QStringLiteral("Á&rboles"), 0, {}});
-  for (const ArbolesMenuEntry& entry : arboles_) {
-    auto open = entry.open;
-    rows.append({entry.caption, arbolesRow, [open] { open(); }});
-  }
-  BuildMenus(menuBar(), rows);
+  rows_ = moduleMenuRows();
+  // Right after "Edición", so it stays on screen however many menus follow.
+  const qint32 informes = TopMenuRow(rows_, host_.appGlobal()->Translate(QStringLiteral("Informes")));
+  InsertMenuRows(rows_, informes > 0 ? informes : qint32(rows_.size()) + 1, arbolesMenuRows());
+  BuildMenus(menuBar(), rows_);
+  // The pick dialog offers the options of these very menus.
+  QList<MainMenuGrid::Row> grid;
+  for (const MenuRow& row : rows_) grid.append({row.caption, row.parentRow});
+  host_.app()->setMenuGrid(MainMenuGrid::fromRows(grid));
 }
 
-void MainWindow::about() {
-  host_.appGlobal()->ShowMessage(
-      QStringLiteral("<B>Zolmar</B><BR>Gestión comercial con árboles de clasificación.<BR><BR>Empresa: %1")
-          .arg(companyName()),
-      0, QStringLiteral("Acerca de Zolmar"), arboles::IconInformation);
+void MainWindow::notAvailable(const QString& path) {
+  auto app = host_.appGlobal();
+  QString title = path.trimmed();
+  if (title.endsWith(QLatin1Char(':'))) title.chop(1);
+  app->ShowMessage(app->Translate(QString::fromUtf8("Opción no disponible en esta versión.")), 0, title,
+                   arboles::IconInformation);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
-// The desktop program's main window: the menus, the company in the status bar.
+// The desktop program's main window: the module's menu list with the
+// "Árboles" menu before "Informes", the company in the status bar.
 
 #include <QList>
 #include <QMainWindow>
@@ -16,8 +17,8 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(Host& host);
 
-  // The host's own menus, in the shape of the module's menu list.
-  QList<MenuRow> hostMenuRows();
+  // Every row of the menu bar, in order, as it was built.
+  const QList<MenuRow>& menuRows() const { return rows_; }
   const QList<ArbolesMenuEntry>& arbolesEntries() const { return arboles_; }
   QString companyName() const;
 
@@ -25,11 +26,15 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The menu list of cTAZ_Arboles, each entry with what this program does.
+  QList<MenuRow> moduleMenuRows();
+  QList<MenuRow> arbolesMenuRows();
   void buildMenus();
-  void about();
+  void notAvailable(const QString& path);
 
   Host& host_;
   QList<ArbolesMenuEntry> arboles_;
+  QList<MenuRow> rows_;
 };
 
 }  // namespace zolmar

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QVector>
 
+#include "host/i_list_object.h"
+
 namespace zolmar {
 
 namespace {
@@ -15,6 +17,31 @@ bool hasChildren(const QList<MenuRow>& rows, qint32 row) {
 }
 
 }  // namespace
+
+QList<MenuRow> MenuRowsOf(const arboles::IListObject& list) {
+  QList<MenuRow> rows;
+  for (qint32 row = 1; row <= list.RowCount(); ++row)
+    rows.append({list.Cell(1, row).toString(), list.Cell(2, row).toInt(), list.Cell(3, row).toString(), {}});
+  return rows;
+}
+
+void InsertMenuRows(QList<MenuRow>& rows, qint32 before, const QList<MenuRow>& inserted) {
+  const qint32 at = qBound(1, before, qint32(rows.size()) + 1);
+  const qint32 shift = qint32(inserted.size());
+  for (MenuRow& row : rows)
+    if (row.parentRow >= at) row.parentRow += shift;
+  for (qint32 i = 0; i < inserted.size(); ++i) {
+    MenuRow row = inserted[i];
+    if (row.parentRow > 0) row.parentRow += at - 1;
+    rows.insert(at - 1 + i, row);
+  }
+}
+
+qint32 TopMenuRow(const QList<MenuRow>& rows, const QString& caption) {
+  for (qint32 i = 0; i < rows.size(); ++i)
+    if (rows[i].parentRow == 0 && rows[i].caption == caption) return i + 1;
+  return 0;
+}
 
 void BuildMenus(QMenuBar* bar, const QList<MenuRow>& rows) {
   QVector<QMenu*> menus(rows.size() + 1, nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 // One row of a menu list: a caption, the 1-based row of its parent menu (0 at
-// the top of the menu bar) and what it does ("-" is a separator). The host's
-// own menus and the module's menu list both arrive in this shape.
+// the top of the menu bar), its path ("Ficheros:Salir: ") and what it does
+// ("-" is a separator). The module's menu list arrives in this shape.
 
 #include <QList>
 #include <QString>
@@ -9,14 +9,26 @@
 
 class QMenuBar;
 
+namespace arboles {
+class IListObject;
+}
+
 namespace zolmar {
 
 struct MenuRow {
   QString caption;
   qint32 parentRow = 0;
+  QString path;
   std::function<void()> action;
 };
 
+// The rows of a menu list (columns caption, parent row, path), without actions.
+QList<MenuRow> MenuRowsOf(const arboles::IListObject& list);
+// Puts rows before the 1-based row `before`; the parents of every row are
+// renumbered (those of `inserted` count from its own first row).
+void InsertMenuRows(QList<MenuRow>& rows, qint32 before, const QList<MenuRow>& inserted);
+// The 1-based row of the first menu of the bar with this caption; 0 when none.
+qint32 TopMenuRow(const QList<MenuRow>& rows, const QString& caption);
 // Adds the rows to the menu bar; rows whose parent is missing go to the top.
 void BuildMenus(QMenuBar* bar, const QList<MenuRow>& rows);
 

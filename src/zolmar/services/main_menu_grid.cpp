@@ -51,4 +51,16 @@ std::shared_ptr<arboles::IListObject> MainMenuGrid::standard() {
   return grid;
 }
 
+std::shared_ptr<arboles::IListObject> MainMenuGrid::fromRows(const QList<Row>& rows) {
+  auto grid = std::make_shared<ListObject>();
+  grid->Init(1, 2, 1, 0);
+  QList<qint32> levels;
+  for (qint32 i = 0; i < rows.size(); ++i) {
+    const qint32 parent = rows[i].parentRow;
+    levels << (parent > 0 && parent <= i ? levels[parent - 1] + 1 : 1);
+    grid->AddRow({rows[i].caption, levels.last()});
+  }
+  return grid;
+}
+
 }  // namespace zolmar
