@@ -135,6 +135,7 @@ void FrmArboles::Form_Load() {
   for (zolmar::get* e : {sayZolmarID, getNombre, getCriteriohijos}) CtlFicha->Bind(e);
   for (zolmar::get* e : getNomaux) CtlFicha->Bind(e);
   CtlFicha->Configure(ficha_, QStringLiteral("Tipo=") + QString::number(nTipoArbol_));
+  CtlFicha->SetDeleter([this] { return BorrarNodo(); });
   CargarArbol();
   CtlFicha_RecordChanged();
 }

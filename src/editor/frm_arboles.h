@@ -125,6 +125,7 @@ class FrmArboles : public zolmar::FrmBasico {
   void CtlFicha_Saved();
   void CtlFicha_EditRequest(bool& Cancel);
   void CtlFicha_DeleteRequest(bool& Cancel);
+  bool BorrarNodo();
   void CtlFicha_NewRecordDefaults();
   void CtlFicha_SearchRequest(bool& Cancel);
   void CtlFicha_CommentRequest(bool& Cancel);

@@ -134,7 +134,7 @@ void FrmArboles::CtlFicha_EditRequest(bool& Cancel) {
 void FrmArboles::CtlFicha_DeleteRequest(bool& Cancel) {
   const QString motivos = oTAZ_Arboles_->CanBeDeleted();
   if (motivos.isEmpty()) {
-    borrando_ = true;  // the browser deletes the row; the tree is rebuilt when it moves on
+    borrando_ = true;  // the browser deletes through BorrarNodo; the tree is rebuilt when it moves on
     return;
   }
   Cancel = true;
@@ -143,6 +143,18 @@ void FrmArboles::CtlFicha_DeleteRequest(bool& Cancel) {
   ficha_->Save();
   RegistrarCambio(1);
   CtlFicha_RecordChanged();
+}
+
+// The record browser's deletion: the node goes with its category assignments
+// and its comment, or nothing goes.
+bool FrmArboles::BorrarNodo() {
+  if (oTAZ_Arboles_->Delete()) return true;
+  borrando_ = false;
+  oAppGlobal_->ShowMessage(QStringLiteral("No se ha podido borrar la ficha.<BR>") +
+                               QStringLiteral("No se ha modificado nada: la ficha, sus categorías y su "
+                                              "comentario siguen como estaban."),
+                           0, QStringLiteral("Error al borrar"), IconError);
+  return false;
 }
 
 void FrmArboles::CtlFicha_NewRecordDefaults() {

@@ -162,6 +162,25 @@ TEST(CtlFicha, AddSaveEditCancelDelete) {
   EXPECT_TRUE(b.ficha.ActiveFlag());
 }
 
+// A browser bound to a table-access object deletes through it, never through
+// the record set; a refused deletion keeps the record on screen.
+TEST(CtlFicha, DeleterReplacesTheRecordSetDelete) {
+  for (const bool succeeds : {true, false}) {
+    Browser b;
+    int calls = 0;
+    b.ficha.SetDeleter([&] {
+      ++calls;
+      if (succeeds) b.db->DeleteCurrent();
+      return succeeds;
+    });
+    b.ficha.pressDelete();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(b.db->rows.size(), succeeds ? 1 : 2);
+    EXPECT_EQ(b.nombre.Text(), succeeds ? "Cavas" : "Vinos");
+    EXPECT_EQ(b.events, succeeds ? QStringList({"delete", "changed -1"}) : QStringList({"delete"}));
+  }
+}
+
 TEST(CtlFicha, FailedSaveKeepsEditing) {
   Browser b;
   b.ficha.pressEdit();

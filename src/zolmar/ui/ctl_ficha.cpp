@@ -225,13 +225,18 @@ void CtlFicha::pressDelete() {
   if (!HasRecord() || !browsing() || !isEnabled()) return;
   bool cancel = false;
   emit DeleteRequest(cancel);
-  if (cancel || ficha_->DeleteCurrent()) {
+  if (cancel || !DeleteCurrentRecord()) {
     ShowCurrent();
     return;
   }
   if (!HasRecord()) ficha_->MoveFirst();
   ShowCurrent();
   emit RecordChanged();
+}
+
+bool CtlFicha::DeleteCurrentRecord() {
+  if (deleter_) return deleter_();
+  return !ficha_->DeleteCurrent();
 }
 
 void CtlFicha::pressSearch() {

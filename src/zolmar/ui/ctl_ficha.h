@@ -8,6 +8,10 @@
 // change of mode; Saved is raised after the record set has written the record
 // and before the mode returns to browsing (Mode() still tells edit from add).
 //
+// Deleting: a browser bound to a table-access object deletes through it (the
+// table may own rows of other tables); without one the record set deletes the
+// row alone.
+//
 // Keys (MapKey): F9 or Ctrl+S while editing/adding -> 1 save; Escape while
 // editing/adding -> 2 cancel; Escape while browsing -> 3 close. KeyUp moves
 // while browsing: Ctrl+Home first, Ctrl+PageUp previous, Ctrl+PageDown next,
@@ -16,6 +20,7 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace arboles {
@@ -42,6 +47,9 @@ class CtlFicha : public QWidget {
   // defaults of a new record (usually the filter of the window).
   void Configure(std::shared_ptr<arboles::IFichaDB> ficha, const QString& filterText);
   std::shared_ptr<arboles::IFichaDB> FichaDB() const { return ficha_; }
+  // Deletes the current record instead of the record set's DeleteCurrent;
+  // answers True when it was deleted. An empty function restores the default.
+  void SetDeleter(std::function<bool()> deleter) { deleter_ = std::move(deleter); }
   // Entries whose Campo is set show and edit that field.
   void Bind(get* entry);
 
@@ -96,8 +104,10 @@ class CtlFicha : public QWidget {
   void writeEntries();
   void updateState();
   bool browsing() const { return mode_ == Browsing; }
+  bool DeleteCurrentRecord();
 
   std::shared_ptr<arboles::IFichaDB> ficha_;
+  std::function<bool()> deleter_;
   QList<QPair<QString, QVariant>> defaults_;
   QList<QPointer<get>> entries_;
   qint32 mode_ = Browsing;
