@@ -47,7 +47,8 @@ QString ComandoArboles::Uso() {
       "  init [--sample]               create the schema (and the demo company)\n"
       "  show TYPE                     print the tree in key order\n"
       "  check TYPE                    verify keys, parent links and paths\n"
-      "  repair TYPE                   rebuild the keys from the parent links, then paths and check\n"
+      "  repair TYPE                   hang unreachable nodes from the top level, rebuild the keys\n"
+      "                                from the parent links, then paths and check\n"
       "  renumber TYPE [--keep-order]  renumber the keys by name (or keeping their order)\n"
       "  paths TYPE                    rebuild the ancestor paths (RutaPadre)\n"
       "  delete ID                     delete a node that nothing uses\n"
@@ -192,7 +193,7 @@ int ComandoArboles::Repair(qint32 tipo) {
     arboles::BloqueoTabla bloqueo(taz_->oAppGlobal, kTabla, filtroTipo(tipo));
     if (!bloqueo.Obtenido()) return Bloqueado(tipo);
     arboles::ReconstructorClaves reconstructor(taz_->oGlobales, tipo);
-    reconstructor.ReconstruirClaves(0, QString());
+    reconstructor.Reparar();
     taz_->UpdateRutaPadre(tipo, false);
     out_ << "Keys and paths of the tree of type " << tipo << " rebuilt\n";
   }

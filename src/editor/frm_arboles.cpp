@@ -208,22 +208,17 @@ void FrmArboles::Form_KeyUp(qint32& KeyCode, qint32 Shift) {
 
 // --- The tree ------------------------------------------------------------
 
+// A damaged tree is repaired and filled again until it is whole. A repair that
+// changed nothing would change nothing the next time either (the children of a
+// parent with more than 255 keep their keys): the placed part is shown then.
 void FrmArboles::CargarArbol() {
-  qint32 fallo = 0;
-  qint32 falloAnterior = -1;
-  while (!LlenarArbol(&fallo)) {
-    // A rebuild works from the parent links alone: when the same node still
-    // fails after one, another rebuild would write the same keys again.
-    if (fallo == falloAnterior || !RepararArbol()) {
-      MostrarArbolLleno();
-      return;
-    }
-    falloAnterior = fallo;
+  while (!LlenarArbol()) {
+    if (!RepararArbol()) break;
   }
   MostrarArbolLleno();
 }
 
-bool FrmArboles::LlenarArbol(qint32* idFallo) {
+bool FrmArboles::LlenarArbol() {
   TreeArbol->setUpdatesEnabled(false);
   TreeArbol->setVisible(false);
   TreeArbol->Nodes().Clear();
@@ -252,10 +247,7 @@ bool FrmArboles::LlenarArbol(qint32* idFallo) {
       nodo = nodos.tryAdd(QStringLiteral("K=") + QString::number(idPadre), zolmar::TreeNodes::tvwChild, clave,
                           texto);
     }
-    if (nodo.isNull()) {
-      *idFallo = id;
-      return false;
-    }
+    if (nodo.isNull()) return false;
   }
   return true;
 }

@@ -101,9 +101,8 @@ class FrmArboles : public zolmar::FrmBasico {
 
   // Tree fill and selection (frm_arboles.cpp).
   void CargarArbol();
-  // False when the fill stopped on a node whose parent is not in the tree;
-  // *idFallo is the id of that node.
-  bool LlenarArbol(qint32* idFallo);
+  // False when the fill stopped on a node whose parent is not in the tree.
+  bool LlenarArbol();
   void MostrarArbolLleno();
   void MarcarNodo(bool lMarcar, const QString& cClave);
   void SeleccionarNodo(const QString& cClave);
@@ -116,9 +115,9 @@ class FrmArboles : public zolmar::FrmBasico {
   void HabilitarBotones();
 
   // Integrity check and repair (frm_arboles_reconstruccion.cpp).
-  // True when the tree was rebuilt and may be filled again.
+  // Asks, then repairs the tree; False when the repair changed nothing, so
+  // that asking again would change nothing either.
   bool RepararArbol();
-  void ReconstruirClaves(qint32 nID_Padre, const QString& cClavePadre);
 
   // Editing (frm_arboles_edicion.cpp).
   void Guardar(bool& lOk);

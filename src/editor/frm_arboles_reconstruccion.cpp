@@ -23,17 +23,15 @@ bool FrmArboles::RepararArbol() {
         QStringLiteral("Los daños en la base de datos impiden continuar la ejecución con seguridad."), true);
   oAppGlobal_->ShowWait(
       QStringLiteral("Reconstruyendo árbol de categorías. Tenga paciencia, no debería tardar demasiado..."));
-  ReconstruirClaves(0, QString());
+  // The editor rebuilds its own tree type, not only the article categories: a
+  // damaged customer or supplier tree is then repaired too. Nodes that no
+  // parent link joins to the top level are hung from it before the keys are
+  // rebuilt, so that the rebuild reaches them. The command-line repair runs
+  // the same code.
+  ReconstructorClaves reconstructor(oGlobales_, nTipoArbol_);
+  reconstructor.Reparar();
   oAppGlobal_->ShowWait(QString());
-  return true;
-}
-
-// The editor rebuilds its own tree type, not only the article categories: a
-// damaged customer or supplier tree is then repaired too, instead of asking
-// the same question again after every fill. The same code serves the
-// command-line repair.
-void FrmArboles::ReconstruirClaves(qint32 nID_Padre, const QString& cClavePadre) {
-  ReconstructorClaves(oGlobales_, nTipoArbol_).ReconstruirClaves(nID_Padre, cClavePadre);
+  return reconstructor.Cambios() > 0;
 }
 
 }  // namespace arboles

@@ -5,6 +5,7 @@
 #include "host/i_globales.h"
 #include "host/i_recordset.h"
 #include "tree/clave_arbol.h"
+#include "tree/reenganchador_arbol.h"
 
 namespace arboles {
 
@@ -24,13 +25,27 @@ void ReconstructorClaves::ReconstruirClaves(qint32 nID_Padre, const QString& cCl
     ++contador;
     const QString prefijo = cClavePadre + ClaveArbol::NumeroASegmento(contador);
     const qint32 id = rs->Field(QStringLiteral("ZolmarID")).toInt();
-    oGlobales_->GetConnection()->ExecuteSQL(QStringLiteral("UPDATE Arboles SET Clave='") +
-                                                ClaveArbol::Rellenar(prefijo) +
+    const QString clave = ClaveArbol::Rellenar(prefijo);
+    if (clave != rs->Field(QStringLiteral("Clave")).toString()) ++cambios_;
+    oGlobales_->GetConnection()->ExecuteSQL(QStringLiteral("UPDATE Arboles SET Clave='") + clave +
                                                 QStringLiteral("' WHERE ZolmarID=") + QString::number(id),
                                             1, QVariant());
     ++sentencias_;
     ReconstruirClaves(id, prefijo);
   }
+}
+
+// Keys are rebuilt from the parent links only below the top level, so a node
+// whose parent row is missing, belongs to another tree type or sits in a parent
+// cycle would keep a key that cannot be placed, and the tree would stay damaged
+// after every rebuild. Such nodes are hung from the top level first, so the
+// repair places every node (short of the children of a parent with more than
+// 255, which keep their keys).
+void ReconstructorClaves::Reparar() {
+  const qint32 reenganchados = ReenganchadorArbol(oGlobales_, nTipoArbol_).Reenganchar();
+  sentencias_ += reenganchados + 1;
+  cambios_ += reenganchados;
+  ReconstruirClaves(0, QString());
 }
 
 }  // namespace arboles

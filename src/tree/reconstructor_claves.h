@@ -19,13 +19,21 @@ class ReconstructorClaves {
   // and no transaction: each UPDATE commits on its own.
   void ReconstruirClaves(qint32 nID_Padre, const QString& cClavePadre);
 
+  // The whole repair: hangs from the top level the nodes no parent link joins
+  // to it (ReenganchadorArbol), then rebuilds every key.
+  void Reparar();
+
   // Statements sent by the last runs (reads and writes), for progress reports.
   qint64 Sentencias() const { return sentencias_; }
+  // Keys that got another value plus nodes re-attached by the last runs: zero
+  // means running again would write the same data.
+  qint64 Cambios() const { return cambios_; }
 
  private:
   std::shared_ptr<IGlobales> oGlobales_;
   qint32 nTipoArbol_;
   qint64 sentencias_ = 0;
+  qint64 cambios_ = 0;
 };
 
 }  // namespace arboles

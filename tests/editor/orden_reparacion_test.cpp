@@ -106,16 +106,19 @@ TEST_F(EditorTest, ReferenciasDeUnaHoja) {
   EXPECT_EQ(lista->Cell(0, 2), "Agua con gas");
 }
 
-TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReconstruyen) {
+TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReparan) {
+  enum Dano { Cruzadas, FaltaPadre, PadreAjeno, Ciclo };
   struct Caso {
     const char* nombre;
     qint32 tipo;
-    bool reparable;  // every node reachable from the top through its parent links
+    Dano dano;
+    bool respuesta;  // No asks for the halt, then the repair goes on
   };
-  const Caso casos[] = {{"claves cruzadas", 3, true},
-                        {"claves cruzadas en clientes", 1, true},
-                        {"padre que falta", 3, false},
-                        {"padre de otro árbol", 2, false}};
+  const Caso casos[] = {{"claves cruzadas", 3, Cruzadas, false},
+                        {"claves cruzadas en clientes", 1, Cruzadas, true},
+                        {"padre que falta", 3, FaltaPadre, true},
+                        {"padre de otro árbol", 2, PadreAjeno, true},
+                        {"ciclo de dos nodos", 3, Ciclo, true}};
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
     SetUp();
@@ -123,27 +126,38 @@ TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReconstruyen) {
     const qint32 hijo = Nodo(c.tipo, "0202000000000000", "Hijo", raiz);
     const qint32 otro = Nodo(c.tipo, "0100000000000000", "Otro");
     qint32 roto = 0;
-    if (QByteArray(c.nombre).startsWith("claves cruzadas")) {
-      roto = Nodo(c.tipo, "0000000000000000", "Nieto", hijo);  // sorts before its parent
-      cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET RutaPadre='Raíz:' WHERE ZolmarID=%1").arg(hijo));
-      cn().ExecuteSQL(
-          QStringLiteral("UPDATE Arboles SET RutaPadre='Raíz:Hijo:' WHERE ZolmarID=%1").arg(roto));
-    } else if (QByteArray(c.nombre) == "padre que falta") {
-      roto = Nodo(c.tipo, "0300000000000000", "Huérfano", 999);
-    } else {
-      const qint32 ajeno = Nodo(3, "0100000000000000", "Ajeno");
-      roto = Nodo(c.tipo, "0300000000000000", "Colgado", ajeno);
+    switch (c.dano) {
+      case Cruzadas:
+        roto = Nodo(c.tipo, "0000000000000000", "Nieto", hijo);  // sorts before its parent
+        break;
+      case FaltaPadre:
+        roto = Nodo(c.tipo, "0300000000000000", "Huérfano", 999);
+        break;
+      case PadreAjeno:
+        roto = Nodo(c.tipo, "0300000000000000", "Colgado", Nodo(3, "0100000000000000", "Ajeno"));
+        break;
+      case Ciclo:
+        roto = Nodo(c.tipo, "0300000000000000", "Uno");
+        cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET id_padre=%1 WHERE ZolmarID=%2")
+                            .arg(Nodo(c.tipo, "0301000000000000", "Dos", roto))
+                            .arg(roto));
+        break;
     }
-    ui().queueAnswer(false);  // No: the halt is asked, then the rebuild goes on
+    // A descendant of the broken node follows it.
+    const qint32 colgante = Nodo(c.tipo, "0F00000000000000", "Colgante", roto);
+    ui().queueAnswer(c.respuesta);
     FrmArboles* f = Editor(c.tipo);
     ASSERT_NE(f, nullptr);
     const auto& m = ui().messages();
-    ASSERT_GE(m.size(), 2);
+    ASSERT_GE(m.size(), 1);
     EXPECT_EQ(m[0].kind, "question");
     EXPECT_EQ(m[0].title, kTituloDanado);
     EXPECT_EQ(m[0].icon, arboles::IconError);
-    EXPECT_EQ(m[1].kind, "halt");
-    EXPECT_EQ(m[1].text, "Los daños en la base de datos impiden continuar la ejecución con seguridad.");
+    EXPECT_EQ(m.size(), c.respuesta ? 1 : 2) << "asked once";
+    if (!c.respuesta) {
+      EXPECT_EQ(m[1].kind, "halt");
+      EXPECT_EQ(m[1].text, "Los daños en la base de datos impiden continuar la ejecución con seguridad.");
+    }
     EXPECT_EQ(ui().waitTexts().value(0),
               "Reconstruyendo árbol de categorías. Tenga paciencia, no debería tardar demasiado...");
     EXPECT_FALSE(ui().waitWindowOpen());
@@ -151,16 +165,18 @@ TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReconstruyen) {
     EXPECT_EQ(ClaveDe(raiz), "0100000000000000");
     EXPECT_EQ(ClaveDe(hijo), "0101000000000000");
     EXPECT_EQ(ClaveDe(otro), "0200000000000000");
-    EXPECT_TRUE(f->TreeArbol->Visible());
-    EXPECT_FALSE(f->TreeArbol->Node(K(otro)).isNull());
-    if (c.reparable) {
-      EXPECT_EQ(ClaveDe(roto), "0101010000000000");
-      EXPECT_EQ(f->TreeArbol->Nodes().Count(), 4);
-      EXPECT_TRUE(arboles::VerificadorArbol(taz_->oGlobales, c.tipo).Verificar().isEmpty());
-    } else {
-      EXPECT_TRUE(f->TreeArbol->Node(K(roto)).isNull()) << "an unreachable node cannot be placed";
-      EXPECT_EQ(ui().messages().size(), 2) << "asked once: another rebuild would change nothing";
+    if (c.dano != Cruzadas) {
+      EXPECT_EQ(ClaveDe(roto), "0300000000000000") << "hung from the top level";
     }
+    EXPECT_TRUE(ClaveDe(colgante).startsWith(ClaveDe(roto).left(2)));
+    EXPECT_TRUE(f->TreeArbol->Visible());
+    EXPECT_EQ(f->TreeArbol->Nodes().Count(),
+              Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=%1").arg(c.tipo)).toInt());
+    EXPECT_FALSE(f->TreeArbol->Node(K(colgante)).isNull());
+    // The editor's repair leaves the paths alone; with them rebuilt the tree is sound.
+    taz_->UpdateRutaPadre(c.tipo, false);
+    for (const auto& p : arboles::VerificadorArbol(taz_->oGlobales, c.tipo).Verificar())
+      ADD_FAILURE() << p.texto.toStdString();
     TearDown();
     ventanas_.clear();
   }
@@ -176,20 +192,43 @@ TEST_F(EditorTest, UnArbolSanoNuncaSeReconstruye) {
 }
 
 TEST_F(EditorTest, MasDeDoscientosCincuentaYCincoHijosConservanSusClaves) {
-  const qint32 padre = Nodo(3, "0200000000000000", "Muchos");
-  cn().BeginTrans("llenar");
-  QList<qint32> hijos;
-  for (int i = 1; i <= 256; ++i)  // the last one shares "FF": keys only need to sort after the parent's
-    hijos << Nodo(
-        3, QStringLiteral("02%1").arg(qMin(i, 255), 2, 16, QChar('0')).toUpper().leftJustified(16, '0'),
-        QStringLiteral("H%1").arg(i), padre);
-  cn().CommitTrans("llenar");
-  const qint32 cruzado = Nodo(3, "0000000000000000", "Cruzado", hijos.first());
-  ui().queueAnswer(true);
-  FrmArboles* f = Editor(3);
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(ClaveDe(padre), "0100000000000000");
-  EXPECT_EQ(ClaveDe(hijos.first()), "0201000000000000")
-      << "the children of an overfull parent are left alone";
-  EXPECT_EQ(ClaveDe(cruzado), "0000000000000000");
+  const struct {
+    const char* nombre;
+    bool danoDebajo;  // the damage sits below the overfull parent, where no rebuild reaches
+  } casos[] = {{"daño en otra rama", false}, {"daño bajo el padre lleno", true}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    SetUp();
+    const qint32 padre = Nodo(3, "0100000000000000", "Muchos");
+    cn().BeginTrans("llenar");
+    QList<qint32> hijos;
+    for (int i = 1; i <= 256; ++i)  // the last one shares "FF": keys only need to sort after the parent's
+      hijos << Nodo(
+          3, QStringLiteral("01%1").arg(qMin(i, 255), 2, 16, QChar('0')).toUpper().leftJustified(16, '0'),
+          QStringLiteral("H%1").arg(i), padre);
+    cn().CommitTrans("llenar");
+    const qint32 otra = Nodo(3, "0200000000000000", "Otra rama");
+    const qint32 cruzado = c.danoDebajo ? Nodo(3, "0100000000000001", "Cruzado", hijos.first())
+                                        : Nodo(3, "0000000000000000", "Cruzado", otra);
+    ui().queueAnswer(true);
+    FrmArboles* f = Editor(3);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(ui().messages().size(), 1) << "a second repair would change nothing";
+    EXPECT_EQ(ClaveDe(padre), "0100000000000000");
+    EXPECT_EQ(ClaveDe(otra), "0200000000000000");
+    EXPECT_EQ(ClaveDe(hijos.first()), "0101000000000000")
+        << "the children of an overfull parent are left alone";
+    EXPECT_EQ(ClaveDe(hijos.last()), "01FF000000000000");
+    EXPECT_TRUE(f->TreeArbol->Visible());
+    if (c.danoDebajo) {
+      EXPECT_EQ(ClaveDe(cruzado), "0100000000000001");
+      EXPECT_TRUE(f->TreeArbol->Node(K(cruzado)).isNull()) << "only the placed part is shown";
+      EXPECT_FALSE(f->TreeArbol->Node(K(padre)).isNull());
+    } else {
+      EXPECT_EQ(ClaveDe(cruzado), "0201000000000000");
+      EXPECT_EQ(f->TreeArbol->Nodes().Count(), 259);
+    }
+    TearDown();
+    ventanas_.clear();
+  }
 }

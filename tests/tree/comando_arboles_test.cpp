@@ -107,11 +107,57 @@ TEST_F(ComandoArboles, CheckInformaYRepairReconstruye) {
     EXPECT_TRUE(mal.out.contains(esperado)) << esperado.toStdString() << "\n" << mal.out.toStdString();
 
   const Resultado arreglado = Orden({"repair", "2"});
-  EXPECT_EQ(arreglado.salida, 1) << "orphan and cycle stay: " << arreglado.out.toStdString();
-  EXPECT_FALSE(arreglado.out.contains("se repite")) << arreglado.out.toStdString();
-  EXPECT_FALSE(arreglado.out.contains("RutaPadre")) << arreglado.out.toStdString();
-  EXPECT_FALSE(arreglado.out.contains(hijoTexto)) << arreglado.out.toStdString();
+  EXPECT_EQ(arreglado.salida, 0) << arreglado.out.toStdString();
+  EXPECT_TRUE(arreglado.out.contains("Tree of type 2 is sound")) << arreglado.out.toStdString();
   EXPECT_EQ(Ruta(hijo), "O'Brien 100% [x]:");
+  EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(huerfano)).toInt(), 0);
+  EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(ciclo)).toInt(), 0);
+}
+
+TEST_F(ComandoArboles, RepairDejaSanoCadaDano) {
+  enum Dano { Cruzadas, FaltaPadre, PadreAjeno, Ciclo };
+  const struct {
+    const char* nombre;
+    Dano dano;
+  } casos[] = {{"claves cruzadas", Cruzadas},
+               {"padre que falta", FaltaPadre},
+               {"padre de otro árbol", PadreAjeno},
+               {"ciclo de dos nodos", Ciclo}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    db = dir.filePath(QStringLiteral("%1.db").arg(c.dano));
+    Abrir(db);
+    const qint32 raiz = Nodo(2, "0200000000000000", "Raíz", 0);
+    const qint32 hijo = Nodo(2, "0202000000000000", "Hijo", raiz);
+    qint32 roto = 0;
+    switch (c.dano) {
+      case Cruzadas:
+        roto = Nodo(2, "0000000000000000", "Nieto", hijo);
+        break;
+      case FaltaPadre:
+        roto = Nodo(2, "0300000000000000", "Huérfano", 999);
+        break;
+      case PadreAjeno:
+        roto = Nodo(2, "0300000000000000", "Colgado", Nodo(1, "0100000000000000", "Ajeno", 0));
+        break;
+      case Ciclo:
+        roto = Nodo(2, "0300000000000000", "Uno", 0);
+        Ejecutar(QStringLiteral("UPDATE Arboles SET id_padre=%1 WHERE ZolmarID=%2")
+                     .arg(Nodo(2, "0301000000000000", "Dos", roto))
+                     .arg(roto));
+        break;
+    }
+    Nodo(2, "0F00000000000000", "Colgante", roto);
+    EXPECT_EQ(Orden({"check", "2"}).salida, 1);
+    const Resultado r = Orden({"repair", "2"});
+    EXPECT_EQ(r.salida, 0) << r.out.toStdString();
+    const Resultado despues = Orden({"check", "2"});
+    EXPECT_EQ(despues.salida, 0) << despues.out.toStdString();
+    EXPECT_TRUE(
+        despues.out.contains(QStringLiteral("is sound (%1 nodes)").arg(Cuenta("Arboles WHERE Tipo=2"))))
+        << despues.out.toStdString();
+    EXPECT_EQ(Orden({"check", "1"}).salida, 0) << "the other tree is left alone";
+  }
 }
 
 TEST_F(ComandoArboles, DeleteYBloqueos) {
