@@ -71,7 +71,7 @@ void TSqlFixture::SetUp() {
   QString error;
   ASSERT_TRUE(registerSqlFunctions(db, &error)) << error.toStdString();
   exec(kSchema);
-  types = std::make_shared<TSqlSchemaTypes>(db);
+  types = std::make_shared<SqliteColumnTypes>(db);
   translator = std::make_unique<TSqlTranslator>(types);
 }
 

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "zolmar/db/sql_functions.h"
-#include "zolmar/db/tsql_schema_types.h"
+#include "zolmar/db/sqlite_column_types.h"
 #include "zolmar/db/tsql_translator.h"
 
 namespace zolmar {
@@ -26,7 +26,7 @@ class TSqlFixture : public ::testing::Test {
   QString query(const QString& sqliteSql);  // raw SQLite, rows as above
 
   sqlite3* db = nullptr;
-  std::shared_ptr<TSqlSchemaTypes> types;
+  std::shared_ptr<SqliteColumnTypes> types;
   std::unique_ptr<TSqlTranslator> translator;
 };
 
