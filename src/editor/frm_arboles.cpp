@@ -212,13 +212,18 @@ void FrmArboles::Form_KeyUp(qint32& KeyCode, qint32 Shift) {
 // changed nothing would change nothing the next time either (the children of a
 // parent with more than 255 keep their keys): the placed part is shown then.
 void FrmArboles::CargarArbol() {
-  while (!LlenarArbol()) {
+  Llenado llenado;
+  while ((llenado = LlenarArbol()) == Llenado::Danado) {
     if (!RepararArbol()) break;
+  }
+  if (llenado == Llenado::SinDatos) {
+    TreeArbol->setUpdatesEnabled(true);
+    return;  // nothing could be read: the tree stays empty and hidden
   }
   MostrarArbolLleno();
 }
 
-bool FrmArboles::LlenarArbol() {
+FrmArboles::Llenado FrmArboles::LlenarArbol() {
   TreeArbol->setUpdatesEnabled(false);
   TreeArbol->setVisible(false);
   TreeArbol->Nodes().Clear();
@@ -227,10 +232,7 @@ bool FrmArboles::LlenarArbol() {
                       QStringLiteral(" FROM Arboles") + QStringLiteral(" WHERE tipo = ") +
                       QString::number(nTipoArbol_) + QStringLiteral(" ORDER BY clave");
   const auto rs = recordsetOf(Cn()->ExecuteSQL(sql, 5, QVariant()));
-  if (!rs) {
-    TreeArbol->setUpdatesEnabled(true);
-    return true;  // stays empty and hidden
-  }
+  if (!rs) return Llenado::SinDatos;
   zolmar::TreeNodes& nodos = TreeArbol->Nodes();
   const QString arriba;
   while (rs->Read()) {
@@ -247,9 +249,9 @@ bool FrmArboles::LlenarArbol() {
       nodo = nodos.tryAdd(QStringLiteral("K=") + QString::number(idPadre), zolmar::TreeNodes::tvwChild, clave,
                           texto);
     }
-    if (nodo.isNull()) return false;
+    if (nodo.isNull()) return Llenado::Danado;
   }
-  return true;
+  return Llenado::Completo;
 }
 
 void FrmArboles::MostrarArbolLleno() {
@@ -313,6 +315,7 @@ void FrmArboles::CtlFicha_RecordChanged() {
   }
   const qint32 modo = CtlFicha->Mode();
   if (modo == zolmar::CtlFicha::Browsing) {
+    oAppGlobal_->ShowCommentState(Campo(QStringLiteral("id_comentario")).toInt(), CtlFicha);
     MostrarUsoAux(Campo(QStringLiteral("UsoAux")).toString());
     if (QApplication::focusWidget() != TreeArbol) {
       MarcarNodo(false, claveResaltada_);

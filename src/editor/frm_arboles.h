@@ -101,8 +101,10 @@ class FrmArboles : public zolmar::FrmBasico {
 
   // Tree fill and selection (frm_arboles.cpp).
   void CargarArbol();
-  // False when the fill stopped on a node whose parent is not in the tree.
-  bool LlenarArbol();
+  // Danado when the fill stopped on a node whose parent is not in the tree;
+  // SinDatos when the rows could not be read at all.
+  enum class Llenado { Completo, Danado, SinDatos };
+  Llenado LlenarArbol();
   void MostrarArbolLleno();
   void MarcarNodo(bool lMarcar, const QString& cClave);
   void SeleccionarNodo(const QString& cClave);

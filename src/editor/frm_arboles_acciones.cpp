@@ -1,7 +1,6 @@
 // FrmArboles: the action buttons (levels, sorting, organisation, references,
 // listings) and moving a node among its siblings.
 
-#include <QApplication>
 #include <QStringList>
 
 #include "editor/frm_arboles.h"
@@ -105,7 +104,7 @@ void FrmArboles::MoverPosicion(qint32 Index) {
   const qsizetype actual = hermanos.indexOf(clave);
   const qsizetype vecino = Index == 0 ? actual - 1 : actual + 1;
   if (actual < 0 || vecino < 0 || vecino >= hermanos.size()) {
-    QApplication::beep();
+    oAppGlobal_->Signal(0);
     return;
   }
   const QString a = clave.left(2 * nivel);

@@ -66,7 +66,7 @@ void FrmArboles::CtlFicha_Saved() {
     if (idPadre_ > 0) {
       ruta =
           Valor(QStringLiteral("SELECT RutaPadre FROM arboles WHERE ZolmarID=") + QString::number(idPadre_),
-                QString())
+                QStringLiteral(""))
               .toString();
       ruta = (ruta + oTAZ_Arboles_->NameByID(idPadre_) + QStringLiteral(":")).left(150);
     }

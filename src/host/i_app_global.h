@@ -89,6 +89,11 @@ class IAppGlobal {
   // separator), column 2 the level (1 for a menu of the bar, 2 for its
   // entries, ...), rows in menu order from 1. nullptr when there is none.
   virtual std::shared_ptr<IListObject> GetMenuGrid() { return nullptr; }
+  // The host's short signal (kind 0: a beep) for a command that had nothing to do.
+  virtual void Signal(qint32 /*kind*/) {}
+  // The comment service: the record browser shows whether the record it
+  // displays has a comment (idComentario 0: none).
+  virtual void ShowCommentState(qint32 /*idComentario*/, QWidget* /*ctlFicha*/) {}
 };
 
 }  // namespace arboles

@@ -193,6 +193,11 @@ std::shared_ptr<arboles::ICommonSearchList> AppGlobal::CreateCommonSearchList() 
 
 void AppGlobal::MarkControl(QWidget* control, qint32 code) { ControlMarker::mark(control, code); }
 
+void AppGlobal::Signal(qint32) {
+  ++signals_;
+  QApplication::beep();
+}
+
 std::shared_ptr<arboles::IListObject> AppGlobal::GetMenuGrid() {
   if (!menuGrid_) menuGrid_ = MainMenuGrid::standard();
   return menuGrid_;

@@ -64,6 +64,9 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   qint32 TextToID(const QString& text) override;
   std::shared_ptr<arboles::ICommonSearchList> CreateCommonSearchList() override;
   void MarkControl(QWidget* control, qint32 code) override;
+  void Signal(qint32 kind) override;
+  // Signals given so far (tests read it: the scripted interface has no sound).
+  qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.
   std::shared_ptr<arboles::IListObject> GetMenuGrid() override;
 
@@ -101,6 +104,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   QHash<qint64, Shortcut> shortcuts_;
   std::function<void()> haltAction_;
   std::shared_ptr<arboles::IListObject> menuGrid_;
+  qint32 signals_ = 0;
   QString user_ = QStringLiteral("demo");
 };
 
