@@ -90,7 +90,7 @@ void MantenimientoArbol::EscribirRutas(IRecordset& rs) {
         oGlobales_->GetConnection()
             ->ExecuteSQL(QStringLiteral("SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=") +
                              QString::number(idPadre),
-                         2, QString())
+                         2, QStringLiteral(""))
             .toString();
     const auto cn = oGlobales_->GetConnection();
     cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre = LEFT(RutaPadre + ") +
@@ -103,7 +103,8 @@ void MantenimientoArbol::EscribirRutas(IRecordset& rs) {
 QString MantenimientoArbol::NameByID(qint32 nID) {
   if (nID <= 0) return QString();
   const QVariant v = oGlobales_->GetConnection()->ExecuteSQL(
-      QStringLiteral("SELECT Nombre FROM arboles WHERE ZolmarID=") + QString::number(nID), 4, QString());
+      QStringLiteral("SELECT Nombre FROM arboles WHERE ZolmarID=") + QString::number(nID), 4,
+      QStringLiteral(""));
   return isSqlArray(v) ? v.value<SqlArray>().at(0, 0).toString() : QString();
 }
 

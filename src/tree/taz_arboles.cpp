@@ -302,17 +302,18 @@ void cTAZ_Arboles::EsperarYLiberar(QWidget* ventana) {
 
 void cTAZ_Arboles::ValidarControlesCategoria(zolmar::get& oCtlSAY, zolmar::get& oCtlGET,
                                              const QString& cListaCategorias) {
+  // A list is written into the entry only once the entry is locked.
   const bool multiple = !cListaCategorias.isEmpty();
-  if (multiple) {
+  if (multiple)
     oCtlSAY.setText(QString());
-    oCtlGET.setValue(cListaCategorias);
-  } else {
+  else {
     oCtlSAY.setValue(0);
     oCtlGET.setValue(QString());
   }
   oCtlGET.setShownEnabled(!multiple);
   oCtlGET.setEnabledCombo(!multiple);
   oCtlGET.setEnabledBuscar(!multiple);
+  if (multiple) oCtlGET.setValue(cListaCategorias);
 }
 
 }  // namespace arboles

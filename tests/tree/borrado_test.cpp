@@ -99,3 +99,38 @@ TEST_F(Borrado, DeleteDeshaceTodoSiFallaElComentarioOElRegistro) {
     EXPECT_EQ(cn->transactionDepth(), 0) << regla;
   }
 }
+
+// Each tree type asks its own tables, in this order, and a free node sends
+// every check of its type.
+TEST_F(Borrado, CanBeDeletedConsultaSusTablasEnOrden) {
+  const QString vivo = QStringLiteral(" AND (activo & 2)=0");
+  for (qint32 tipo : {1, 2, 3, 4}) {
+    SetUp();
+    const qint32 id = Nodo(tipo, "0100000000000000", "Libre", 0);
+    ASSERT_EQ(taz->I_TAZ_SeekID(id), id);
+    const QString n = QString::number(id);
+    QStringList esperadas{"SELECT TOP 1 zolmarID FROM Arboles WHERE ID_Padre=" + n + vivo};
+    if (tipo == 1) esperadas << "SELECT TOP 1 zolmarID FROM Clientes WHERE ID_Grupo=" + n + vivo;
+    if (tipo == 2) esperadas << "SELECT TOP 1 zolmarID FROM Proveedores WHERE ID_Grupo=" + n + vivo;
+    if (tipo == 3)
+      esperadas
+          << "SELECT TOP 1 (CASE WHEN ID_GrupoClientes=0 THEN ID_TarifaHotel ELSE ID_GrupoClientes END) "
+             "FROM tarifas WHERE ID_Categoria=" +
+                 n
+          << "SELECT TOP 1 Id_grupo FROM GruposComisionesX WHERE ID_Categoria=" + n
+          << "SELECT TOP 1 zolmarID FROM Articulos WHERE (ID_Categoria1=" + n + ")" + vivo
+          << "SELECT TOP 1 ID_Compuesto FROM ArtCompuestos WHERE ID_Categoria=" + n
+          << "SELECT TOP 1 zolmarID FROM Data_ImpX WHERE ID_Categoria1=" + n;
+    const QStringList& enviadas = Grabar();
+    EXPECT_EQ(taz->CanBeDeleted(), QString()) << tipo;
+    EXPECT_EQ(enviadas, esperadas) << tipo;
+  }
+}
+
+TEST_F(Borrado, DeleteBorraLasAsignacionesDeCualquierTipo) {
+  const qint32 id = Nodo(2, "0100000000000000", "Grupo", 0);
+  ASSERT_EQ(taz->I_TAZ_SeekID(id), id);
+  const QStringList& enviadas = Grabar();
+  EXPECT_TRUE(taz->Delete());
+  EXPECT_TRUE(enviadas.contains(QStringLiteral("DELETE FROM Categorias WHERE ID_Categoria=%1").arg(id)));
+}
