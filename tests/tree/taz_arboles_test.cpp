@@ -153,3 +153,34 @@ TEST_F(TazArboles, InformesYBusquedaSitúanElRegistroElegido) {
   EXPECT_EQ(taz->Buscar(nullptr, 1, false, 0), 0);  // cancelled: the record stays
   EXPECT_EQ(taz->I_TAZ_Field("ZolmarID").toInt(), otro);
 }
+
+// Widths, masks and indexed flags of the seventeen configured columns, in the
+// order the host enumerates them.
+TEST_F(TazArboles, DescriptoresConfiguradosEnOrden) {
+  const struct {
+    const char* nombre;
+    qint32 ancho;
+    const char* mascara;
+    bool indexado;
+  } columnas[] = {
+      {"Tipo", 1, "(1)", true},           {"Clave", 16, "x", true},
+      {"Nombre", 50, "x", false},         {"RutaPadre", 150, "x", false},
+      {"CriterioHijos", 75, "x", false},  {"id_padre", 7, "(7)", false},
+      {"NomAux1", 20, "x", false},        {"NomAux2", 20, "x", false},
+      {"NomAux3", 20, "x", false},        {"NomAux4", 20, "x", false},
+      {"NomAux5", 20, "x", false},        {"NomAux6", 20, "x", false},
+      {"UsoAux", 6, "x", false},          {"Opciones", 1, "(1)", false},
+      {"CodigoExterno", 7, "(7)", true},  {"NivelExterno", 4, "(4)", false},
+      {"id_comentario", 7, "(7)", false},
+  };
+  const auto todos = taz->I_TAZ_EnumerateDAZs();
+  ASSERT_EQ(todos.size(), 19);
+  for (qint32 i = 0; i < 17; ++i) {
+    const auto& c = columnas[i];
+    const auto& daz = todos[i + 2];
+    EXPECT_EQ(daz->I_DAZ_Name(), QString::fromUtf8(c.nombre)) << i;
+    EXPECT_EQ(daz->I_DAZ_Width(), c.ancho) << c.nombre;
+    EXPECT_EQ(daz->I_DAZ_Mask(), QString::fromUtf8(c.mascara)) << c.nombre;
+    EXPECT_EQ(daz->I_DAZ_Indexed(), c.indexado) << c.nombre;
+  }
+}
