@@ -21,8 +21,10 @@ class TSqlFixture : public ::testing::Test {
   void TearDown() override;
 
   void exec(const char* sql);
-  // Translates and runs one statement; rows as "a|b" joined with ";". Sets *error when refused or failed.
+  // Translates and runs a statement or a " ; " batch; rows as "a|b" joined with ";".
+  // Sets *error when refused or failed.
   QString run(const QString& tsql, QString* error = nullptr);
+  QString runOne(const TSqlTranslation& t, QString* error);
   QString query(const QString& sqliteSql);  // raw SQLite, rows as above
 
   sqlite3* db = nullptr;
