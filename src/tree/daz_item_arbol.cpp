@@ -17,10 +17,11 @@ constexpr qint32 kMarcaPendiente = 2;
 constexpr qint32 kMarcaRechazada = 3;
 constexpr qint32 kModoElegirUno = 2;
 
+// Plain decimal digits only: other scripts' digits are searched as names.
 bool esNumero(const QString& texto) {
   if (texto.isEmpty()) return false;
   for (QChar c : texto)
-    if (!c.isDigit()) return false;
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
   return true;
 }
 

@@ -92,6 +92,46 @@ TEST_F(DazItemArbolTest, TypedTextNarrowsTheListOfLiveLeaves) {
   EXPECT_TRUE(ui().failures().isEmpty());
 }
 
+// The statement the list runs, for each way of narrowing it.
+TEST_F(DazItemArbolTest, ListQueryTextForEachNarrowing) {
+  const QString base = QString::fromUtf8(
+      "SELECT TOP 500 zolmarID, Nombre, RutaPadre AS [Categoría del Nivel Superior] FROM arboles"
+      " WHERE activo=0 AND tipo=3");
+  const QString hojas = " AND (ZolmarID NOT IN (SELECT ID_Padre FROM arboles WHERE activo=0))";
+  // The host's name condition comes back as " WHERE <condition>".
+  const auto porNombre = [&](const QString& t) {
+    return " AND " + cn->NameSearchWhere(t, "nombre").trimmed().mid(5);
+  };
+  struct Caso {
+    QString texto;
+    bool todas;
+    QString filtro;
+    QString esperado;
+  };
+  const QString refrescos = QString::number(id.value("Refrescos"));
+  const QString arabigos = QString::fromUtf8("٤٢");
+  const QList<Caso> casos = {
+      {"", false, "", base + hojas},
+      {"", true, "id_padre=7", base + " AND id_padre=7"},
+      {"#" + refrescos, false, "", base + hojas + " AND Arboles.ZolmarID=" + refrescos},
+      {"000000042", true, "", base + " AND arboles.ZolmarID=42"},
+      {"0000000042", true, "", base + porNombre("0000000042")},
+      {arabigos, true, "", base + porNombre(arabigos)},
+      {"vin'o", false, "Opciones=0", base + " AND Opciones=0" + hojas + porNombre("vin'o")},
+  };
+  for (const Caso& c : casos) {
+    QStringList enviadas;
+    cn->setStatementRecorder([&](const QString& sql, qint32 modo) {
+      if (modo == 5) enviadas << sql;
+    });
+    ui().whenWaitingFor("BusquedaComun", [](QWidget* w) { static_cast<zolmar::ListWindow*>(w)->Unload(); });
+    entrada.setText(c.texto);
+    daz.Validate(*taz, &say, entrada, true, c.todas, c.filtro);
+    EXPECT_EQ(enviadas, QStringList{c.esperado}) << c.texto.toStdString();
+  }
+  cn->setStatementRecorder(nullptr);
+}
+
 TEST_F(DazItemArbolTest, ListChoiceAndCancel) {
   struct Caso {
     const char* texto;
