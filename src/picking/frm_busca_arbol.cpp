@@ -85,6 +85,11 @@ void FrmBuscaArbol::ConectarEventos() {
   connect(TreeArbol, &zolmar::TreeView::Collapse, this, [this](const auto& n) { TreeArbol_Collapse(n); });
   connect(TreeArbol, &zolmar::TreeView::Expand, this, [this](const auto& n) { TreeArbol_Expand(n); });
   connect(TreeArbol, &zolmar::TreeView::NodeCheck, this, [this](const auto& n) { TreeArbol_NodeCheck(n); });
+  connect(TreeArbol, &zolmar::TreeView::MouseDown, this,
+          [this](qint32 b, qint32 s, float x, float y) { TreeArbol_MouseDown(b, s, x, y); });
+  connect(TreeArbol, &zolmar::TreeView::MouseUp, this,
+          [this](qint32 b, qint32 s, float x, float y) { TreeArbol_MouseUp(b, s, x, y); });
+  connect(TreeArbol, &zolmar::TreeView::KeyPress, this, [this](qint32& k) { TreeArbol_KeyPress(k); });
 }
 
 qint32 FrmBuscaArbol::Run(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, bool lOnlyLeafNodes,
@@ -122,7 +127,7 @@ bool FrmBuscaArbol::Mostrar(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, bool 
   const QString espera = TextoEspera();
   if (!espera.isEmpty()) oAppGlobal_->ShowWait(espera);
   LlenarArbol();
-  if (!espera.isEmpty()) oAppGlobal_->ShowWait(QString());
+  oAppGlobal_->ShowWait(QString());
   Show();
   return true;
 }
@@ -206,14 +211,15 @@ void FrmBuscaArbol::btnAceptar_Click() {
   Unload();
 }
 
-// Rows are in key order, so the list comes out in key order.
+// Rows are in key order, so the list comes out in key order. A row without a
+// node (its branch hangs from a BORRADO node) was never offered, so it is
+// never returned, not even after "Marcar todo".
 QString FrmBuscaArbol::ListaMarcados() const {
   QStringList ids;
   for (qint32 i = 0; i < filas_.size(); ++i) {
-    if (!marcas_[i]) continue;
     const zolmar::TreeNode& nodo = filas_[i].nodo;
-    const bool hoja = !nodo || nodo.Children() == 0;
-    if (hoja || lGetIDsPadresMultiSelect_) ids << QString::number(filas_[i].id);
+    if (!marcas_[i] || !nodo) continue;
+    if (nodo.Children() == 0 || lGetIDsPadresMultiSelect_) ids << QString::number(filas_[i].id);
   }
   return ids.join(QLatin1Char(','));
 }

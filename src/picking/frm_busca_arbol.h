@@ -110,6 +110,9 @@ class FrmBuscaArbol : public zolmar::FrmBasico {
   void TreeArbol_NodeClick(const zolmar::TreeNode& node);
   void TreeArbol_Collapse(const zolmar::TreeNode& node);
   void TreeArbol_Expand(const zolmar::TreeNode& node);
+  void TreeArbol_MouseDown(qint32 Button, qint32 Shift, float x, float y);
+  void TreeArbol_MouseUp(qint32 Button, qint32 Shift, float x, float y);
+  void TreeArbol_KeyPress(qint32& KeyAscii);
   void TreeArbol_NodeCheck(const zolmar::TreeNode& node);
   void getBuscar_Change();
   void AplicarMarca(qint32 pos, bool lMarcar);
@@ -133,6 +136,7 @@ class FrmBuscaArbol : public zolmar::FrmBasico {
   QString cListaIds_;
   bool lGetIDsPadresMultiSelect_ = false;
   bool lAceptado_ = false;
+  QString cNodoCheck_;  // key of the node whose check box the person is toggling
 
   RecordsetPtr rs_;
   QVector<Fila> filas_;            // row set order

@@ -219,8 +219,8 @@ void FrmBuscaArbol::AnadirNodos() {
     rs_->SetPosition(i + 1);
     QString texto = rtrim(rs_->Field(kNombre).toString());
     if (f.idPadre == 0) {
-      const QString criterio = rs_->Field(kCriterio).toString().trimmed();
-      if (!criterio.isEmpty()) texto += QStringLiteral(" - (") + criterio + QLatin1Char(')');
+      const QString criterio = rs_->Field(kCriterio).toString();
+      if (!criterio.trimmed().isEmpty()) texto += QStringLiteral(" - (") + criterio + QLatin1Char(')');
       f.nodo = nodos.tryAdd(QString(), zolmar::TreeNodes::tvwLast, ClaveDeId(f.id), texto);
     } else {
       f.nodo = nodos.tryAdd(ClaveDeId(f.idPadre), zolmar::TreeNodes::tvwChild, ClaveDeId(f.id), texto);

@@ -44,11 +44,13 @@ void FrmBuscaArbol::TreeArbol_Expand(const zolmar::TreeNode&) {
 }
 
 // A prefix search in key order: "*" is a wildcard anywhere; the typed text
-// goes through the row set's quoting, so an apostrophe or "[" is data.
+// goes through the row set's quoting, so an apostrophe or "[" is data. Blanks
+// around the text are part of it ("vin " asks for the word vin), but blanks
+// alone search nothing.
 void FrmBuscaArbol::getBuscar_Change() {
   if (lMultiSeleccion_ || !rs_) return;
-  QString texto = getBuscar->Text().trimmed();
-  if (texto.isEmpty()) return;
+  QString texto = getBuscar->Text();
+  if (texto.trimmed().isEmpty()) return;
   if (!texto.endsWith(QLatin1Char('*'))) texto += QLatin1Char('*');
   texto.replace(QLatin1Char('*'), QLatin1Char('%'));
   const qint32 pos = rs_->Find(QStringLiteral("Nombre LIKE ") + rs_->QuoteCriterion(texto), 0);
@@ -62,14 +64,37 @@ void FrmBuscaArbol::getBuscar_Change() {
   Resaltar(nIdSeleccionado_, true);
 }
 
-// The tree view raises NodeCheck exactly once per action of the person (a
-// click whose press and release land on the check box, or the space bar on
-// the current node) and never for a change made here, so each toggle is
-// applied once.
+// One change per action of the person: a left press on a check box (hit
+// test on the state icon) or the space bar names the node; the toggle that
+// follows for that node is applied once, and a press released elsewhere is
+// forgotten on MouseUp.
+void FrmBuscaArbol::TreeArbol_MouseDown(qint32 Button, qint32, float x, float y) {
+  cNodoCheck_.clear();
+  if (!lMultiSeleccion_ || Button != zolmar::TreeView::LeftButton) return;
+  const zolmar::TreeView::HitInfo hit = TreeArbol->HitTest(qRound(x), qRound(y));
+  if ((hit.flags & zolmar::TreeView::OnItemStateIcon) && hit.node) cNodoCheck_ = hit.node.Key();
+}
+
+void FrmBuscaArbol::TreeArbol_MouseUp(qint32, qint32, float, float) { cNodoCheck_.clear(); }
+
+void FrmBuscaArbol::TreeArbol_KeyPress(qint32& KeyAscii) {
+  if (!lMultiSeleccion_ || KeyAscii != 32) return;
+  const zolmar::TreeNode actual = TreeArbol->SelectedItem();
+  cNodoCheck_ = actual ? actual.Key() : QString();
+}
+
+// A toggle no action of the person announced is undone: the row set decides.
 void FrmBuscaArbol::TreeArbol_NodeCheck(const zolmar::TreeNode& node) {
   if (!lMultiSeleccion_ || !node) return;
   const qint32 pos = posDeId_.value(IdDeClave(node.Key()), -1);
-  if (pos >= 0) AplicarMarca(pos, node.Checked());
+  if (pos < 0) return;
+  zolmar::TreeNode nodo = node;
+  if (cNodoCheck_.isEmpty() || nodo.Key() != cNodoCheck_) {
+    if (nodo.Checked() != (marcas_[pos] != 0)) nodo.setChecked(marcas_[pos] != 0);
+    return;
+  }
+  cNodoCheck_.clear();
+  AplicarMarca(pos, nodo.Checked());
 }
 
 // Descendants follow the node (they are the rows after it whose key starts

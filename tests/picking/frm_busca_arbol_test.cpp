@@ -70,6 +70,13 @@ TEST_F(BuscaArbolTest, ChecksFollowTheBranchOncePerActionAndCancelKeepsTheList) 
        {"Bebidas", "Vinos", "Tintos", "Blancos", QString::fromUtf8("Alimentación"), "Vinagres",
         "D'Oro [especial]"}},
       {"unmark all", [&](FrmBuscaArbol& f) { f.btnDesmarcarTodo->Click(); }, {}},
+      {"a toggle no action of the person announced is undone",
+       [&](FrmBuscaArbol& f) {
+         auto nodo = f.TreeArbol->Node(K("Refrescos"));
+         nodo.setChecked(true);
+         emit f.TreeArbol->NodeCheck(nodo);
+       },
+       {"Bebidas", "Vinos", "Tintos", "Blancos"}},
       {"mark all then uncheck a leaf",
        [&](FrmBuscaArbol& f) {
          f.btnMarcarTodo->Click();
@@ -111,7 +118,8 @@ TEST_F(BuscaArbolTest, NameSearchSelectsTheFirstMatchInKeyOrder) {
   for (const Caso& c :
        {Caso{"vin", "Vinos"}, Caso{"*vin", "Cava y vinos espumosos"}, Caso{"VINA", "Vinagres"},
         Caso{"d'oro", "D'Oro [especial]"}, Caso{"*[esp", "D'Oro [especial]"}, Caso{"*' OR 1=1", "Bebidas"},
-        Caso{"ret", "Bebidas"}, Caso{"zzz", "Bebidas"}}) {
+        Caso{"ret", "Bebidas"}, Caso{"zzz", "Bebidas"}, Caso{"vin ", "Bebidas"}, Caso{"   ", "Bebidas"},
+        Caso{"cava y ", "Cava y vinos espumosos"}}) {
     const qint32 r = Buscar([&](FrmBuscaArbol& f) {
       f.getBuscar->setText(QString::fromUtf8(c.texto));
       const auto nodo = f.TreeArbol->Node(K(c.esperado));
@@ -166,6 +174,65 @@ TEST_F(BuscaArbolTest, DeletedNodesAreNeverOfferedAndCancelReturnsZero) {
   }
 }
 
+TEST_F(BuscaArbolTest, FillQueryMarksThePreselectedIds) {
+  const QString base =
+      "SELECT zolmarID, nombre, id_padre, CriterioHijos, Clave, %1 as Activo FROM Arboles WHERE tipo = 3"
+      " AND (Activo & 2)=0 ORDER BY clave";
+  struct Caso {
+    QString lista;
+    bool multiple;
+    QString marca;
+  };
+  for (const Caso& c :
+       {Caso{"", true, "0"}, Caso{"12, 7", true, "(CASE WHEN ZolmarID IN(12,7) THEN 1 ELSE 0 END)"},
+        Caso{"7);DROP TABLE Arboles--", false, "0"}}) {
+    QStringList enviadas;
+    cn->setStatementRecorder([&](const QString& sql, qint32 modo) {
+      if (modo == 7) enviadas << sql;
+    });
+    QString lista = c.lista;
+    Buscar([](FrmBuscaArbol& f) { f.btnCancelar->Click(); }, 3, false, 0, c.multiple, &lista);
+    cn->setStatementRecorder(nullptr);
+    EXPECT_EQ(enviadas, QStringList{base.arg(c.marca)}) << c.lista.toStdString();
+  }
+}
+
+// Rows under a BORRADO node have no node: "Marcar todo" never returns them.
+TEST_F(BuscaArbolTest, MarkAllReturnsOnlyTheNodesShown) {
+  Nodo(3, QString::fromUtf8("Huérfano"), "0301000000000000", "Retirados");
+  QString lista;
+  EXPECT_EQ(Buscar(
+                [](FrmBuscaArbol& f) {
+                  f.btnMarcarTodo->Click();
+                  f.btnAceptar->Click();
+                },
+                3, false, 0, true, &lista, true),
+            1);
+  EXPECT_EQ(lista, Ids({"Bebidas", "Cava y vinos espumosos", "Vinos", "Tintos", "Blancos", "Refrescos",
+                        QString::fromUtf8("Alimentación"), "Vinagres", "D'Oro [especial]"}));
+}
+
+TEST_F(BuscaArbolTest, TopLevelNodesShowTheCriterionOfTheirChildren) {
+  struct Caso {
+    const char* nombre;
+    const char* criterio;
+    const char* texto;
+  };
+  const QList<Caso> casos = {{"Bebidas", "Por tipo ", "Bebidas - (Por tipo )"},
+                             {"Vinos", "Por uva", "Vinos"},
+                             {"Alimentación", "   ", "Alimentación"}};
+  for (const Caso& c : casos)
+    cn->ExecuteSQL(QString("UPDATE Arboles SET CriterioHijos=%1 WHERE ZolmarID=%2")
+                       .arg(cn->SQLLiteral(c.criterio))
+                       .arg(id.value(QString::fromUtf8(c.nombre))),
+                   0);
+  Buscar([&](FrmBuscaArbol& f) {
+    for (const Caso& c : casos)
+      EXPECT_EQ(f.TreeArbol->Node(K(QString::fromUtf8(c.nombre))).Text(), QString::fromUtf8(c.texto));
+    f.btnCancelar->Click();
+  });
+}
+
 TEST_F(BuscaArbolTest, WaitTextsPerTreeType) {
   ArbolDeEjemplo(1);
   struct Caso {
@@ -201,6 +268,8 @@ TEST_F(PickingFixture, SubjectsSortDigitCodesLastUnderTheLongestPrefix) {
       },
       0, false, 0, false, nullptr, false, true);
   EXPECT_EQ(raices, QStringList({"A", "D", "F", "W", "1D"}));
+  EXPECT_EQ(ui().waitTexts().value(0), "Leyendo materias.<BR>Espere...");
+  EXPECT_FALSE(ui().waitWindowOpen());
   EXPECT_GT(espana, 0);
   EXPECT_EQ(r, espana);
 }
