@@ -62,7 +62,7 @@ class Reader {
                {"<", RowCriterion::Op::Less}};
     for (const auto& o : ops) {
       const QLatin1String t(o.text);
-      if (s_.mid(pos_, t.size()) == t) {
+      if (QStringView(s_).mid(pos_, t.size()) == t) {
         pos_ += t.size();
         *op = o.op;
         return true;
@@ -81,7 +81,7 @@ class Reader {
     if (first == '\'' || first == '#') return quoted(first, out);
     const qsizetype start = pos_;
     while (pos_ < s_.size() && !s_.at(pos_).isSpace()) ++pos_;
-    const QString word = s_.mid(start, pos_ - start);
+    const QStringView word = QStringView(s_).mid(start, pos_ - start);
     if (word.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0) {
       *out = QVariant();
       return true;
@@ -93,13 +93,13 @@ class Reader {
       return true;
     }
     const double real = word.toDouble(&ok);
-    *out = ok ? QVariant(real) : QVariant(word);
+    *out = ok ? QVariant(real) : QVariant(word.toString());
     return true;
   }
   bool keyword(const char* word) {
     skipBlanks();
     const QLatin1String w(word);
-    if (s_.mid(pos_, w.size()).compare(w, Qt::CaseInsensitive) != 0) return false;
+    if (QStringView(s_).mid(pos_, w.size()).compare(w, Qt::CaseInsensitive) != 0) return false;
     const qsizetype after = pos_ + w.size();
     if (after < s_.size() && (s_.at(after).isLetterOrNumber() || s_.at(after) == '_')) return false;
     pos_ = after;

@@ -13,6 +13,15 @@ RowSet::RowSet(QStringList columns, QVector<Row> rows, bool writable)
   }
 }
 
+int RowSet::columnIndex(const QString& name) const {
+  // Loops ask for the same few names again and again, spelled the same way.
+  const auto hit = exactIndex_.constFind(name);
+  if (hit != exactIndex_.constEnd()) return *hit;
+  const int col = columnIndex_.value(name.toUpper(), -1);
+  if (exactIndex_.size() < 64) exactIndex_.insert(name, col);
+  return col;
+}
+
 bool RowSet::Read() {
   if (position_ <= RecordCount()) ++position_;
   return position_ <= RecordCount();

@@ -38,7 +38,7 @@ class RowSet : public arboles::IRecordset {
   QString QuoteCriterion(const QString& value) const override { return RowCriterion::quote(value); }
 
   // -1 when there is no such column.
-  int columnIndex(const QString& name) const { return columnIndex_.value(name.toUpper(), -1); }
+  int columnIndex(const QString& name) const;
   // 0-based row and column.
   const QVariant& value(qsizetype row, int column) const { return rows_[row][column]; }
   void setValue(qsizetype row, int column, const QVariant& value);
@@ -59,7 +59,8 @@ class RowSet : public arboles::IRecordset {
   bool current(qsizetype* row) const;
 
   QStringList columns_;
-  QHash<QString, int> columnIndex_;
+  QHash<QString, int> columnIndex_;         // upper-case name -> column
+  mutable QHash<QString, int> exactIndex_;  // names as callers spell them, found without folding
   QVector<Row> rows_;
   bool writable_;
   qint32 position_ = 0;
