@@ -202,3 +202,38 @@ TEST_F(TSqlFixture, SubArbolesGivesTheKeyPatternOfANode) {
 
 }  // namespace
 }  // namespace zolmar
+
+namespace zolmar {
+namespace {
+
+struct CastCase {
+  const char* expression;
+  const char* value;  // as the server shows it; "" with refused for a refusal
+  bool refused = false;
+};
+
+class TSqlCastTest : public TSqlFixture, public ::testing::WithParamInterface<CastCase> {};
+
+TEST_P(TSqlCastTest, ConvertsAsTheServerDoes) {
+  QString error;
+  const QString result = run(QStringLiteral("SELECT ") + QString::fromUtf8(GetParam().expression), &error);
+  EXPECT_EQ(!error.isEmpty(), GetParam().refused) << error.toStdString();
+  EXPECT_EQ(result.toStdString(), GetParam().value) << GetParam().expression;
+}
+
+const CastCase kCasts[] = {
+    {"RIGHT('000' + CAST(7 AS VARCHAR), 3)", "007"},
+    {"CAST(ZolmarID AS VARCHAR(10)) + ':' FROM Arboles WHERE ZolmarID=12", "12:"},
+    {"CAST('abcdef' AS VARCHAR(3)), CAST('abcdef' AS VARCHAR(4))", "abc|abcd"},
+    {"CAST('abcdef' AS NVARCHAR(MAX))", "abcdef"},
+    {"'[' + CAST('ab' AS CHAR(4)) + ']'", "[ab  ]"},
+    {"CONVERT(INT, '42') + 1, CAST(7.9 AS INT), CAST(-7.9 AS BIGINT)", "43|7|-7"},
+    {"CAST(2.345 AS DECIMAL(10,2)), CONVERT(NUMERIC(10,1), 2.25 * 2)", "2.35|4.5"},
+    {"CONVERT(VARCHAR(10), GETDATE(), 103)", "", true},
+    {"CAST(1 AS UNIQUEIDENTIFIER)", "", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Conversions, TSqlCastTest, ::testing::ValuesIn(kCasts));
+
+}  // namespace
+}  // namespace zolmar

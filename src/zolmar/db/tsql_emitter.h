@@ -55,6 +55,7 @@ class TSqlEmitter {
   Typed binary(const TSqlExpr& e, const Scope& scope);
   Typed comparison(const QString& op, const TSqlExpr& l, const TSqlExpr& r, const Scope& scope);
   Typed function(const TSqlExpr& e, const Scope& scope);
+  Typed cast(const TSqlExpr& e, const Scope& scope);
   Typed caseExpr(const TSqlExpr& e, const Scope& scope);
   Typed predicate(const TSqlExpr& e, const Scope& scope);
   Type columnType(const TSqlExpr& e, const Scope& scope) const;

@@ -1,6 +1,7 @@
 // The T-SQL functions the translator knows and their SQLite counterparts.
 
 #include <QHash>
+#include <QSet>
 
 #include "zolmar/db/tsql_emitter.h"
 
@@ -43,6 +44,7 @@ const QHash<QString, FunctionMapping>& functionMappings() {
 }  // namespace
 
 TSqlEmitter::Typed TSqlEmitter::function(const TSqlExpr& e, const Scope& scope) {
+  if (e.op == QLatin1String("CAST")) return cast(e, scope);
   const auto it = functionMappings().constFind(e.op);
   if (it == functionMappings().constEnd()) refuse(QStringLiteral("Función no admitida '%1'").arg(e.op));
   const FunctionMapping& m = *it;
@@ -74,6 +76,41 @@ TSqlEmitter::Typed TSqlEmitter::function(const TSqlExpr& e, const Scope& scope) 
                     : m.resultType == -1 ? first
                                          : Type::Unknown;
   return {sql, type};
+}
+
+// The sizes are written into the text, so the statement is emitted again for
+// each set of literal values.
+TSqlEmitter::Typed TSqlEmitter::cast(const TSqlExpr& e, const Scope& scope) {
+  const Typed value = expr(*e.args[0], scope);
+  auto size = [&](size_t i, qlonglong otherwise) {
+    if (i >= e.args.size()) return QString::number(otherwise);
+    inlined = true;
+    return QString::number(literals[e.args[i]->param].toLongLong());
+  };
+  const QString& type = e.name;
+  const QString text = QStringLiteral("CAST(") + value.sql + QStringLiteral(" AS TEXT)");
+  const bool varying = type == QLatin1String("VARCHAR") || type == QLatin1String("NVARCHAR");
+  if (varying && e.star) return {text, Type::Text};
+  if (varying)
+    return {QStringLiteral("substr(") + text + QStringLiteral(", 1, ") + size(1, 30) + ')', Type::Text};
+  if (type == QLatin1String("CHAR") || type == QLatin1String("NCHAR")) {
+    const QString n = size(1, 30);
+    return {QStringLiteral("substr(printf('%-*s', ") + n + QStringLiteral(", ") + text +
+                QStringLiteral("), 1, ") + n + ')',
+            Type::Text};
+  }
+  static const QSet<QString> integers = {"INT", "INTEGER", "BIGINT", "SMALLINT", "TINYINT"};
+  if (integers.contains(type))
+    return {QStringLiteral("CAST(") + value.sql + QStringLiteral(" AS INTEGER)"), Type::Number};
+  if (type == QLatin1String("FLOAT") || type == QLatin1String("REAL"))
+    return {QStringLiteral("CAST(") + value.sql + QStringLiteral(" AS REAL)"), Type::Number};
+  if (type == QLatin1String("DECIMAL") || type == QLatin1String("NUMERIC") ||
+      type == QLatin1String("MONEY")) {
+    const QString scale = type == QLatin1String("MONEY") ? QStringLiteral("4") : size(2, 0);
+    return {QStringLiteral("round(CAST(") + value.sql + QStringLiteral(" AS REAL), ") + scale + ')',
+            Type::Number};
+  }
+  refuse(QStringLiteral("Tipo no admitido en CAST o CONVERT '%1'").arg(type));
 }
 
 }  // namespace zolmar

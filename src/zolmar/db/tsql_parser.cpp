@@ -467,6 +467,7 @@ TSqlExprPtr TSqlParser::primary() {
     return e;
   }
   if (acceptWord("CASE")) return caseExpr();
+  if ((isWord("CAST") || isWord("CONVERT")) && isSymbol("(", 1)) return conversion();
   if (t.kind == TSqlToken::Word && isSymbol("(", 1)) {
     const QString fn = next().text.toUpper();
     next();
@@ -509,6 +510,43 @@ TSqlExprPtr TSqlParser::functionCall(const QString& name) {
     while (acceptSymbol(","));
   }
   expectSymbol(")");
+  return e;
+}
+
+// CAST(x AS type[(n[,s])]) and CONVERT(type[(n[,s])], x): op "CAST", name the
+// upper-case type, star for (MAX), args the value then the sizes (literals, so the shape stays
+// the same whatever the sizes are).
+TSqlExprPtr TSqlParser::conversion() {
+  const bool isCast = next().text.compare(QLatin1String("CAST"), Qt::CaseInsensitive) == 0;
+  next();
+  auto e = makeExpr(TSqlExpr::Function);
+  e->op = QStringLiteral("CAST");
+  TSqlExprPtr value;
+  if (isCast) {
+    value = expr();
+    expectWord("AS");
+  }
+  e->name = name().toUpper();
+  std::vector<TSqlExprPtr> sizes;
+  if (acceptSymbol("(")) {
+    do {
+      if (acceptWord("MAX")) {
+        e->star = true;  // no length limit
+        continue;
+      }
+      if (peek().kind != TSqlToken::Number) unsupported(QStringLiteral("tamaño del tipo"));
+      sizes.push_back(primary());
+    } while (acceptSymbol(","));
+    expectSymbol(")");
+  }
+  if (!isCast) {
+    expectSymbol(",");
+    value = expr();
+    if (isSymbol(",")) unsupported(QStringLiteral("estilo de CONVERT"));
+  }
+  expectSymbol(")");
+  e->args.push_back(std::move(value));
+  for (auto& size : sizes) e->args.push_back(std::move(size));
   return e;
 }
 

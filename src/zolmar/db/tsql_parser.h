@@ -38,6 +38,7 @@ class TSqlParser {
   TSqlExprPtr primary();
   TSqlExprPtr caseExpr();
   TSqlExprPtr functionCall(const QString& name);
+  TSqlExprPtr conversion();
   TSqlExprPtr columnRef(const QString& first);
   TSqlExprPtr inTail(TSqlExprPtr left, bool negated);
 
