@@ -155,7 +155,7 @@ TEST_F(ConnectionTest, ConditionsFromTypedText) {
       {"3, 4", 7, " AND (Nombre IN (3, 4))"},
   };
   for (const auto& c : cases) EXPECT_EQ(cn->BuildCondition(c.typed, "Nombre", c.kind), c.expected) << c.typed;
-  EXPECT_EQ(cn->NameSearchWhere("beb", "Nombre"), " WHERE Nombre LIKE 'beb%'");
+  EXPECT_EQ(cn->NameSearchWhere("beb", "Nombre"), "WHERE Nombre LIKE 'beb%'");
 }
 
 TEST_F(ConnectionTest, RecorderSeesTheStatementsAsSent) {

@@ -112,6 +112,8 @@ bool Connection::configure(QString* error) {
   }
   columnTypes_ = std::make_shared<SqliteColumnTypes>(db_);
   translator_ = std::make_unique<TSqlTranslator>(columnTypes_);
+  // "Empresa..comentarios" names this very database: no second attachment.
+  if (!databaseName().isEmpty()) translator_->setCurrentDatabase(databaseName());
   return true;
 }
 
@@ -123,6 +125,11 @@ Connection::~Connection() {
     if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close_v2(db_);
   }
+}
+
+void Connection::setServerFolder(const QString& folder) {
+  serverFolder_ = folder;
+  if (translator_) translator_->setCurrentDatabase(databaseName());
 }
 
 void Connection::setBusyTimeout(int milliseconds) {
@@ -163,7 +170,9 @@ bool Connection::execSimple(const QString& sql, QString* error) {
   char* message = nullptr;
   const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message);
   if (rc != SQLITE_OK) {
-    *error = message ? QString::fromUtf8(message) : sqliteMessage(db_, rc);
+    // A busy database gets the host's own words, as single statements do.
+    const bool busy = rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
+    *error = message && !busy ? QString::fromUtf8(message) : sqliteMessage(db_, rc);
     sqlite3_free(message);
     return false;
   }
@@ -494,7 +503,7 @@ QString Connection::BuildCondition(const QString& typed, const QString& column, 
 
 QString Connection::NameSearchWhere(const QString& typed, const QString& column) const {
   const QString search = SqlText::nameSearch(typed, column);
-  return search.isEmpty() ? QString() : " WHERE " + search;
+  return search.isEmpty() ? QString() : "WHERE " + search;
 }
 
 }  // namespace zolmar

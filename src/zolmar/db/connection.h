@@ -67,7 +67,7 @@ class Connection : public arboles::IConnection {
   void setBusyTimeout(int milliseconds);
   // Folder whose <Name>.db files are the other databases of this "server".
   // Defaults to the folder of the database file; empty for ":memory:".
-  void setServerFolder(const QString& folder) { serverFolder_ = folder; }
+  void setServerFolder(const QString& folder);
   QString serverFolder() const { return serverFolder_; }
   QString path() const { return path_; }
   // Name of this database on its server: the file name without ".db".
