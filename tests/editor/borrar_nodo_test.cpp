@@ -29,14 +29,13 @@ TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
     SetUp();
     const qint32 otro = Nodo(1, "0100000000000000", "Otro");
     const qint32 libre = Nodo(1, "0200000000000000", "Sin uso");
-    cn().ExecuteSQL("INSERT INTO comentarios (ZolmarID, comentario) VALUES (70, 'nota')");
-    cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET id_comentario=70 WHERE ZolmarID=%1").arg(libre));
-    cn().ExecuteSQL(
-        QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 5, %1) ; "
-                       "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (2, 6, %1)")
-            .arg(libre));
+    cn->ExecuteSQL("INSERT INTO comentarios (ZolmarID, comentario) VALUES (70, 'nota')");
+    cn->ExecuteSQL(QStringLiteral("UPDATE Arboles SET id_comentario=70 WHERE ZolmarID=%1").arg(libre));
+    cn->ExecuteSQL(QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 5, %1) ; "
+                                  "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (2, 6, %1)")
+                       .arg(libre));
     if (c.regla) {
-      ASSERT_EQ(sqlite3_exec(host_->connection()->handle(), c.regla, nullptr, nullptr, nullptr), SQLITE_OK);
+      ASSERT_EQ(sqlite3_exec(host->connection()->handle(), c.regla, nullptr, nullptr, nullptr), SQLITE_OK);
     }
     FrmArboles* f = Editor(1);
     ASSERT_NE(f, nullptr);
@@ -51,7 +50,7 @@ TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
         Valor(QStringLiteral("SELECT COUNT(*) FROM Categorias WHERE id_categoria=%1").arg(libre)).toInt(),
         2 * quedan);
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM comentarios WHERE ZolmarID=70").toInt(), quedan);
-    EXPECT_EQ(host_->connection()->transactionDepth(), 0);
+    EXPECT_EQ(host->connection()->transactionDepth(), 0);
     EXPECT_EQ(f->TreeArbol->Node(K(libre)).isNull(), borrado);
     EXPECT_FALSE(f->TreeArbol->Node(K(otro)).isNull());
     if (borrado) {

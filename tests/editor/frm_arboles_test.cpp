@@ -24,7 +24,7 @@ TEST_F(EditorTest, MostrarFichaAbreElEditorDeCadaTipoConSusTitulos) {
                {2, "Árbol de Grupos de Proveedores/Acreedores", " Listar proveedores"},
                {3, "Árbol de Categorías de Artículos", " Listar artículos"}};
   for (const auto& c : casos) {
-    ASSERT_TRUE(taz_->MostrarFicha(c.tipo));
+    ASSERT_TRUE(taz->MostrarFicha(c.tipo));
     FrmArboles* frm = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
       auto* f = qobject_cast<FrmArboles*>(w);
@@ -36,9 +36,9 @@ TEST_F(EditorTest, MostrarFichaAbreElEditorDeCadaTipoConSusTitulos) {
     EXPECT_EQ(frm->btnAccion[5]->Caption(), QString::fromUtf8(c.listar));
     EXPECT_FALSE(frm->Frame2->isVisible());
     EXPECT_GE(frm->frameGeometry().top(), zolmar::FrmBasico::kMinTop);
-    EXPECT_FALSE(taz_->MostrarFicha(c.tipo)) << "a second editor of the same tree type";
+    EXPECT_FALSE(taz->MostrarFicha(c.tipo)) << "a second editor of the same tree type";
   }
-  EXPECT_FALSE(taz_->MostrarFicha(4));
+  EXPECT_FALSE(taz->MostrarFicha(4));
 }
 
 TEST_F(EditorTest, ElBloqueoDuraHastaQueSeCierraElEditor) {
@@ -196,7 +196,7 @@ TEST_F(EditorTest, NombresRepetidosSoloEntreHermanos) {
 TEST_F(EditorTest, BorrarUnaFichaUsadaLaMarcaYLoRegistra) {
   const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
   const qint32 libre = Nodo(3, "0200000000000000", "Libre");
-  cn().ExecuteSQL(
+  cn->ExecuteSQL(
       QStringLiteral("INSERT INTO Articulos (Nombre, ID_Categoria1) VALUES ('Agua', %1)").arg(bebidas));
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
@@ -250,7 +250,7 @@ TEST_F(EditorTest, ReglasDeLaMarcaDeBorrado) {
   f->TreeArbol->ClickNode(QStringLiteral("K=%1").arg(nieto));
   f->CtlFicha->pressEdit();
   ASSERT_EQ(f->CtlFicha->Mode(), CtlFicha::Editing);
-  cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET Activo=2 WHERE ZolmarID=%1").arg(vivo));
+  cn->ExecuteSQL(QStringLiteral("UPDATE Arboles SET Activo=2 WHERE ZolmarID=%1").arg(vivo));
   f->btnGuardar->Click();
   EXPECT_TRUE(UltimoMensaje().startsWith("No se pueden modificar fichas con la marca de \"BORRADO\""));
   EXPECT_EQ(f->CtlFicha->Mode(), CtlFicha::Editing);
@@ -283,9 +283,9 @@ TEST_F(EditorTest, CerrarMientrasSeEditaPreguntaSiGuardar) {
 
 TEST_F(EditorTest, CamposAuxiliaresSeHeredanYSeGuardanEnUsoAux) {
   const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
-  cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET NomAux1='Color', NomAux3='Año', UsoAux='312111' "
-                                 "WHERE ZolmarID=%1")
-                      .arg(bebidas));
+  cn->ExecuteSQL(QStringLiteral("UPDATE Arboles SET NomAux1='Color', NomAux3='Año', UsoAux='312111' "
+                                "WHERE ZolmarID=%1")
+                     .arg(bebidas));
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(f->chkUso[0]->Value(), 1);

@@ -26,7 +26,7 @@ TEST_F(EditorTest, PrimerNodoDeUnArbolVacio) {
   f->btnGuardar->Click();
   ASSERT_EQ(f->CtlFicha->Mode(), CtlFicha::Browsing);
   const qint32 id = f->CtlFicha->FichaDB()->CurrentID();
-  EXPECT_EQ(ClaveDe(id), "0100000000000000");
+  EXPECT_EQ(Clave(id), "0100000000000000");
   EXPECT_EQ(Valor(QStringLiteral("SELECT Tipo FROM Arboles WHERE ZolmarID=%1").arg(id)).toInt(), 2);
   EXPECT_EQ(f->TreeArbol->Node(K(id)).Text(), "Acreedores");
   EXPECT_TRUE(f->TreeArbol->Node(FrmArboles::ClaveNueva).isNull());
@@ -96,18 +96,18 @@ TEST_F(EditorTest, SiguienteTrasSieteEsOchoYSeGuarda) {
   Escribir(f, "Ocho");
   f->btnGuardar->Click();
   const qint32 id = f->CtlFicha->FichaDB()->CurrentID();
-  EXPECT_EQ(ClaveDe(id), "0800000000000000");
+  EXPECT_EQ(Clave(id), "0800000000000000");
   EXPECT_EQ(Valor(QStringLiteral("SELECT RutaPadre FROM Arboles WHERE ZolmarID=%1").arg(id)).toString(), "");
 }
 
 TEST_F(EditorTest, UnPadreConDoscientosCincuentaYCincoHijosNoAdmiteMas) {
   const qint32 padre = Nodo(3, "0100000000000000", "Lleno");
   qint32 hijo = 0;
-  cn().BeginTrans("llenar");
+  cn->BeginTrans("llenar");
   for (int i = 1; i <= 255; ++i)
     hijo = Nodo(3, QStringLiteral("01%1").arg(i, 2, 16, QChar('0')).toUpper().leftJustified(16, '0'),
                 QStringLiteral("H%1").arg(i), padre);
-  cn().CommitTrans("llenar");
+  cn->CommitTrans("llenar");
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
   f->TreeArbol->ClickNode(K(padre));
@@ -124,7 +124,7 @@ TEST_F(EditorTest, UnPadreConDoscientosCincuentaYCincoHijosNoAdmiteMas) {
 TEST_F(EditorTest, NodosUsadosYRamaReservadaNoAdmitenHijos) {
   const qint32 usado = Nodo(1, "0100000000000000", "Mayoristas");
   const qint32 libre = Nodo(1, "0200000000000000", "Minoristas");
-  cn().ExecuteSQL(QStringLiteral("INSERT INTO Clientes (Codigo, ID_Grupo) VALUES ('C1', %1)").arg(usado));
+  cn->ExecuteSQL(QStringLiteral("INSERT INTO Clientes (Codigo, ID_Grupo) VALUES ('C1', %1)").arg(usado));
   FrmArboles* f = Editor(1);
   ASSERT_NE(f, nullptr);
   f->TreeArbol->ClickNode(K(usado));

@@ -47,7 +47,7 @@ TEST_F(EditorTest, MoverIntercambiaRamasEnterasEntreHermanos) {
   for (const auto& c : casos) {
     f->TreeArbol->ClickNode(K(c.nodo));
     f->btnOrden[c.boton]->Click();
-    for (const auto& e : c.claves) EXPECT_EQ(ClaveDe(e.id), QString::fromLatin1(e.clave)) << e.id;
+    for (const auto& e : c.claves) EXPECT_EQ(Clave(e.id), QString::fromLatin1(e.clave)) << e.id;
   }
   // The tree follows: R2 is now the first top-level node, and the browser still sits on R1.
   EXPECT_EQ(f->TreeArbol->topLevelItem(0)->text(0), "R2");
@@ -64,18 +64,18 @@ TEST_F(EditorTest, OrdenarPorNombreSoloConElSi) {
   ASSERT_NE(f, nullptr);
   ui().queueAnswer(false);
   f->btnAccion[1]->Click();
-  EXPECT_EQ(ClaveDe(c), "0100000000000000");
-  EXPECT_EQ(ClaveDe(a), "0200000000000000");
+  EXPECT_EQ(Clave(c), "0100000000000000");
+  EXPECT_EQ(Clave(a), "0200000000000000");
   ASSERT_FALSE(ui().messages().isEmpty());
   EXPECT_EQ(ui().messages().last().text,
             "Este proceso no es reversible<BR>¿Desea ordernar todas las fichas por nombre?");
   EXPECT_EQ(ui().messages().last().title, "Confirmación");
   ui().queueAnswer(true);
   f->btnAccion[1]->Click();
-  EXPECT_EQ(ClaveDe(a), "0100000000000000");
-  EXPECT_EQ(ClaveDe(c), "0200000000000000");
-  EXPECT_EQ(ClaveDe(n), "0300000000000000") << "Ñ sorts after N, before O";
-  EXPECT_EQ(ClaveDe(o), "0400000000000000");
+  EXPECT_EQ(Clave(a), "0100000000000000");
+  EXPECT_EQ(Clave(c), "0200000000000000");
+  EXPECT_EQ(Clave(n), "0300000000000000") << "Ñ sorts after N, before O";
+  EXPECT_EQ(Clave(o), "0400000000000000");
   EXPECT_EQ(f->TreeArbol->topLevelItem(0)->text(0), "Aguas");
 }
 
@@ -83,7 +83,7 @@ TEST_F(EditorTest, ReferenciasDeUnaHoja) {
   const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
   const qint32 aguas = Nodo(3, "0101000000000000", "Aguas", bebidas);
   const qint32 vacia = Nodo(3, "0200000000000000", "Vacía");
-  cn().ExecuteSQL(
+  cn->ExecuteSQL(
       QStringLiteral(
           "INSERT INTO Articulos (Barras, Nombre, ID_Categoria1) VALUES ('8410', 'Agua con gas', %1)")
           .arg(aguas));
@@ -138,9 +138,9 @@ TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReparan) {
         break;
       case Ciclo:
         roto = Nodo(c.tipo, "0300000000000000", "Uno");
-        cn().ExecuteSQL(QStringLiteral("UPDATE Arboles SET id_padre=%1 WHERE ZolmarID=%2")
-                            .arg(Nodo(c.tipo, "0301000000000000", "Dos", roto))
-                            .arg(roto));
+        cn->ExecuteSQL(QStringLiteral("UPDATE Arboles SET id_padre=%1 WHERE ZolmarID=%2")
+                           .arg(Nodo(c.tipo, "0301000000000000", "Dos", roto))
+                           .arg(roto));
         break;
     }
     // A descendant of the broken node follows it.
@@ -162,20 +162,20 @@ TEST_F(EditorTest, ArbolesDanadosSeDetectanYSeReparan) {
               "Reconstruyendo árbol de categorías. Tenga paciencia, no debería tardar demasiado...");
     EXPECT_FALSE(ui().waitWindowOpen());
     // Siblings are numbered in id order, whatever their former keys.
-    EXPECT_EQ(ClaveDe(raiz), "0100000000000000");
-    EXPECT_EQ(ClaveDe(hijo), "0101000000000000");
-    EXPECT_EQ(ClaveDe(otro), "0200000000000000");
+    EXPECT_EQ(Clave(raiz), "0100000000000000");
+    EXPECT_EQ(Clave(hijo), "0101000000000000");
+    EXPECT_EQ(Clave(otro), "0200000000000000");
     if (c.dano != Cruzadas) {
-      EXPECT_EQ(ClaveDe(roto), "0300000000000000") << "hung from the top level";
+      EXPECT_EQ(Clave(roto), "0300000000000000") << "hung from the top level";
     }
-    EXPECT_TRUE(ClaveDe(colgante).startsWith(ClaveDe(roto).left(2)));
+    EXPECT_TRUE(Clave(colgante).startsWith(Clave(roto).left(2)));
     EXPECT_TRUE(f->TreeArbol->Visible());
     EXPECT_EQ(f->TreeArbol->Nodes().Count(),
               Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=%1").arg(c.tipo)).toInt());
     EXPECT_FALSE(f->TreeArbol->Node(K(colgante)).isNull());
     // The editor's repair leaves the paths alone; with them rebuilt the tree is sound.
-    taz_->UpdateRutaPadre(c.tipo, false);
-    for (const auto& p : arboles::VerificadorArbol(taz_->oGlobales, c.tipo).Verificar())
+    taz->UpdateRutaPadre(c.tipo, false);
+    for (const auto& p : arboles::VerificadorArbol(taz->oGlobales, c.tipo).Verificar())
       ADD_FAILURE() << p.texto.toStdString();
     TearDown();
     ventanas_.clear();
@@ -188,7 +188,7 @@ TEST_F(EditorTest, UnArbolSanoNuncaSeReconstruye) {
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(ui().messages().isEmpty());
-  EXPECT_EQ(ClaveDe(a1), "0509000000000000");
+  EXPECT_EQ(Clave(a1), "0509000000000000");
 }
 
 TEST_F(EditorTest, MasDeDoscientosCincuentaYCincoHijosConservanSusClaves) {
@@ -200,13 +200,13 @@ TEST_F(EditorTest, MasDeDoscientosCincuentaYCincoHijosConservanSusClaves) {
     SCOPED_TRACE(c.nombre);
     SetUp();
     const qint32 padre = Nodo(3, "0100000000000000", "Muchos");
-    cn().BeginTrans("llenar");
+    cn->BeginTrans("llenar");
     QList<qint32> hijos;
     for (int i = 1; i <= 256; ++i)  // the last one shares "FF": keys only need to sort after the parent's
       hijos << Nodo(
           3, QStringLiteral("01%1").arg(qMin(i, 255), 2, 16, QChar('0')).toUpper().leftJustified(16, '0'),
           QStringLiteral("H%1").arg(i), padre);
-    cn().CommitTrans("llenar");
+    cn->CommitTrans("llenar");
     const qint32 otra = Nodo(3, "0200000000000000", "Otra rama");
     const qint32 cruzado = c.danoDebajo ? Nodo(3, "0100000000000001", "Cruzado", hijos.first())
                                         : Nodo(3, "0000000000000000", "Cruzado", otra);
@@ -214,18 +214,18 @@ TEST_F(EditorTest, MasDeDoscientosCincuentaYCincoHijosConservanSusClaves) {
     FrmArboles* f = Editor(3);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(ui().messages().size(), 1) << "a second repair would change nothing";
-    EXPECT_EQ(ClaveDe(padre), "0100000000000000");
-    EXPECT_EQ(ClaveDe(otra), "0200000000000000");
-    EXPECT_EQ(ClaveDe(hijos.first()), "0101000000000000")
+    EXPECT_EQ(Clave(padre), "0100000000000000");
+    EXPECT_EQ(Clave(otra), "0200000000000000");
+    EXPECT_EQ(Clave(hijos.first()), "0101000000000000")
         << "the children of an overfull parent are left alone";
-    EXPECT_EQ(ClaveDe(hijos.last()), "01FF000000000000");
+    EXPECT_EQ(Clave(hijos.last()), "01FF000000000000");
     EXPECT_TRUE(f->TreeArbol->Visible());
     if (c.danoDebajo) {
-      EXPECT_EQ(ClaveDe(cruzado), "0100000000000001");
+      EXPECT_EQ(Clave(cruzado), "0100000000000001");
       EXPECT_TRUE(f->TreeArbol->Node(K(cruzado)).isNull()) << "only the placed part is shown";
       EXPECT_FALSE(f->TreeArbol->Node(K(padre)).isNull());
     } else {
-      EXPECT_EQ(ClaveDe(cruzado), "0201000000000000");
+      EXPECT_EQ(Clave(cruzado), "0201000000000000");
       EXPECT_EQ(f->TreeArbol->Nodes().Count(), 259);
     }
     TearDown();

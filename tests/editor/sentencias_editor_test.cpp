@@ -16,15 +16,7 @@ QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
 
 }  // namespace
 
-class SentenciasEditor : public EditorTest {
- protected:
-  QStringList& Grabar() {
-    enviadas_.clear();
-    host_->connection()->setStatementRecorder([this](const QString& sql, qint32) { enviadas_.append(sql); });
-    return enviadas_;
-  }
-  QStringList enviadas_;
-};
+class SentenciasEditor : public EditorTest {};
 
 TEST_F(SentenciasEditor, TextosExactosDeLasConsultasDelEditor) {
   const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
@@ -112,7 +104,7 @@ TEST_F(SentenciasEditor, MoverSinVecinoSoloDaLaSenal) {
   const qint32 b = Nodo(3, "0102000000000000", "B", r);
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
-  auto* app = dynamic_cast<zolmar::AppGlobal*>(host_->appGlobal().get());
+  auto* app = dynamic_cast<zolmar::AppGlobal*>(host->appGlobal().get());
   ASSERT_NE(app, nullptr);
   const struct {
     qint32 nodo;
@@ -134,8 +126,8 @@ TEST_F(SentenciasEditor, SinFilasLegiblesElArbolQuedaVacioYOculto) {
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
   EXPECT_FALSE(f->TreeArbol->isHidden());
-  ASSERT_EQ(sqlite3_exec(host_->connection()->handle(), "ALTER TABLE Arboles RENAME TO ArbolesAparte",
-                         nullptr, nullptr, nullptr),
+  ASSERT_EQ(sqlite3_exec(host->connection()->handle(), "ALTER TABLE Arboles RENAME TO ArbolesAparte", nullptr,
+                         nullptr, nullptr),
             SQLITE_OK);
   f->RecargarArbol();
   EXPECT_EQ(f->TreeArbol->topLevelItemCount(), 0);

@@ -1,23 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include "host/host_types.h"
 #include "host/i_recordset.h"
+#include "odbc/odbc_target.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/odbc_batch.h"
 
 namespace zolmar {
 namespace {
 
-const QString kDriver = QStringLiteral("/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so");
+using testing::odbcDriverInstalled;
+using testing::odbcTarget;
 
 // A real ODBC driver over a SQLite file: the statements are sent as written.
 class OdbcConnectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!QFileInfo::exists(kDriver)) GTEST_SKIP() << "SQLite ODBC driver not installed";
+    if (!odbcDriverInstalled()) GTEST_SKIP() << "SQLite ODBC driver not installed";
     ASSERT_TRUE(dir.isValid());
     QString error;
     cn = Connection::open(connectionString(), &error);
@@ -29,9 +28,7 @@ class OdbcConnectionTest : public ::testing::Test {
     cn->ExecuteSQL("INSERT INTO Arboles (Tipo, Clave, Nombre) VALUES (3, '02', 'Droguería')");
     ASSERT_FALSE(cn->HasError()) << cn->LastError().toStdString();
   }
-  QString connectionString() const {
-    return "odbc:DRIVER=" + kDriver + ";Database=" + dir.filePath("empresa.db");
-  }
+  QString connectionString() const { return odbcTarget(dir); }
   qint32 count() { return cn->ExecuteSQL("SELECT COUNT(*) FROM Arboles", 2, -1).toInt(); }
 
   QTemporaryDir dir;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include "odbc/odbc_target.h"
 
 #include "zolmar/db/connection.h"
 #include "zolmar/db/lock_manager.h"
@@ -9,13 +8,14 @@
 namespace zolmar {
 namespace {
 
-const QString kDriver = QStringLiteral("/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so");
+using testing::odbcDriverInstalled;
+using testing::odbcTarget;
 
 // Two sessions on two ODBC connections to one database contend for tree locks.
 TEST(OdbcLockTest, ASecondSessionIsRefusedUntilTheFirstReleases) {
-  if (!QFileInfo::exists(kDriver)) GTEST_SKIP() << "SQLite ODBC driver not installed";
+  if (!odbcDriverInstalled()) GTEST_SKIP() << "SQLite ODBC driver not installed";
   QTemporaryDir dir;
-  const QString target = "odbc:DRIVER=" + kDriver + ";Database=" + dir.filePath("empresa.db");
+  const QString target = odbcTarget(dir);
   QString error;
   auto first = Connection::open(target, &error);
   auto second = Connection::open(target, &error);

@@ -2,30 +2,16 @@
 // A company database with a small article tree written key by key, the tree
 // class configured on it and the dialog registered with Buscar.
 
-#include <gtest/gtest.h>
-
 #include <QHash>
-#include <memory>
+#include <functional>
 
-#include "host/i_app_global.h"
-#include "host/i_connection.h"
+#include "common/host_fixture.h"
 #include "picking/frm_busca_arbol.h"
-#include "tree/taz_arboles.h"
-#include "zolmar/db/connection.h"
-#include "zolmar/host.h"
-#include "zolmar/services/scripted_user_interface.h"
 
-class PickingFixture : public ::testing::Test {
+class PickingFixture : public HostFixture {
  protected:
-  void SetUp() override { Abrir(QStringLiteral(":memory:")); }
-
-  void Abrir(const QString& fichero) {
-    host = zolmar::Host::open(fichero);
-    host->useScriptedUserInterface();
-    cn = host->connection();
-    taz = std::make_shared<arboles::cTAZ_Arboles>();
-    auto app = host->appGlobal();
-    ASSERT_TRUE(taz->I_TAZ_Configure(app->GetGlobales(), app));
+  void Abrir(const QString& fichero) override {
+    HostFixture::Abrir(fichero);
     arboles::FrmBuscaArbol::Registrar();
   }
 
@@ -47,15 +33,8 @@ class PickingFixture : public ::testing::Test {
   qint32 Nodo(qint32 tipo, const QString& nombre, const QString& clave, const QString& padre,
               qint32 activo = 0) {
     const qint32 idPadre = padre.isEmpty() ? 0 : id.value(padre);
-    const QString sql = QStringLiteral(
-                            "INSERT INTO Arboles (Tipo, Clave, Nombre, id_padre, Activo, RutaPadre) "
-                            "VALUES (%1, %2, %3, %4, %5, '')")
-                            .arg(tipo)
-                            .arg(cn->SQLLiteral(clave), cn->SQLLiteral(nombre))
-                            .arg(idPadre)
-                            .arg(activo);
-    const qint32 nuevo = cn->ExecuteSQL(sql, 9, 0).toInt();
-    EXPECT_FALSE(cn->HasError()) << cn->LastError().toStdString();
+    const qint32 nuevo = InsertarNodo(tipo, clave, nombre, idPadre, activo,
+                                      {{QStringLiteral("RutaPadre"), QStringLiteral("''")}});
     id.insert(nombre, nuevo);
     return nuevo;
   }
@@ -68,8 +47,6 @@ class PickingFixture : public ::testing::Test {
 
   QString K(const QString& nombre) const { return QStringLiteral("K=") + QString::number(id.value(nombre)); }
 
-  zolmar::ScriptedUserInterface& ui() { return host->scriptedUserInterface(); }
-
   // Runs Buscar with the script acting in the dialog.
   qint32 Buscar(const std::function<void(arboles::FrmBuscaArbol&)>& script, qint32 tipo = 3,
                 bool soloHojas = false, qint32 actual = 0, bool multiple = false, QString* lista = nullptr,
@@ -79,8 +56,5 @@ class PickingFixture : public ::testing::Test {
     return taz->Buscar(nullptr, tipo, soloHojas, actual, materias, menu, ruta, multiple, lista, padres);
   }
 
-  std::unique_ptr<zolmar::Host> host;
-  std::shared_ptr<zolmar::Connection> cn;
-  std::shared_ptr<arboles::cTAZ_Arboles> taz;
   QHash<QString, qint32> id;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/host_fixture.h"
 #include "host/host_types.h"
 #include "host/i_app_global.h"
 #include "host/i_host_objects.h"
@@ -15,15 +16,9 @@
 namespace zolmar {
 namespace {
 
-class CommonSearchListTest : public ::testing::Test {
+class CommonSearchListTest : public HostFixture {
  protected:
-  void SetUp() override {
-    host = Host::open(QStringLiteral(":memory:"));
-    host->sampleData();
-    host->useScriptedUserInterface();
-    taz = std::make_shared<arboles::cTAZ_Arboles>();
-    taz->I_TAZ_Configure(host->appGlobal()->GetGlobales(), host->appGlobal());
-  }
+  void Poblar() override { host->sampleData(); }
 
   static constexpr const char* kQuery = "SELECT ZolmarID, Nombre FROM Arboles WHERE Tipo=3 ORDER BY Clave";
 
@@ -33,9 +28,6 @@ class CommonSearchListTest : public ::testing::Test {
     while (rs && rs->Read()) ids << rs->Field(QStringLiteral("ZolmarID")).toInt();
     return ids;
   }
-
-  std::unique_ptr<Host> host;
-  std::shared_ptr<arboles::cTAZ_Arboles> taz;
 };
 
 // The person opens the list on the record the entry names and presses Enter.
