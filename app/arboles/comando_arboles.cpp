@@ -26,6 +26,10 @@ const QString kTabla = QStringLiteral("Arboles");
 
 QString filtroTipo(qint32 tipo) { return QStringLiteral("Tipo=") + QString::number(tipo); }
 
+QString contar(qsizetype n, const QString& singular, const QString& plural) {
+  return QString::number(n) + QLatin1Char(' ') + (n == 1 ? singular : plural);
+}
+
 // A database file starts with this header; anything else is refused before
 // the host gets to create a schema in it.
 bool pareceBaseDeDatos(const QString& fichero) {
@@ -42,17 +46,17 @@ ComandoArboles::~ComandoArboles() = default;
 
 QString ComandoArboles::Uso() {
   return QStringLiteral(
-      "usage: arboles --db FILE COMMAND\n"
-      "commands:\n"
-      "  init [--sample]               create the schema (and the demo company)\n"
-      "  show TYPE                     print the tree in key order\n"
-      "  check TYPE                    verify keys, parent links and paths\n"
-      "  repair TYPE                   hang unreachable nodes from the top level, rebuild the keys\n"
-      "                                from the parent links, then paths and check\n"
-      "  renumber TYPE [--keep-order]  renumber the keys by name (or keeping their order)\n"
-      "  paths TYPE                    rebuild the ancestor paths (RutaPadre)\n"
-      "  delete ID                     delete a node that nothing uses\n"
-      "TYPE: 1 customer groups, 2 supplier groups, 3 article categories");
+      "uso: arboles --db FICHERO ORDEN ...\n"
+      "órdenes:\n"
+      "  init [--sample]               crea el esquema (y la empresa de demostración)\n"
+      "  show TIPO                     muestra el árbol en orden de clave\n"
+      "  check TIPO                    verifica las claves, los enlaces con el padre y las rutas\n"
+      "  repair TIPO                   cuelga del primer nivel los nodos inalcanzables, reconstruye las\n"
+      "                                claves a partir de los padres, después las rutas, y verifica\n"
+      "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
+      "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
+      "  delete ID                     borra un nodo que nada usa\n"
+      "TIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
 int ComandoArboles::MalUso(const QString& motivo) {
@@ -63,7 +67,7 @@ int ComandoArboles::MalUso(const QString& motivo) {
 
 int ComandoArboles::Ejecutar(const QStringList& args) {
   if (args.size() < 3 || args.at(0) != QStringLiteral("--db"))
-    return MalUso(QStringLiteral("missing --db FILE"));
+    return MalUso(QStringLiteral("Falta --db FICHERO"));
   const QString fichero = args.at(1);
   fichero_ = fichero;
   const QString orden = args.at(2);
@@ -72,14 +76,14 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   // A server database ("odbc:...") is no file to look at first.
   const bool servidor = fichero.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive);
   if (!servidor && !esInit && !QFileInfo::exists(fichero))
-    return MalUso(QStringLiteral("no database file ") + fichero);
+    return MalUso(QStringLiteral("No existe el fichero %1").arg(fichero));
   if (!servidor && QFileInfo(fichero).size() > 0 && !pareceBaseDeDatos(fichero))
-    return MalUso(fichero + QStringLiteral(" is not a database"));
+    return MalUso(QStringLiteral("El fichero %1 no es una base de datos").arg(fichero));
   int salida = Rechazado;
   try {
     salida = Despachar(orden, resto);
   } catch (const std::exception& e) {
-    err_ << "arboles: " << e.what() << "\n";
+    err_ << "arboles: " << QString::fromUtf8(e.what()) << "\n";
   }
   if (host_) {
     for (const QString& texto : host_->scriptedUserInterface().messageTexts())
@@ -94,17 +98,20 @@ int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))
-    return MalUso(QStringLiteral("unknown command ") + orden);
+    return MalUso(QStringLiteral("Orden desconocida: %1").arg(orden));
   if (resto.isEmpty())
-    return MalUso(orden + (conIdentificador ? QStringLiteral(" needs an ID") : " needs a TYPE"));
+    return MalUso(QStringLiteral("La orden %1 necesita un %2")
+                      .arg(orden, conIdentificador ? QStringLiteral("ID") : QStringLiteral("TIPO")));
   bool ok = false;
   const qint32 numero = resto.at(0).toInt(&ok);
   const bool conservarOrden =
       orden == QStringLiteral("renumber") && resto.value(1) == QStringLiteral("--keep-order");
-  if (resto.size() > (conservarOrden ? 2 : 1)) return MalUso(QStringLiteral("unexpected ") + resto.last());
-  if (conIdentificador && (!ok || numero <= 0)) return MalUso(QStringLiteral("bad ID ") + resto.at(0));
+  if (resto.size() > (conservarOrden ? 2 : 1))
+    return MalUso(QStringLiteral("Argumento inesperado: %1").arg(resto.last()));
+  if (conIdentificador && (!ok || numero <= 0))
+    return MalUso(QStringLiteral("ID no válido: %1").arg(resto.at(0)));
   if (!conIdentificador && (!ok || numero < 1 || numero > 3))
-    return MalUso(QStringLiteral("TYPE must be 1, 2 or 3, not ") + resto.at(0));
+    return MalUso(QStringLiteral("El TIPO debe ser 1, 2 o 3, no %1").arg(resto.at(0)));
   if (!AbrirBase()) return UsoIncorrecto;
   if (orden == QStringLiteral("show")) return Show(numero);
   if (orden == QStringLiteral("check")) return Check(numero);
@@ -118,8 +125,7 @@ bool ComandoArboles::AbrirBase() {
   try {
     host_ = Host::open(fichero_);
   } catch (const std::exception& e) {
-    MalUso(Connection::displayName(fichero_) + QStringLiteral(" is not a database: ") +
-           QString::fromUtf8(e.what()));
+    MalUso(QStringLiteral("%1 no es una base de datos: %2").arg(NombreBase(), QString::fromUtf8(e.what())));
     return false;
   }
   // Nobody answers questions on a command line: anything the host wants to
@@ -128,32 +134,44 @@ bool ComandoArboles::AbrirBase() {
   auto oAppGlobal = host_->appGlobal();
   taz_ = std::make_shared<arboles::cTAZ_Arboles>();
   if (!taz_->I_TAZ_Configure(oAppGlobal->GetGlobales(), oAppGlobal)) {
-    MalUso(fichero_ + QStringLiteral(" has no trees table"));
+    MalUso(QStringLiteral("La base de datos %1 no tiene la tabla de árboles").arg(NombreBase()));
     return false;
   }
   return true;
 }
 
+// The name shown in messages: a server connection string without its password.
+QString ComandoArboles::NombreBase() const { return Connection::displayName(fichero_); }
+
 int ComandoArboles::Init(const QStringList& resto) {
   const bool muestra = resto == QStringList{QStringLiteral("--sample")};
-  if (!resto.isEmpty() && !muestra) return MalUso(QStringLiteral("unexpected ") + resto.first());
+  if (!resto.isEmpty() && !muestra)
+    return MalUso(QStringLiteral("Argumento inesperado: %1").arg(resto.first()));
   if (!AbrirBase()) return UsoIncorrecto;
   if (muestra) {
     const auto cn = taz_->oGlobales->GetConnection();
     if (cn->ExecuteSQL(QStringLiteral("SELECT COUNT(*) FROM Arboles"), 2, 0).toInt() > 0) {
-      err_ << "arboles: " << fichero_
-           << " already holds trees; the demo company goes into an empty database\n";
+      err_ << "arboles: "
+           << QStringLiteral(
+                  "La base de datos %1 ya tiene árboles; la empresa de demostración solo se "
+                  "carga en una base de datos vacía")
+                  .arg(NombreBase())
+           << "\n";
       return Rechazado;
     }
     host_->sampleData();
   }
-  out_ << "Database " << fichero_ << " ready" << (muestra ? " with the demo company" : "") << "\n";
+  out_ << QStringLiteral("Base de datos %1 preparada").arg(NombreBase())
+       << (muestra ? QStringLiteral(" con la empresa de demostración") : QString()) << "\n";
   return Correcto;
 }
 
 int ComandoArboles::Bloqueado(qint32 tipo) {
-  err_ << "arboles: the tree of type " << tipo << " is locked by another user (table " << kTabla << ", "
-       << filtroTipo(tipo) << "); try again later\n";
+  err_ << "arboles: "
+       << QStringLiteral(
+              "El árbol está bloqueado por otro usuario (tabla %1, %2); vuelva a intentarlo más tarde")
+              .arg(kTabla, filtroTipo(tipo))
+       << "\n";
   return Rechazado;
 }
 
@@ -181,10 +199,14 @@ int ComandoArboles::Check(qint32 tipo) {
   const auto problemas = verificador.Verificar();
   for (const auto& p : problemas) out_ << p.texto << "\n";
   if (problemas.isEmpty()) {
-    out_ << "Tree of type " << tipo << " is sound (" << verificador.Nodos() << " nodes)\n";
+    out_ << QStringLiteral("El árbol de tipo %1 no tiene problemas (%2)")
+                .arg(QString::number(tipo), contar(verificador.Nodos(), "nodo", "nodos"))
+         << "\n";
     return Correcto;
   }
-  out_ << problemas.size() << " problem(s) in the tree of type " << tipo << "\n";
+  out_ << QStringLiteral("%1 en el árbol de tipo %2")
+              .arg(contar(problemas.size(), "problema", "problemas"), QString::number(tipo))
+       << "\n";
   return Rechazado;
 }
 
@@ -195,7 +217,7 @@ int ComandoArboles::Repair(qint32 tipo) {
     arboles::ReconstructorClaves reconstructor(taz_->oGlobales, tipo);
     reconstructor.Reparar();
     taz_->UpdateRutaPadre(tipo, false);
-    out_ << "Keys and paths of the tree of type " << tipo << " rebuilt\n";
+    out_ << QStringLiteral("Claves y rutas del árbol de tipo %1 reconstruidas").arg(tipo) << "\n";
   }
   return Check(tipo);
 }
@@ -204,8 +226,10 @@ int ComandoArboles::Renumber(qint32 tipo, bool conservarOrden) {
   arboles::BloqueoTabla bloqueo(taz_->oAppGlobal, kTabla, filtroTipo(tipo));
   if (!bloqueo.Obtenido()) return Bloqueado(tipo);
   taz_->OrdenarClavesNombre(tipo, false, !conservarOrden);
-  out_ << "Keys of the tree of type " << tipo << " renumbered "
-       << (conservarOrden ? "in key order" : "by name") << "\n";
+  out_ << QStringLiteral("Claves del árbol de tipo %1 renumeradas %2")
+              .arg(QString::number(tipo),
+                   conservarOrden ? QStringLiteral("conservando su orden") : QStringLiteral("por nombre"))
+       << "\n";
   return Correcto;
 }
 
@@ -213,13 +237,13 @@ int ComandoArboles::Paths(qint32 tipo) {
   arboles::BloqueoTabla bloqueo(taz_->oAppGlobal, kTabla, filtroTipo(tipo));
   if (!bloqueo.Obtenido()) return Bloqueado(tipo);
   taz_->UpdateRutaPadre(tipo, false);
-  out_ << "Paths of the tree of type " << tipo << " rebuilt\n";
+  out_ << QStringLiteral("Rutas del árbol de tipo %1 reconstruidas").arg(tipo) << "\n";
   return Correcto;
 }
 
 int ComandoArboles::Delete(qint32 id) {
   if (taz_->I_TAZ_SeekID(id) != id) {
-    err_ << "arboles: there is no node " << id << "\n";
+    err_ << "arboles: " << QStringLiteral("No existe el nodo %1").arg(id) << "\n";
     return Rechazado;
   }
   const qint32 tipo = taz_->I_TAZ_Field(QStringLiteral("Tipo")).toInt();
@@ -231,10 +255,11 @@ int ComandoArboles::Delete(qint32 id) {
     return Rechazado;
   }
   if (!taz_->Delete()) {
-    err_ << "arboles: node " << id << " could not be deleted; nothing was changed\n";
+    err_ << "arboles: " << QStringLiteral("El nodo %1 no se ha podido borrar; no se ha cambiado nada").arg(id)
+         << "\n";
     return Rechazado;
   }
-  out_ << "Node " << id << " deleted\n";
+  out_ << QStringLiteral("Nodo %1 borrado").arg(id) << "\n";
   return Correcto;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The administrator's command line over one database file:
-//   arboles --db FILE init [--sample] | show|check|repair|paths TYPE |
-//           renumber TYPE [--keep-order] | delete ID
+//   arboles --db FICHERO init [--sample] | show|check|repair|paths TIPO |
+//           renumber TIPO [--keep-order] | delete ID
 // Exit status 0 on success, 1 on a refused operation or an unsound tree,
 // 2 on bad usage.
 
@@ -41,6 +41,7 @@ class ComandoArboles {
   int Delete(qint32 id);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
+  QString NombreBase() const;
 
   QTextStream& out_;
   QTextStream& err_;

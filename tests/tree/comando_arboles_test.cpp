@@ -63,7 +63,7 @@ TEST_F(ComandoArboles, UsoIncorrectoSale2) {
   for (const QStringList& args : casos) {
     const Resultado r = Arboles(args);
     EXPECT_EQ(r.salida, 2) << args.join(' ').toStdString();
-    EXPECT_TRUE(r.err.contains("usage: arboles --db FILE COMMAND")) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("uso: arboles --db FICHERO ORDEN ...")) << args.join(' ').toStdString();
   }
 }
 
@@ -108,7 +108,7 @@ TEST_F(ComandoArboles, CheckInformaYRepairReconstruye) {
 
   const Resultado arreglado = Orden({"repair", "2"});
   EXPECT_EQ(arreglado.salida, 0) << arreglado.out.toStdString();
-  EXPECT_TRUE(arreglado.out.contains("Tree of type 2 is sound")) << arreglado.out.toStdString();
+  EXPECT_TRUE(arreglado.out.contains("El árbol de tipo 2 no tiene problemas")) << arreglado.out.toStdString();
   EXPECT_EQ(Ruta(hijo), "O'Brien 100% [x]:");
   EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(huerfano)).toInt(), 0);
   EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(ciclo)).toInt(), 0);
@@ -153,8 +153,8 @@ TEST_F(ComandoArboles, RepairDejaSanoCadaDano) {
     EXPECT_EQ(r.salida, 0) << r.out.toStdString();
     const Resultado despues = Orden({"check", "2"});
     EXPECT_EQ(despues.salida, 0) << despues.out.toStdString();
-    EXPECT_TRUE(
-        despues.out.contains(QStringLiteral("is sound (%1 nodes)").arg(Cuenta("Arboles WHERE Tipo=2"))))
+    EXPECT_TRUE(despues.out.contains(
+        QStringLiteral("no tiene problemas (%1 nodos)").arg(Cuenta("Arboles WHERE Tipo=2"))))
         << despues.out.toStdString();
     EXPECT_EQ(Orden({"check", "1"}).salida, 0) << "the other tree is left alone";
   }
@@ -175,7 +175,7 @@ TEST_F(ComandoArboles, DeleteYBloqueos) {
                                   QStringList{"paths", "1"}, QStringList{"repair", "1"}}) {
     const Resultado r = Orden(args);
     EXPECT_EQ(r.salida, 1) << args.join(' ').toStdString();
-    EXPECT_TRUE(r.err.contains("locked by another user")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("El árbol está bloqueado por otro usuario")) << r.err.toStdString();
   }
   EXPECT_EQ(Orden({"paths", "3"}).salida, 0) << "another tree is free";
   host->appGlobal()->LockTable(3, false, "Arboles", 0, "Tipo=1", 3);
