@@ -44,6 +44,8 @@ TEST(RowSetTest, FindCriteria) {
       {"ZolmarID<2", 0, 1},
       {"Nombre LIKE 'vi*'", 1, 3},
       {"Nombre LIKE '*Donn*'", 0, 2},
+      {"Nombre LIKE 'V_nos*'", 0, 0},  // only * and % are wildcards
+      {"Nombre LIKE 'Vi?os'", 0, 0},
       {"[Nombre]='Bebidas'", 0, 1},
       {"Nombre='Bebidas' AND Tipo=1", 0, 0},
       {"Nombre=", 0, 0},

@@ -153,10 +153,9 @@ bool RowCriterion::parse(const QString& text, QVector<Term>* terms, QString* err
 QRegularExpression RowCriterion::likeExpression(const QString& pattern) {
   QString rx = QStringLiteral("^");
   for (QChar c : pattern) {
+    // Record-set criteria know only "*" and "%": a typed "_" or "?" is data.
     if (c == '*' || c == '%')
       rx += QStringLiteral(".*");
-    else if (c == '_' || c == '?')
-      rx += '.';
     else
       rx += QRegularExpression::escape(QString(c));
   }
