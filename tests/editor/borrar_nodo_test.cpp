@@ -68,3 +68,16 @@ TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
     ventanas_.clear();
   }
 }
+
+TEST_F(EditorTest, ElBotonDeComentarioSeMarcaSiLaFichaTieneComentario) {
+  const qint32 sin = Nodo(1, "0100000000000000", "Sin comentario");
+  const qint32 con = Nodo(1, "0200000000000000", "Con comentario");
+  cn->ExecuteSQL("INSERT INTO comentarios (ZolmarID, comentario) VALUES (71, 'nota')");
+  cn->ExecuteSQL(QStringLiteral("UPDATE Arboles SET id_comentario=71 WHERE ZolmarID=%1").arg(con));
+  FrmArboles* f = Editor(1);
+  ASSERT_NE(f, nullptr);
+  for (const qint32 id : {con, sin, con}) {
+    f->TreeArbol->ClickNode(K(id));
+    EXPECT_EQ(f->CtlFicha->CommentMarked(), id == con) << id;
+  }
+}

@@ -16,6 +16,7 @@
 #include "zolmar/services/main_menu_grid.h"
 #include "zolmar/services/text_to_id.h"
 #include "zolmar/services/user_interface.h"
+#include "zolmar/ui/ctl_ficha.h"
 #include "zolmar/ui/frm_basico.h"
 
 namespace zolmar {
@@ -196,6 +197,10 @@ void AppGlobal::MarkControl(QWidget* control, qint32 code) { ControlMarker::mark
 void AppGlobal::Signal(qint32) {
   ++signals_;
   QApplication::beep();
+}
+
+void AppGlobal::ShowCommentState(qint32 idComentario, QWidget* ctlFicha) {
+  if (auto* ficha = qobject_cast<CtlFicha*>(ctlFicha)) ficha->setCommentMarked(idComentario > 0);
 }
 
 std::shared_ptr<arboles::IListObject> AppGlobal::GetMenuGrid() {

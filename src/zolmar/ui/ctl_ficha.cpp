@@ -282,4 +282,12 @@ void CtlFicha::updateState() {
   }
 }
 
+void CtlFicha::setCommentMarked(bool marked) {
+  QFont font = comment_->font();
+  font.setBold(marked);
+  comment_->setFont(font);
+}
+
+bool CtlFicha::CommentMarked() const { return comment_->font().bold(); }
+
 }  // namespace zolmar

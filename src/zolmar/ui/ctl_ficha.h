@@ -73,6 +73,10 @@ class CtlFicha : public QWidget {
   qint32 MapKey(qint32 keyCode, qint32 shift) const;
   void KeyUp(qint32 keyCode, qint32 shift);
 
+  // The comment button shows in bold while the current record has a comment.
+  void setCommentMarked(bool marked);
+  bool CommentMarked() const;
+
   // The person's actions on the bar.
   void pressFirst();
   void pressPrevious();
