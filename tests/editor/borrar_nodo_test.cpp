@@ -7,12 +7,6 @@
 
 using arboles::FrmArboles;
 
-namespace {
-
-QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
-
-}  // namespace
-
 TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
   const struct {
     const char* nombre;

@@ -39,6 +39,9 @@ class EditorTest : public HostFixture {
     return frm;
   }
 
+  // The tree-view key of a node.
+  static QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
+
   void Escribir(arboles::FrmArboles* f, const QString& nombre) { f->getNombre->setText(nombre); }
 
   QStringList Mensajes() { return ui().messageTexts(); }

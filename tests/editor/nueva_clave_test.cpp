@@ -5,12 +5,6 @@
 using arboles::FrmArboles;
 using zolmar::CtlFicha;
 
-namespace {
-
-QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
-
-}  // namespace
-
 TEST_F(EditorTest, PrimerNodoDeUnArbolVacio) {
   FrmArboles* f = Editor(2);
   ASSERT_NE(f, nullptr);

@@ -9,8 +9,6 @@ using arboles::FrmArboles;
 
 namespace {
 
-QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
-
 const QString kTituloDanado = QStringLiteral("Los datos están severamente dañados");
 
 }  // namespace

@@ -10,12 +10,6 @@
 
 using arboles::FrmArboles;
 
-namespace {
-
-QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
-
-}  // namespace
-
 class SentenciasEditor : public EditorTest {};
 
 TEST_F(SentenciasEditor, TextosExactosDeLasConsultasDelEditor) {
