@@ -244,7 +244,7 @@ QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant&
 bool Connection::runSingle(const TSqlTranslation& t, const QVector<QVariant>& literals,
                            const QString& original, qint32 mode, const QVariant& def, QVariant* result) {
   QString error;
-  if ((!t.databases.isEmpty() && !attachDatabases(t.databases, &error)) ||
+  if ((!t.databases.isEmpty() && !attachDatabases(t.databases, &error)) || injectedFault(&error) ||
       !runOne(t.sql, literals, true, mode, def, result, &error)) {
     fail(error + " [" + original + "]");
     return false;
@@ -272,7 +272,7 @@ bool Connection::runBatch(const QVector<TSqlTranslation>& batch, const QString& 
   }
   for (qsizetype i = 0; i < batch.size(); ++i) {
     const bool last = i == batch.size() - 1;
-    if (!runOne(batch[i].sql, batch[i].literals, last, mode, def, result, &error)) {
+    if (injectedFault(&error) || !runOne(batch[i].sql, batch[i].literals, last, mode, def, result, &error)) {
       if (guarded) {
         QString ignored;
         execSimple(outermost ? QStringLiteral("ROLLBACK")
@@ -288,6 +288,13 @@ bool Connection::runBatch(const QVector<TSqlTranslation>& batch, const QString& 
     fail(error + " [" + original + "]");
     return false;
   }
+  return true;
+}
+
+bool Connection::injectedFault(QString* error) const {
+  if (!fault_ || !fault_()) [[likely]]
+    return false;
+  *error = QStringLiteral("Fallo provocado en la sentencia");
   return true;
 }
 

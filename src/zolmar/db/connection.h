@@ -26,6 +26,9 @@ class Connection : public arboles::IConnection {
  public:
   // Receives every T-SQL text given to ExecuteSQL, before it runs.
   using StatementRecorder = std::function<void(const QString& tsql, qint32 mode)>;
+  // Asked before each statement given to ExecuteSQL runs (every statement of a
+  // batch); true makes that statement fail as a real failure would.
+  using StatementFault = std::function<bool()>;
 
   // ":memory:", a database file (created when missing) or "odbc:<connection
   // string>" for SQL Server, whose T-SQL is sent unchanged. Null with *error
@@ -64,6 +67,7 @@ class Connection : public arboles::IConnection {
   static QString displayName(const QString& pathOrOdbc);
 
   void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
+  void setStatementFault(StatementFault fault) { fault_ = std::move(fault); }
   void setBusyTimeout(int milliseconds);
   // Folder whose <Name>.db files are the other databases of this "server".
   // Defaults to the folder of the database file; empty for ":memory:".
@@ -93,6 +97,7 @@ class Connection : public arboles::IConnection {
                  qint32 mode, const QVariant& def, QVariant* result);
   bool runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
                 const QVariant& def, QVariant* result);
+  bool injectedFault(QString* error) const;
   bool runOne(const QString& sql, const QVector<QVariant>& params, bool last, qint32 mode,
               const QVariant& def, QVariant* result, QString* error);
   bool attachDatabases(const QStringList& names, QString* error);
@@ -117,6 +122,7 @@ class Connection : public arboles::IConnection {
   QHash<QString, bool> attached_;  // upper-case schema names
   QStringList transactions_;       // open transaction names, outermost first
   StatementRecorder recorder_;
+  StatementFault fault_;
   bool hasError_ = false;
   QString lastError_;
 };
