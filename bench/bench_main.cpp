@@ -2,10 +2,13 @@
 #include <cstring>
 
 #include "bench_util.h"
+#include "zolmar/services/platform_messages.h"
 
 int main(int argc, char** argv) {
   // Window benchmarks need widgets; they run offscreen unless told otherwise.
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  zolmar::PlatformMessages::prepareRuntimeFolder();
+  zolmar::PlatformMessages::install();
   QApplication app(argc, argv);
   bool quick = false;
   const char* only = nullptr;

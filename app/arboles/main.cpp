@@ -5,10 +5,13 @@
 #include <cstdio>
 
 #include "comando_arboles.h"
+#include "zolmar/services/platform_messages.h"
 
 int main(int argc, char** argv) {
   // No screen is needed: the host's services still want a GUI application.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  zolmar::PlatformMessages::prepareRuntimeFolder();
+  zolmar::PlatformMessages::install();
   QApplication app(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);

@@ -11,6 +11,7 @@
 #include "main_window.h"
 #include "screenshots.h"
 #include "zolmar/host.h"
+#include "zolmar/services/platform_messages.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ std::unique_ptr<zolmar::Host> openHost(const QString& requested) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zolmar::PlatformMessages::prepareRuntimeFolder();
+  zolmar::PlatformMessages::install();
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Zolmar"));
   QApplication::setApplicationName(QStringLiteral("Zolmar"));

@@ -16,10 +16,12 @@ struct Resultado {
   QString err;
 };
 
-Resultado Arboles(const QStringList& args) {
+Resultado Arboles(const QStringList& args,
+                  const QProcessEnvironment& entorno = QProcessEnvironment::systemEnvironment()) {
   const QString programa = QCoreApplication::applicationDirPath() + "/../app/arboles";
   EXPECT_TRUE(QFileInfo(programa).isExecutable()) << programa.toStdString();
   QProcess p;
+  p.setProcessEnvironment(entorno);
   p.start(programa, args);
   p.waitForFinished(60000);
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -182,4 +184,19 @@ TEST_F(ComandoArboles, DeleteYBloqueos) {
   const Resultado borrado = Orden({"delete", QString::number(libre)});
   EXPECT_EQ(borrado.salida, 0) << borrado.err.toStdString();
   EXPECT_EQ(Cuenta(QStringLiteral("Arboles WHERE ZolmarID=%1").arg(libre)), 0);
+}
+
+// A session without a runtime folder, as under cron or ssh: the tool prints
+// only its own lines, and its errors still reach stderr.
+TEST_F(ComandoArboles, SoloImprimeSusPropiosMensajes) {
+  QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+  entorno.remove("XDG_RUNTIME_DIR");
+  entorno.remove("QT_QPA_PLATFORM");
+  const Resultado bien = Arboles({"--db", db, "show", "3"}, entorno);
+  EXPECT_EQ(bien.salida, 0);
+  EXPECT_EQ(bien.err, QString());
+  const Resultado mal = Arboles({"--db", db, "show", "9"}, entorno);
+  EXPECT_EQ(mal.salida, 2);
+  EXPECT_TRUE(mal.err.startsWith("arboles: ")) << mal.err.toStdString();
+  EXPECT_FALSE(mal.err.contains("QStandardPaths")) << mal.err.toStdString();
 }
