@@ -197,15 +197,24 @@ int ComandoArboles::Show(qint32 tipo) {
 int ComandoArboles::Check(qint32 tipo) {
   arboles::VerificadorArbol verificador(taz_->oGlobales, tipo);
   const auto problemas = verificador.Verificar();
-  for (const auto& p : problemas) out_ << p.texto << "\n";
-  if (problemas.isEmpty()) {
-    out_ << QStringLiteral("El árbol de tipo %1 no tiene problemas (%2)")
-                .arg(QString::number(tipo), contar(verificador.Nodos(), "nodo", "nodos"))
+  qsizetype avisos = 0;
+  for (const auto& p : problemas) {
+    out_ << (p.aviso ? QStringLiteral("Aviso: ") : QString()) << p.texto << "\n";
+    avisos += p.aviso ? 1 : 0;
+  }
+  if (avisos > 0)
+    out_ << QStringLiteral("%1: reconstrúyalas con \"arboles paths %2\"")
+                .arg(contar(avisos, "ruta desactualizada", "rutas desactualizadas"), QString::number(tipo))
+         << "\n";
+  if (avisos == problemas.size()) {
+    out_ << QStringLiteral("El árbol de tipo %1 no tiene problemas%2 (%3)")
+                .arg(QString::number(tipo), avisos > 0 ? QStringLiteral(" de estructura") : QString(),
+                     contar(verificador.Nodos(), "nodo", "nodos"))
          << "\n";
     return Correcto;
   }
   out_ << QStringLiteral("%1 en el árbol de tipo %2")
-              .arg(contar(problemas.size(), "problema", "problemas"), QString::number(tipo))
+              .arg(contar(problemas.size() - avisos, "problema", "problemas"), QString::number(tipo))
        << "\n";
   return Rechazado;
 }

@@ -164,11 +164,12 @@ void VerificadorArbol::VerificarHermano(const Nodo& n) {
 
 void VerificadorArbol::VerificarRuta(const Nodo& n) {
   if (n.nivel < 1 || n.ruta == n.rutaEsperada) return;
-  Anotar(n, QStringLiteral("RutaPadre desactualizada: '%1' en lugar de '%2'").arg(n.ruta, n.rutaEsperada));
+  Anotar(n, QStringLiteral("RutaPadre desactualizada: '%1' en lugar de '%2'").arg(n.ruta, n.rutaEsperada),
+         true);
 }
 
-void VerificadorArbol::Anotar(const Nodo& n, const QString& texto) {
-  problemas_.append({n.id, QStringLiteral("Nodo %1 (%2): %3").arg(n.id).arg(n.nombre, texto)});
+void VerificadorArbol::Anotar(const Nodo& n, const QString& texto, bool aviso) {
+  problemas_.append({n.id, QStringLiteral("Nodo %1 (%2): %3").arg(n.id).arg(n.nombre, texto), aviso});
 }
 
 }  // namespace arboles

@@ -17,11 +17,14 @@ class VerificadorArbol {
   struct Problema {
     qint32 id = 0;
     QString texto;
+    // A stale path is derived data waiting to be rebuilt, not damage.
+    bool aviso = false;
   };
 
   VerificadorArbol(std::shared_ptr<IGlobales> oGlobales, qint32 nTipoArbol);
 
-  // Every problem found, one per node and kind, in key order; empty when sound.
+  // Every problem found, one per node and kind, in key order; empty when sound
+  // and every path current.
   QVector<Problema> Verificar();
   qint32 Nodos() const { return nodos_.size(); }
 
@@ -46,7 +49,7 @@ class VerificadorArbol {
   void VerificarClave(const Nodo& n);
   void VerificarHermano(const Nodo& n);
   void VerificarRuta(const Nodo& n);
-  void Anotar(const Nodo& n, const QString& texto);
+  void Anotar(const Nodo& n, const QString& texto, bool aviso = false);
 
   std::shared_ptr<IGlobales> oGlobales_;
   qint32 nTipoArbol_;

@@ -200,3 +200,28 @@ TEST_F(ComandoArboles, SoloImprimeSusPropiosMensajes) {
   EXPECT_TRUE(mal.err.startsWith("arboles: ")) << mal.err.toStdString();
   EXPECT_FALSE(mal.err.contains("QStandardPaths")) << mal.err.toStdString();
 }
+
+// Paths are derived data: stale ones are listed with the command that rebuilds
+// them, and only damage to keys, parent links or levels fails the check.
+TEST_F(ComandoArboles, CheckAvisaDeRutasDesactualizadasSinFallar) {
+  const qint32 raiz = Nodo(2, "0900000000000000", "Raíz", 0);
+  const qint32 hijo = Nodo(2, "0901000000000000", "Hijo", raiz);
+  Ejecutar(QStringLiteral("UPDATE Arboles SET RutaPadre='Vieja:' WHERE ZolmarID=%1").arg(hijo));
+  const Resultado aviso = Orden({"check", "2"});
+  EXPECT_EQ(aviso.salida, 0) << aviso.out.toStdString();
+  EXPECT_TRUE(aviso.out.contains(QStringLiteral("Aviso: Nodo %1 (Hijo): RutaPadre desactualizada").arg(hijo)))
+      << aviso.out.toStdString();
+  EXPECT_TRUE(aviso.out.contains("\"arboles paths 2\"")) << aviso.out.toStdString();
+  EXPECT_TRUE(aviso.out.contains("no tiene problemas de estructura")) << aviso.out.toStdString();
+
+  Ejecutar(QStringLiteral("UPDATE Arboles SET Clave='0801000000000000' WHERE ZolmarID=%1").arg(hijo));
+  const Resultado dano = Orden({"check", "2"});
+  EXPECT_EQ(dano.salida, 1) << dano.out.toStdString();
+  EXPECT_TRUE(dano.out.contains("1 problema en el árbol de tipo 2")) << dano.out.toStdString();
+  EXPECT_TRUE(dano.out.contains("\"arboles paths 2\"")) << "warnings are still listed";
+
+  ASSERT_EQ(Orden({"paths", "2"}).salida, 0);
+  const Resultado sinAvisos = Orden({"check", "2"});
+  EXPECT_FALSE(sinAvisos.out.contains("Aviso:")) << sinAvisos.out.toStdString();
+  EXPECT_EQ(sinAvisos.salida, 1) << "rebuilt paths do not mend a key";
+}
