@@ -56,8 +56,9 @@ class IAppGlobal {
   virtual bool AppQueryUnload() = 0;
   // Global shortcut handler: True when the host took the key.
   virtual bool HandleShortcut(qint32 keyCode, qint32 shift) = 0;
-  // Key mapping of record windows: 1 save, 2 accept/cancel, 3 close, 0 none.
-  virtual qint32 MapKey(qint32 keyCode, qint32 shift) = 0;
+  // Key mapping: 1 save, 2 accept/cancel, 3 close, 0 none. Mode 3 is a
+  // dialog with Aceptar / Cancelar: the save keys accept it too.
+  virtual qint32 MapKey(qint32 keyCode, qint32 shift, qint32 mode = 0) = 0;
   // Form services.
   virtual bool FormGuard(QWidget* form) = 0;          // True: may proceed
   virtual bool CloseCheck(QWidget* form) = 0;         // True: may close

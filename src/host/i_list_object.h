@@ -16,6 +16,8 @@ class IListObject {
   // Row of the first cell in the column equal to value; 0 (below the base) when none.
   virtual qint32 Find(qint32 column, const QVariant& value) const = 0;
   virtual void Sort(qint32 column) = 0;
+  // Later rows move up one place.
+  virtual void RemoveRow(qint32 row) = 0;
   virtual qint32 RowCount() const = 0;
 };
 

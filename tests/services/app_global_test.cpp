@@ -9,6 +9,7 @@
 #include "zolmar/db/connection.h"
 #include "zolmar/host.h"
 #include "zolmar/services/app_global.h"
+#include "zolmar/services/key_map.h"
 #include "zolmar/services/scripted_user_interface.h"
 #include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/get.h"
@@ -131,6 +132,10 @@ TEST_F(AppGlobalTest, KeysMapToSaveAcceptAndClose) {
       {KeyCodes::Escape, KeyCodes::ShiftMask, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(app->MapKey(c.key, c.shift), c.action) << c.key << "/" << c.shift;
+  // A dialog has no save of its own: the save keys accept it.
+  EXPECT_EQ(app->MapKey(KeyCodes::F1 + 8, 0, KeyMap::DialogMode), KeyMap::AcceptOrCancel);
+  EXPECT_EQ(app->MapKey('S', KeyCodes::CtrlMask, KeyMap::DialogMode), KeyMap::AcceptOrCancel);
+  EXPECT_EQ(app->MapKey(KeyCodes::Escape, 0, KeyMap::DialogMode), KeyMap::Close);
 }
 
 TEST_F(AppGlobalTest, TextAndEntryServices) {

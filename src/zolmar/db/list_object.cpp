@@ -48,6 +48,11 @@ qint32 ListObject::Find(qint32 column, const QVariant& value) const {
   return rowBase_ - 1;
 }
 
+void ListObject::RemoveRow(qint32 row) {
+  const qsizetype r = row - rowBase_;
+  if (r >= 0 && r < rows_.size()) rows_.remove(r);
+}
+
 void ListObject::Sort(qint32 column) {
   const qsizetype c = column - base_;
   if (c < 0 || c >= columns_) return;

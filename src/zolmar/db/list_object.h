@@ -16,6 +16,7 @@ class ListObject : public arboles::IListObject {
   void SetCell(qint32 column, qint32 row, const QVariant& value) override;
   qint32 Find(qint32 column, const QVariant& value) const override;
   void Sort(qint32 column) override;
+  void RemoveRow(qint32 row) override;
   qint32 RowCount() const override { return static_cast<qint32>(rows_.size()); }
 
  private:

@@ -136,7 +136,10 @@ bool AppGlobal::HandleShortcut(qint32 keyCode, qint32 shift) {
   return true;
 }
 
-qint32 AppGlobal::MapKey(qint32 keyCode, qint32 shift) { return KeyMap::map(keyCode, shift); }
+qint32 AppGlobal::MapKey(qint32 keyCode, qint32 shift, qint32 mode) {
+  const qint32 action = KeyMap::map(keyCode, shift);
+  return mode == KeyMap::DialogMode && action == KeyMap::Save ? KeyMap::AcceptOrCancel : action;
+}
 
 bool AppGlobal::FormGuard(QWidget* form) { return forms_.guard(form); }
 

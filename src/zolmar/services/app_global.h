@@ -49,7 +49,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   void UnregisterWindow(qint32 handle) override;
   bool AppQueryUnload() override;
   bool HandleShortcut(qint32 keyCode, qint32 shift) override;
-  qint32 MapKey(qint32 keyCode, qint32 shift) override;
+  qint32 MapKey(qint32 keyCode, qint32 shift, qint32 mode = 0) override;
   bool FormGuard(QWidget* form) override;
   bool CloseCheck(QWidget* form) override;
   QString ValidateEntry(QWidget* entry) override;

@@ -16,6 +16,8 @@ class KeyMap {
   static constexpr qint32 Save = 1;
   static constexpr qint32 AcceptOrCancel = 2;
   static constexpr qint32 Close = 3;
+  // The mode of a dialog whose only choices are Aceptar and Cancelar.
+  static constexpr qint32 DialogMode = 3;
 
   static qint32 map(qint32 keyCode, qint32 shift);
 };

@@ -38,14 +38,14 @@ RecordListWindow::RecordListWindow(std::shared_ptr<arboles::IConnection> cn, Que
   grdLista->setSelectionMode(QAbstractItemView::SingleSelection);
   grdLista->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnAceptar);
-  buttons->addWidget(btnCancelar);
+  buttons_ = new QHBoxLayout;
+  buttons_->addStretch();
+  buttons_->addWidget(btnAceptar);
+  buttons_->addWidget(btnCancelar);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(getBuscar);
   layout->addWidget(grdLista, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons_);
   resize(560, 420);
 
   connect(getBuscar, &get::Change, this, &RecordListWindow::Reload);
@@ -128,5 +128,15 @@ qint32 RecordListWindow::RowID(int row) const {
 }
 
 QString RecordListWindow::SearchText() const { return getBuscar->Text(); }
+
+btn* RecordListWindow::AddAction(const QString& caption, const std::function<void(qint32 id)>& action) {
+  auto* button = new btn(caption, this);
+  buttons_->insertWidget(buttons_->count() - 3, button);
+  connect(button, &btn::Clicked, this, [this, action] {
+    const int row = grdLista->currentRow();
+    if (row >= 0) action(RowID(row));
+  });
+  return button;
+}
 
 }  // namespace zolmar

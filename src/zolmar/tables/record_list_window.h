@@ -10,6 +10,7 @@
 
 #include "zolmar/ui/frm_basico.h"
 
+class QHBoxLayout;
 class QTableWidget;
 
 namespace arboles {
@@ -39,6 +40,9 @@ class RecordListWindow : public FrmBasico {
   qint32 ChosenID() const { return chosenId_; }
   // Shows or hides the search entry and the Aceptar button (a plain listing has neither).
   void setPicking(bool on);
+  // A button of the window's own that acts on the selected record's id
+  // (nothing happens while no record is selected).
+  btn* AddAction(const QString& caption, const std::function<void(qint32 id)>& action);
 
   // The person's actions and what they see.
   void Search(const QString& typed);
@@ -63,6 +67,7 @@ class RecordListWindow : public FrmBasico {
   std::shared_ptr<arboles::IConnection> cn_;
   QueryBuilder query_;
   QList<Column> columns_;
+  QHBoxLayout* buttons_;
   qint32 chosenId_ = 0;
 };
 

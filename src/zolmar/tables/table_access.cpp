@@ -49,6 +49,10 @@ QList<qint32> TableAccess::Matching(const QString& typed, qint32 limit) {
 
 RecordListWindow* TableAccess::lastWindow() const { return last_ ? last_->window.data() : nullptr; }
 
+void TableAccess::AddListAction(const QString& caption, std::function<void(qint32 id)> action) {
+  listActions_.append({caption, std::move(action)});
+}
+
 RecordListWindow* TableAccess::openList(QWidget* parent, qint32 groupId, bool picking, const QString& typed) {
   auto translate = [this](const QString& text) { return app_ ? app_->Translate(text) : text; };
   QList<RecordListWindow::Column> columns = {{translate(QStringLiteral("Ficha")), 70},
@@ -59,6 +63,7 @@ RecordListWindow* TableAccess::openList(QWidget* parent, qint32 groupId, bool pi
   window->setObjectName(def_.windowName);
   window->SetAppGlobal(app_, def_.windowName);
   window->setPicking(picking);
+  for (const auto& [caption, action] : listActions_) window->AddAction(caption, action);
   if (groupId > 0) {
     const QString group =
         cn_->ExecuteSQL(QStringLiteral("SELECT Nombre FROM Arboles WHERE ZolmarID=%1").arg(groupId), 2,

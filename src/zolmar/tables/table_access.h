@@ -2,7 +2,9 @@
 // The host's table-access classes of customers, suppliers and articles share
 // this: names by id, listings of a group's records and the search list.
 
+#include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "host/i_host_objects.h"
@@ -44,6 +46,8 @@ class TableAccess : public arboles::IHostTableAccess {
   const Definition& definition() const { return def_; }
   // The window of the last listing or search (tests drive it).
   RecordListWindow* lastWindow() const;
+  // A button every list window of this table gets, acting on the selected record.
+  void AddListAction(const QString& caption, std::function<void(qint32 id)> action);
 
  protected:
   QString listQuery(const QString& typed, qint32 groupId) const;
@@ -52,6 +56,7 @@ class TableAccess : public arboles::IHostTableAccess {
 
  private:
   Definition def_;
+  QList<std::pair<QString, std::function<void(qint32)>>> listActions_;
   std::shared_ptr<arboles::IConnection> cn_;
   std::shared_ptr<arboles::IAppGlobal> app_;
   std::shared_ptr<arboles::IGlobales> globales_;

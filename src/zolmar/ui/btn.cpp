@@ -1,5 +1,7 @@
 #include "zolmar/ui/btn.h"
 
+#include <QStyle>
+
 #include <QToolTip>
 
 namespace zolmar {
@@ -46,6 +48,15 @@ void btn::ShowTip(const QString& text) {
   lastTip_ = text;
   if (!isVisible()) return;
   QToolTip::showText(mapToGlobal(QPoint(0, height())), text, this);
+}
+
+QIcon btn::Picture(qint32 number) const {
+  switch (number) {
+    case 401:
+      return style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    default:
+      return style()->standardIcon(QStyle::SP_FileIcon);
+  }
 }
 
 }  // namespace zolmar

@@ -30,6 +30,10 @@ class btn : public QPushButton {
   // Setting the value by code raises Clicked when it changes, as a check button does.
   void setValue(qint32 value);
 
+  // A picture of the host's button library by number (401 a record list);
+  // the desktop's standard icons stand in for it.
+  QIcon Picture(qint32 number) const;
+
   // A balloon beside the button with a short message (a refused action).
   void ShowTip(const QString& text);
   QString LastTip() const { return lastTip_; }

@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -24,18 +26,24 @@ get::get(QWidget* parent) : QWidget(parent) {
   comboButton_->setArrowType(Qt::DownArrow);
   buscarButton_ = new QToolButton(this);
   buscarButton_->setText(QStringLiteral("..."));
-  for (QToolButton* b : {comboButton_, buscarButton_}) {
+  buscarButton_->setToolTip(QStringLiteral("Buscar (F4)"));
+  abrirButton_ = new QToolButton(this);
+  abrirButton_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  abrirButton_->setToolTip(QStringLiteral("Abrir (Mayús+F4)"));
+  for (QToolButton* b : {comboButton_, buscarButton_, abrirButton_}) {
     b->setFocusPolicy(Qt::NoFocus);
     b->setVisible(false);
   }
   layout->addWidget(edit_, 1);
   layout->addWidget(comboButton_);
   layout->addWidget(buscarButton_);
+  layout->addWidget(abrirButton_);
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::textChanged, this, [this] { emit Change(); });
   connect(buscarButton_, &QToolButton::clicked, this, &get::PressBuscar);
   connect(comboButton_, &QToolButton::clicked, this, &get::PressCombo);
+  connect(abrirButton_, &QToolButton::clicked, this, &get::PressAbrir);
 }
 
 QString get::Text() const { return edit_->text(); }
@@ -108,6 +116,11 @@ void get::setEnabledBuscar(bool on) {
   buscarButton_->setVisible(on);
 }
 
+void get::setEnabledAbrir(bool on) {
+  abrirEnabled_ = on;
+  abrirButton_->setVisible(on);
+}
+
 void get::setShownEnabled(bool on) {
   shownEnabled_ = on;
   applyLock();
@@ -130,6 +143,7 @@ void get::applyLock() {
   edit_->setReadOnly(locked);
   comboButton_->setEnabled(!locked);
   buscarButton_->setEnabled(!readOnly_ && shownEnabled_);
+  abrirButton_->setEnabled(!readOnly_ && shownEnabled_);
 }
 
 void get::ShowTip(const QString& text) {
@@ -151,9 +165,33 @@ void get::PressCombo() {
   if (comboEnabled_ && isEnabled() && !edit_->isReadOnly()) emit Combo();
 }
 
+void get::PressAbrir() {
+  if (abrirEnabled_ && isEnabled() && !readOnly_) emit Abrir();
+}
+
+bool get::buttonKey(const QKeyEvent* key) {
+  const Qt::KeyboardModifiers mods =
+      key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (key->key() == Qt::Key_F4 && mods == Qt::NoModifier && buscarEnabled_) {
+    PressBuscar();
+    return true;
+  }
+  if (key->key() == Qt::Key_F4 && mods == Qt::ShiftModifier && abrirEnabled_) {
+    PressAbrir();
+    return true;
+  }
+  if (key->key() == Qt::Key_Down && mods == Qt::AltModifier && comboEnabled_) {
+    PressCombo();
+    return true;
+  }
+  return false;
+}
+
 bool get::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edit_ && event->type() == QEvent::KeyPress && buttonKey(static_cast<QKeyEvent*>(event)))
+    return true;
   if (watched == edit_ && event->type() == QEvent::FocusIn) emit GotFocus();
-  if (watched == edit_ && event->type() == QEvent::FocusOut && !validating_) {
+  if (watched == edit_ && event->type() == QEvent::FocusOut && validateOnFocusOut_ && !validating_) {
     // A refused value keeps the focus in the entry.
     validating_ = true;
     if (Validate()) edit_->setFocus(Qt::OtherFocusReason);

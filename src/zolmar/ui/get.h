@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <QWidget>
 
+class QKeyEvent;
 class QLineEdit;
 class QToolButton;
 
@@ -42,6 +43,12 @@ class get : public QWidget {
   void setEnabledCombo(bool on);
   bool EnabledBuscar() const { return buscarEnabled_; }
   void setEnabledBuscar(bool on);
+  // A button that opens the window where the value itself is kept.
+  bool EnabledAbrir() const { return abrirEnabled_; }
+  void setEnabledAbrir(bool on);
+  // An entry placed in a grid cell is validated by the grid when the cursor
+  // leaves the cell, not when the focus goes.
+  void setValidateOnFocusOut(bool on) { validateOnFocusOut_ = on; }
   bool ShownEnabled() const { return shownEnabled_; }
   void setShownEnabled(bool on);
   void SetFocus();
@@ -64,10 +71,11 @@ class get : public QWidget {
   void ShowTip(const QString& text);
   QString LastTip() const { return lastTip_; }
 
-  // The person's actions.
+  // The person's actions (keys: F4 Buscar, Alt+Down the drop-down, Shift+F4 Abrir).
   void Type(const QString& text);  // replaces the text as typed keys would
   void PressBuscar();
   void PressCombo();
+  void PressAbrir();
 
   QLineEdit* lineEdit() const { return edit_; }
 
@@ -76,6 +84,7 @@ class get : public QWidget {
   void Validating(bool& Cancel);
   void Buscar();
   void Combo();
+  void Abrir();
   void GotFocus();
 
  protected:
@@ -83,14 +92,18 @@ class get : public QWidget {
 
  private:
   void applyLock();
+  bool buttonKey(const QKeyEvent* key);
 
   QLineEdit* edit_;
   QToolButton* comboButton_;
   QToolButton* buscarButton_;
+  QToolButton* abrirButton_;
   qint32 alignment_ = Izquierda;
   qint32 tipoDato_ = Texto;
   bool comboEnabled_ = false;
   bool buscarEnabled_ = false;
+  bool abrirEnabled_ = false;
+  bool validateOnFocusOut_ = true;
   bool shownEnabled_ = true;
   bool readOnly_ = false;
   bool dataLocked_ = false;

@@ -1,12 +1,18 @@
 #include "zolmar/ui/grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 
+#include "zolmar/ui/get.h"
 #include "zolmar/ui/mask_format.h"
 
 namespace zolmar {
 
 namespace {
+constexpr int kColorRole = Qt::UserRole + 1;
+
 // Marks writes by code so they raise no CellChange.
 struct CodeScope {
   explicit CodeScope(int& depth) : depth_(depth) { ++depth_; }
@@ -15,7 +21,9 @@ struct CodeScope {
 };
 }  // namespace
 
-Grid::Grid(QWidget* parent) : QTableWidget(parent) {
+Grid::Grid(QWidget* parent)
+    : QTableWidget(parent),
+      palette_{{10, QColor(255, 255, 225)}, {11, QColor(236, 236, 236)}, {12, QColor(200, 214, 236)}} {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::AnyKeyPressed);
@@ -157,6 +165,175 @@ void Grid::onItemChanged(QTableWidgetItem* it) {
     it->setData(Qt::UserRole, it->text());
   }
   emit CellChange(it->row(), col);
+}
+
+QColor Grid::PaletteColor(qint32 number) const { return palette_.value(number); }
+
+void Grid::setPaletteColor(qint32 number, const QColor& colour) { palette_.insert(number, colour); }
+
+qint32 Grid::CellColor(qint32 row, qint32 col) const {
+  QTableWidgetItem* it = cell(row, col);
+  return it ? it->data(kColorRole).toInt() : 0;
+}
+
+void Grid::setCellColor(qint32 row, qint32 col, qint32 number) {
+  QTableWidgetItem* it = cell(row, col);
+  if (!it || it->data(kColorRole).toInt() == number) return;
+  CodeScope scope(codeDepth_);
+  it->setData(kColorRole, number);
+  const QColor colour = palette_.value(number);
+  if (number == 0 || !colour.isValid())
+    it->setData(Qt::BackgroundRole, QVariant());
+  else
+    it->setBackground(colour);
+}
+
+void Grid::setCellEditor(get* editor) {
+  editor_ = editor;
+  if (!editor) return;
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  editor->setParent(viewport());
+  editor->setValidateOnFocusOut(false);
+  editor->hide();
+  editor->lineEdit()->installEventFilter(this);
+}
+
+bool Grid::EditorVisible() const { return editor_ && !editor_->isHidden(); }
+
+void Grid::ShowEditor(qint32 row, qint32 col, const QString& text) {
+  if (!editor_ || !cell(row, col)) return;
+  if (currentRow() != row || currentColumn() != col) {
+    HideEditor();
+    setCurrentCell(row, col);
+  }
+
+  editor_->setText(text);
+  placeEditor();
+  editor_->show();
+  editor_->raise();
+  editor_->SetFocus();
+}
+
+void Grid::HideEditor() {
+  if (!EditorVisible()) return;
+  const bool hadFocus = editor_->lineEdit()->hasFocus();
+  editor_->hide();
+  if (hadFocus) setFocus(Qt::OtherFocusReason);
+}
+
+void Grid::placeEditor() {
+  if (!editor_) return;
+  const QRect r = visualRect(currentIndex());
+  if (r.isValid()) editor_->setGeometry(r.adjusted(0, 0, -1, -1));
+}
+
+bool Grid::MoveTo(qint32 row, qint32 col) {
+  if (!cell(row, col) || (row == currentRow() && col == currentColumn())) return false;
+  if (!leaveAllowed() || !cell(row, col)) return false;
+  setCurrentCell(row, col);
+  return true;
+}
+
+// Asked before the cursor leaves the edited cell, while nothing has moved yet.
+bool Grid::leaveAllowed() {
+  if (!EditorVisible()) return true;
+  bool cancel = false;
+  emit LeaveCell(currentRow(), currentColumn(), cancel);
+  if (cancel) {
+    if (EditorVisible()) editor_->SetFocus();
+    return false;
+  }
+  HideEditor();
+  return true;
+}
+
+void Grid::BeginEdit(const QString& typed) {
+  const qint32 row = currentRow();
+  const qint32 col = currentColumn();
+  if (!editor_ || !isEnabled() || !cell(row, col)) return;
+  if (!EditorVisible()) {
+    bool cancel = false;
+    emit StartEditing(row, col, cancel);
+    if (cancel || !EditorVisible()) return;
+  }
+  if (!typed.isEmpty()) editor_->Type(typed);
+}
+
+// The editor belongs to one cell: whatever moved the cursor away hides it.
+void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  if (current != previous) HideEditor();
+  QTableWidget::currentChanged(current, previous);
+}
+
+void Grid::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex at = indexAt(event->position().toPoint());
+  if (at.isValid() && at != currentIndex() && !leaveAllowed()) return;
+  QTableWidget::mousePressEvent(event);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+  if (EditorVisible() && !leaveAllowed()) return;
+  if (editor_) {
+    const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+    if (event->key() == Qt::Key_Delete && plain) {
+      emit DeleteRequest(currentRow());
+      return;
+    }
+    if ((event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        plain) {
+      BeginEdit();
+      return;
+    }
+    if (plain && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+      BeginEdit(event->text());
+      return;
+    }
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!editor_) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    return;
+  }
+  const QModelIndex at = indexAt(event->position().toPoint());
+  if (at.isValid() && MoveTo(at.row(), at.column())) BeginEdit();
+}
+
+// Keys typed in the editor that move the cursor belong to the grid.
+bool Grid::eventFilter(QObject* watched, QEvent* event) {
+  if (editor_ && watched == editor_->lineEdit() && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) == 0) {
+      switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+          emit MoveOn(currentRow(), currentColumn());
+          return true;
+        case Qt::Key_Up:
+          MoveTo(currentRow() - 1, currentColumn());
+          return true;
+        case Qt::Key_Down:
+          MoveTo(currentRow() + 1, currentColumn());
+          return true;
+        default:
+          break;
+      }
+    }
+  }
+  return QTableWidget::eventFilter(watched, event);
+}
+
+void Grid::resizeEvent(QResizeEvent* event) {
+  QTableWidget::resizeEvent(event);
+  if (EditorVisible()) placeEditor();
+}
+
+void Grid::scrollContentsBy(int dx, int dy) {
+  QTableWidget::scrollContentsBy(dx, dy);
+  if (EditorVisible()) placeEditor();
 }
 
 }  // namespace zolmar

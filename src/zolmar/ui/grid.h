@@ -2,10 +2,21 @@
 // Editable grid: columns with caption, width, mask and kind (text or check
 // box), 0-based rows and columns. CellChange is raised for the person's edits
 // only; cells written by code raise nothing.
+//
+// A grid may instead be edited through an entry of the owner's placed over
+// the current cell (setCellEditor): the grid then asks before it starts an
+// edit (StartEditing), before the cursor leaves a cell while the entry shows
+// (LeaveCell), and passes on Return / Tab (MoveOn) and the Delete key
+// (DeleteRequest); the owner decides what each does.
 
+#include <QColor>
+#include <QHash>
+#include <QPointer>
 #include <QStringList>
 #include <QTableWidget>
 #include <QVector>
+
+#include "zolmar/ui/get.h"
 
 namespace zolmar {
 
@@ -47,8 +58,43 @@ class Grid : public QTableWidget {
   bool TickCell(qint32 row, qint32 col);
   bool SelectCell(qint32 row, qint32 col);
 
+  // Colours of the grid's palette by number; a cell painted with colour 0
+  // has the default look. 10 the cell being edited, 11 a read-only column,
+  // 12 the read-only cell of the current row.
+  QColor PaletteColor(qint32 number) const;
+  void setPaletteColor(qint32 number, const QColor& colour);
+  qint32 CellColor(qint32 row, qint32 col) const;
+  void setCellColor(qint32 row, qint32 col, qint32 number);
+
+  // The in-cell editor (see above); the grid does not own it.
+  void setCellEditor(get* editor);
+  get* CellEditor() const { return editor_; }
+  bool EditorVisible() const;
+  // Places the editor over the cell, loaded with text, and gives it the focus.
+  void ShowEditor(qint32 row, qint32 col, const QString& text);
+  void HideEditor();
+  // Moves the cursor; False when a LeaveCell handler kept it in place (or it
+  // was there already).
+  bool MoveTo(qint32 row, qint32 col);
+  // The person starts an edit of the current cell (double click, F2 or a
+  // typed character, which the editor receives).
+  void BeginEdit(const QString& typed = QString());
+
  signals:
   void CellChange(qint32 row, qint32 col);
+  void StartEditing(qint32 row, qint32 col, bool& Cancel);
+  void LeaveCell(qint32 row, qint32 col, bool& Cancel);
+  void MoveOn(qint32 row, qint32 col);
+  void DeleteRequest(qint32 row);
+
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
 
  private:
   struct Column {
@@ -61,8 +107,13 @@ class Grid : public QTableWidget {
   bool editable(qint32 row, qint32 col) const;
   void onItemChanged(QTableWidgetItem* item);
 
+  void placeEditor();
+  bool leaveAllowed();
+
   QVector<Column> columns_;
   int codeDepth_ = 0;
+  QHash<qint32, QColor> palette_;
+  QPointer<get> editor_;
 };
 
 }  // namespace zolmar
