@@ -4,8 +4,12 @@
 
 #include <QApplication>
 
+#include "categories/frm_categorias.h"
+#include "categories/taz_categorias.h"
 #include "editor/frm_arboles.h"
 #include "host/i_app_global.h"
+#include "host/i_connection.h"
+#include "host/i_globales.h"
 #include "host/i_host_objects.h"
 #include "picking/frm_busca_arbol.h"
 #include "tree/taz_arboles.h"
@@ -18,12 +22,28 @@ namespace zolmar {
 
 namespace {
 
-// A listing of one of the host's tables, opened without waiting.
-ArbolesMenuEntry listing(Host& host, const QString& caption, const char* className) {
+std::shared_ptr<arboles::cTAZ_Categorias> categoryTable(Host& host) {
+  auto app = host.appGlobal();
+  auto categorias = std::make_shared<arboles::cTAZ_Categorias>();
+  categorias->I_TAZ_Configure(app->GetGlobales(), app);
+  return categorias;
+}
+
+// A listing of one of the host's tables, opened without waiting. Customers
+// and suppliers (tipoCategorias 1, 2) offer the category grid of the
+// selected record.
+ArbolesMenuEntry listing(Host& host, const QString& caption, const char* className,
+                         qint32 tipoCategorias = 0) {
   auto app = host.appGlobal();
   auto access =
       std::dynamic_pointer_cast<TableAccess>(app->CreateTableAccess(QString::fromLatin1(className)));
   access->I_TAZ_Configure(app->GetGlobales(), app);
+  if (tipoCategorias > 0) {
+    auto categorias = categoryTable(host);
+    access->AddListAction(
+        app->Translate(QString::fromUtf8("Categorías")),
+        [categorias, tipoCategorias](qint32 id) { categorias->MostrarFicha(tipoCategorias, id); });
+  }
   return {caption, [access]() -> QWidget* {
             access->MostrarInformes(0, false, 0);
             return access->lastWindow();
@@ -111,6 +131,27 @@ QString oneMenuOption(arboles::FrmBuscaArbol&, arboles::cTAZ_Arboles& taz, qint3
                                        {ruta.toHtmlEscaped()});
 }
 
+// The grid of the first customer with categories, as its list's action opens it.
+ArbolesMenuEntry customerCategories(Host& host) {
+  auto categorias = categoryTable(host);
+  auto cn = host.appGlobal()->GetGlobales()->GetConnection();
+  return {QString::fromUtf8("Categorías de un cliente"),
+          [categorias, cn]() -> QWidget* {
+            const qint32 cliente =
+                cn->ExecuteSQL(
+                      QStringLiteral("SELECT TOP 1 ID_Quien FROM Categorias WHERE Tipo=1 ORDER BY ID_Quien"),
+                      2, 0)
+                    .toInt();
+            categorias->MostrarFicha(arboles::TAZ_Categorias_Clientes, cliente);
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+              auto* grid = qobject_cast<arboles::FrmCategorias*>(w);
+              if (grid && !grid->IsClosed()) return grid;
+            }
+            return nullptr;
+          },
+          false};
+}
+
 }  // namespace
 
 // Each window of the module adds its line here as it becomes available.
@@ -124,9 +165,12 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
                  severalCategories),
       pickDialog(host, QStringLiteral("Buscar materia"), {.materias = true}, oneSubject),
       pickDialog(host, QStringLiteral("Buscar opción de menú"), {.opcionesMenu = true}, oneMenuOption),
-      listing(host, QStringLiteral("Lista de clientes"), "Clientes.cTAZ_Clientes"),
-      listing(host, QStringLiteral("Lista de proveedores"), "Proveedores.cTAZ_Proveedores"),
+      listing(host, QStringLiteral("Lista de clientes"), "Clientes.cTAZ_Clientes",
+              arboles::TAZ_Categorias_Clientes),
+      listing(host, QStringLiteral("Lista de proveedores"), "Proveedores.cTAZ_Proveedores",
+              arboles::TAZ_Categorias_Proveedores),
       listing(host, QStringLiteral("Lista de artículos"), "Articulos.cTAZ_Articulos"),
+      customerCategories(host),
   };
 }
 

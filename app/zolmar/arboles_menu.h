@@ -16,6 +16,9 @@ struct ArbolesMenuEntry {
   // Opens the window; returns it (modeless) so screenshots can find it, or
   // nullptr when the entry opens nothing that stays.
   std::function<QWidget*()> open;
+  // False for a window reached from elsewhere (a record list's action) that
+  // the screenshots still show.
+  bool inMenu = true;
 };
 
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host);

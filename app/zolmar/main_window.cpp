@@ -58,6 +58,7 @@ QList<MenuRow> MainWindow::arbolesMenuRows() {
   auto app = host_.appGlobal();
   QList<MenuRow> rows = {{app->Translate(QString::fromUtf8("Árboles")), 0, QString(), {}}};
   for (const ArbolesMenuEntry& entry : arboles_) {
+    if (!entry.inMenu) continue;
     auto open = entry.open;
     rows.append({app->Translate(entry.caption), 1, QString(), [open] { open(); }});
   }

@@ -1,0 +1,228 @@
+#include "categories/frm_categorias.h"
+
+#include <QHBoxLayout>
+#include <QSet>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "categories/taz_categorias.h"
+#include "host/i_app_global.h"
+#include "host/i_connection.h"
+#include "host/i_globales.h"
+#include "host/i_insert_builder.h"
+#include "host/i_list_object.h"
+#include "host/i_recordset.h"
+#include "tree/taz_arboles.h"
+#include "zolmar/ui/btn.h"
+#include "zolmar/ui/get.h"
+#include "zolmar/ui/grid.h"
+#include "zolmar/ui/st_bar.h"
+
+namespace arboles {
+
+const QString FrmCategorias::NombreVentana = QStringLiteral("FrmCategorias");
+
+namespace {
+constexpr qint32 kAccionAceptar = 2;
+constexpr qint32 kAccionCancelar = 3;
+constexpr qint32 kModoDialogo = 3;
+constexpr qint32 kIconoVentana = 401;
+const QString kSeparador = QStringLiteral(" ; ");
+}  // namespace
+
+FrmCategorias::FrmCategorias(QWidget* parent) : zolmar::FrmBasico(parent) {
+  setObjectName(NombreVentana);
+  CrearControles();
+}
+
+FrmCategorias::~FrmCategorias() = default;
+
+void FrmCategorias::CrearControles() {
+  resize(380, 420);
+  grdCategorias = new zolmar::Grid(this);
+  getGrid = new zolmar::get(this);
+  stbEstado = new zolmar::StBar(this);
+  btnAceptar = new zolmar::btn(QStringLiteral("Aceptar"), this);
+  btnCancelar = new zolmar::btn(QStringLiteral("Cancelar"), this);
+  btnAceptar->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  btnCancelar->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+  auto* botones = new QHBoxLayout();
+  botones->addStretch(1);
+  botones->addWidget(btnAceptar);
+  botones->addWidget(btnCancelar);
+  auto* todo = new QVBoxLayout(this);
+  todo->addWidget(grdCategorias, 1);
+  todo->addLayout(botones);
+  todo->addWidget(stbEstado);
+  grdCategorias->setCellEditor(getGrid);
+  ConectarEventos();
+}
+
+void FrmCategorias::ConectarEventos() {
+  connect(btnAceptar, &zolmar::btn::Clicked, this, [this] { btnAceptar_Click(); });
+  connect(btnCancelar, &zolmar::btn::Clicked, this, [this] { btnCancelar_Click(); });
+  connect(getGrid, &zolmar::get::Validating, this, [this](bool& c) { getGrid_Validate(c); });
+  connect(getGrid, &zolmar::get::GotFocus, this, [this] { getGrid_GotFocus(); });
+  connect(getGrid, &zolmar::get::Buscar, this, [this] { getGrid_Buscar(); });
+  connect(getGrid, &zolmar::get::Abrir, this, [this] { getGrid_Abrir(); });
+  connect(getGrid, &zolmar::get::Combo, this, [this] { getGrid_Combo(); });
+  connect(grdCategorias, &zolmar::Grid::StartEditing, this,
+          [this](qint32 r, qint32 c, bool& cancel) { grdCategorias_StartEditing(r, c, cancel); });
+  connect(grdCategorias, &zolmar::Grid::LeaveCell, this,
+          [this](qint32 r, qint32 c, bool& cancel) { grdCategorias_LeaveCell(r, c, cancel); });
+  connect(grdCategorias, &zolmar::Grid::MoveOn, this,
+          [this](qint32 r, qint32 c) { grdCategorias_MoveOn(r, c); });
+  connect(grdCategorias, &zolmar::Grid::DeleteRequest, this,
+          [this](qint32 r) { grdCategorias_DeleteRequest(r); });
+  connect(grdCategorias, &QTableWidget::currentCellChanged, this,
+          [this](int, int, int previousRow, int) { grdCategorias_RowChange(previousRow); });
+}
+
+bool FrmCategorias::Run(cTAZ_Categorias& oTAZ, qint32 nTipoCategoria, qint32 ID_CliProv) {
+  oGlobales_ = oTAZ.oGlobales;
+  oAppGlobal_ = oTAZ.oAppGlobal;
+  oCn_ = oGlobales_->GetConnection();
+  nTipoCategoria_ = nTipoCategoria;
+  ID_CliProv_ = ID_CliProv;
+  oTAZ_Arboles_ = std::make_shared<cTAZ_Arboles>();
+  oTAZ_Arboles_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString());
+  oTAZ_Categorias_ = std::make_shared<cTAZ_Categorias>();
+  oTAZ_Categorias_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString());
+  lModificado_ = false;
+  SetAppGlobal(oAppGlobal_, NombreVentana);
+  Show();
+  grdCategorias->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+void FrmCategorias::Form_Load() {
+  setWindowTitle(oAppGlobal_->Translate(QString::fromUtf8("Categorías")));
+  setWindowIcon(btnCancelar->Picture(kIconoVentana));
+  btnAceptar->setToolTipText(
+      oAppGlobal_->Translate(QStringLiteral("Confirma los valores actuales para guardarlos")));
+  btnCancelar->setToolTipText(oAppGlobal_->Translate(
+      QStringLiteral("Cancela las modificaciones realizadas, descartando estos valores")));
+  getGrid->setEnabledBuscar(true);
+  getGrid->setEnabledCombo(true);
+  getGrid->setEnabledAbrir(true);
+  getGrid->setMaxLength(50);
+  oLista_ = oGlobales_->CreateListObject();
+  oLista_->Init(1, 2, 1, 0);
+  stbEstado->AddPanel(0);
+  stbEstado->Refresh();
+  Llenar();
+}
+
+void FrmCategorias::Llenar() {
+  const RecordsetPtr rs = recordsetOf(oCn_->ExecuteSQL(
+      QStringLiteral("SELECT * FROM Categorias WHERE Tipo=") + QString::number(nTipoCategoria_) +
+          QStringLiteral(" AND ID_Quien=") + QString::number(ID_CliProv_),
+      7));
+  oLista_->Init(1, 2, 1, 0);
+  while (rs && rs->Read()) {
+    const qint32 id = rs->Field(QStringLiteral("ID_Categoria")).toInt();
+    oLista_->AddRow({id, oTAZ_Arboles_->NameByID(id)});
+  }
+  if (oLista_->RowCount() == 0) AnadirFilaVacia();
+  DisponerRejilla();
+}
+
+void FrmCategorias::DisponerRejilla() {
+  grdCategorias->AddColumn(oAppGlobal_->Translate(QStringLiteral("ID")), 50);
+  grdCategorias->AddColumn(oAppGlobal_->Translate(QStringLiteral("Nombre")), 250);
+  grdCategorias->setRows(oLista_->RowCount());
+  grdCategorias->MoveTo(0, 1);
+  Repintar();
+}
+
+qint32 FrmCategorias::Filas() const { return oLista_ ? oLista_->RowCount() : 0; }
+
+qint32 FrmCategorias::IdFila(qint32 fila) const { return oLista_->Cell(1, fila).toInt(); }
+
+QString FrmCategorias::NombreFila(qint32 fila) const { return oLista_->Cell(2, fila).toString(); }
+
+void FrmCategorias::btnAceptar_Click() {
+  if (Guardar()) Unload();
+}
+
+void FrmCategorias::btnCancelar_Click() {
+  if (lModificado_ &&
+      !oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿ Desea cancelar los cambios ?")), 4,
+                             oAppGlobal_->Translate(QStringLiteral("Confirmación")), IconQuestion))
+    return;
+  Unload();
+}
+
+// The first row whose id already appeared above it; 0 when none repeats.
+qint32 FrmCategorias::FilaRepetida() const {
+  QSet<qint32> vistos;
+  for (qint32 fila = 1; fila <= oLista_->RowCount(); ++fila) {
+    const qint32 id = IdFila(fila);
+    if (vistos.contains(id)) return fila;
+    vistos.insert(id);
+  }
+  return 0;
+}
+
+// The name being typed is validated as when the focus leaves it, then the
+// entry against its limits.
+bool FrmCategorias::ControlesValidos() {
+  if (grdCategorias->EditorVisible() && getGrid->Validate()) return false;
+  return oAppGlobal_->ValidateEntry(getGrid).isEmpty();
+}
+
+bool FrmCategorias::Guardar() {
+  if (!ControlesValidos()) return false;
+  const qint32 repetida = FilaRepetida();
+  if (repetida > 0) {
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No puede haber categorías repetidas")), 0,
+                             oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
+    grdCategorias->HideEditor();
+    grdCategorias->MoveTo(repetida - 1, 1);
+    Repintar();
+    grdCategorias->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  if (!lModificado_) return true;
+  QString lote = QStringLiteral("DELETE FROM Categorias WHERE Tipo=") + QString::number(nTipoCategoria_) +
+                 QStringLiteral(" AND ID_Quien=") + QString::number(ID_CliProv_) + kSeparador;
+  const auto insercion = oGlobales_->CreateInsertBuilder(oCn_, QStringLiteral("Categorias"));
+  for (qint32 fila = 1; fila <= oLista_->RowCount(); ++fila) {
+    if (IdFila(fila) == 0) continue;
+    insercion->Clear();
+    insercion->AddField(QStringLiteral("Tipo"), nTipoCategoria_);
+    insercion->AddField(QStringLiteral("ID_Quien"), ID_CliProv_);
+    insercion->AddField(QStringLiteral("ID_Categoria"), IdFila(fila));
+    lote += insercion->Sql() + kSeparador;
+  }
+  oCn_->ExecuteSQL(lote, 1);
+  if (oCn_->HasError()) {
+    // The batch runs whole or not at all: the rows stay for another try.
+    oAppGlobal_->ShowMessage(oCn_->LastError(), 0, oAppGlobal_->Translate(QStringLiteral("Error")),
+                             IconError);
+    return false;
+  }
+  lModificado_ = false;
+  return true;
+}
+
+void FrmCategorias::Form_QueryUnload(bool& Cancel, qint32) { Cancel = !FormGuard() || !CloseCheck(); }
+
+bool FrmCategorias::AppQueryUnload() { return zolmar::FrmBasico::AppQueryUnload(); }
+
+void FrmCategorias::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
+  switch (oAppGlobal_ ? oAppGlobal_->MapKey(KeyCode, Shift, kModoDialogo) : 0) {
+    case kAccionAceptar:
+      if (ControlesValidos()) btnAceptar->Click();
+      break;
+    case kAccionCancelar:
+      btnCancelar->Click();
+      break;
+    default:
+      return;
+  }
+  KeyCode = 0;
+}
+
+}  // namespace arboles

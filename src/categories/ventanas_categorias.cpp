@@ -1,0 +1,10 @@
+#include "categories/ventanas_categorias.h"
+
+namespace arboles {
+
+VentanasCategorias& VentanasCategorias::instance() {
+  static VentanasCategorias ventanas;
+  return ventanas;
+}
+
+}  // namespace arboles
