@@ -32,10 +32,15 @@ bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
 // (returns false) on whatever it would have to think about.
 class KeyWriter {
  public:
-  KeyWriter(const QString& text, QString* shape, QVector<QVariant>* literals)
-      : s(reinterpret_cast<const char16_t*>(text.constData())), n(text.size()), literals(literals) {
+  // From start to the end of the text, or (inBatch) to the ';' that ends the statement.
+  KeyWriter(const QString& text, qsizetype start, QString* shape, QVector<QVariant>* literals, bool inBatch)
+      : s(reinterpret_cast<const char16_t*>(text.constData())),
+        n(text.size()),
+        i(start),
+        inBatch(inBatch),
+        literals(literals) {
     // A one-character number grows into " ?n": three characters at most per character.
-    shape->resize(3 * n + 4);
+    shape->resize(3 * (n - start) + 4);
     begin = out = reinterpret_cast<char16_t*>(shape->data());
   }
 
@@ -45,6 +50,10 @@ class KeyWriter {
       if (is(c, Blank)) {
         ++i;
         continue;
+      }
+      if (c == ';' && inBatch) {
+        ++i;
+        break;
       }
       if (out != begin) *out++ = ' ';
       bool ok = true;
@@ -64,6 +73,7 @@ class KeyWriter {
   }
 
   qsizetype length() const { return out - begin; }
+  qsizetype position() const { return i; }
 
  private:
   bool word() {
@@ -168,7 +178,8 @@ class KeyWriter {
 
   const char16_t* s;
   const qsizetype n;
-  qsizetype i = 0;
+  qsizetype i;
+  const bool inBatch;
   char16_t* begin;
   char16_t* out;
   QVector<QVariant>* literals;
@@ -198,9 +209,19 @@ size_t TSqlShapeKey::hashOf(QStringView text) {
 
 bool TSqlShapeKey::compute(const QString& text, QString* shape, QVector<QVariant>* literals) {
   literals->clear();
-  KeyWriter writer(text, shape, literals);
+  KeyWriter writer(text, 0, shape, literals, false);
   const bool ok = writer.run();
   shape->truncate(ok ? writer.length() : 0);
+  return ok;
+}
+
+bool TSqlShapeKey::computeNext(const QString& batch, qsizetype* position, QString* shape,
+                               QVector<QVariant>* literals) {
+  literals->clear();
+  KeyWriter writer(batch, *position, shape, literals, true);
+  const bool ok = writer.run();
+  shape->truncate(ok ? writer.length() : 0);
+  if (ok) *position = writer.position();
   return ok;
 }
 

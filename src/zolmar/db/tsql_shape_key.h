@@ -29,6 +29,10 @@ class TSqlShapeKey {
   // [names] and operators (a comment, a ';', a "name", an error): the full lexer
   // decides those.
   static bool compute(const QString& text, QString* shape, QVector<QVariant>* literals);
+  // The same for the statement of a " ; " batch that starts at *position;
+  // on success *position is past the ';' that ends it (or at the end).
+  static bool computeNext(const QString& batch, qsizetype* position, QString* shape,
+                          QVector<QVariant>* literals);
 };
 
 }  // namespace zolmar

@@ -44,17 +44,41 @@ QVector<TSqlTranslation> TSqlTranslator::translateBatch(const QString& tsql) {
     out.front().literals = d->literals;
     return out;
   }
+  // A batch repeats a few shapes many times: each statement is keyed in one
+  // pass, and only a shape not seen before goes through the lexer. Whatever
+  // the quick pass cannot read sends the rest of the batch to the lexer.
+  qsizetype position = 0;
+  for (;;) {
+    while (position < tsql.size() && tsql.at(position).isSpace()) ++position;
+    if (position == tsql.size()) return out;
+    const qsizetype start = position;
+    if (!TSqlShapeKey::computeNext(tsql, &position, &d->key.text, &d->literals)) {
+      lexAndTranslate(tsql.mid(start), &out);
+      return out;
+    }
+    d->key.hash = TSqlShapeKey::hashOf(d->key.text);
+    const auto it = d->cache.constFind(d->key);
+    if (it != d->cache.constEnd() && !it->tree && it->translation.ok()) {
+      out.push_back(it->translation);
+      out.back().literals = d->literals;
+    } else if (!lexAndTranslate(tsql.mid(start, position - start), &out)) {
+      return out;
+    }
+  }
+}
+
+// False when the text could not be lexed (out then ends with the refusal).
+bool TSqlTranslator::lexAndTranslate(const QString& tsql, QVector<TSqlTranslation>* out) {
   QVector<TSqlLexedStatement> statements;
   QString error;
   if (!d->lexer.lex(tsql, &statements, &error)) {
     TSqlTranslation refused;
     refused.error = error;
-    out.push_back(refused);
-    return out;
+    out->push_back(refused);
+    return false;
   }
-  out.reserve(statements.size());
-  for (TSqlLexedStatement& st : statements) out.push_back(d->translate(st));
-  return out;
+  for (TSqlLexedStatement& st : statements) out->push_back(d->translate(st));
+  return true;
 }
 
 TSqlTranslation TSqlTranslator::translate(const QString& statement) {

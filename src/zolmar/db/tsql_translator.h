@@ -55,6 +55,7 @@ class TSqlTranslator {
   void setCurrentDatabase(const QString& name);
 
  private:
+  bool lexAndTranslate(const QString& tsql, QVector<TSqlTranslation>* out);
   struct Impl;
   std::unique_ptr<Impl> d;
 };
