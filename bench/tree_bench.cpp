@@ -15,6 +15,7 @@
 #include "host/i_globales.h"
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
+#include "tree/verificador_arbol.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/host.h"
 
@@ -187,6 +188,33 @@ double rutasDirecto(sqlite3* db, bool unaTransaccion) {
   });
 }
 
+// The check of a sound tree (paths rebuilt first, untimed) against bare
+// SQLite reading the same columns in the same order.
+void check(Empresa& e, int n) {
+  auto host = e.copia();
+  auto app = host->appGlobal();
+  arboles::cTAZ_Arboles taz;
+  taz.I_TAZ_Configure(app->GetGlobales(), app);
+  taz.UpdateRutaPadre(3);
+  qsizetype problemas = 0;
+  const double ms =
+      bench::timeMs([&] { problemas = arboles::VerificadorArbol(app->GetGlobales(), 3).Verificar().size(); });
+  if (problemas != 0) std::fprintf(stderr, "tree_check: %lld problemas\n", static_cast<long long>(problemas));
+  sqlite3* db = host->connection()->handle();
+  const double base = bench::timeMs([&] {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(
+        db,
+        "SELECT ZolmarID, Clave, Nombre, ID_Padre, RutaPadre FROM Arboles WHERE Tipo=3 ORDER BY "
+        "Clave, ZolmarID",
+        -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW)
+      for (int c = 0; c < 5; ++c) (void)sqlite3_column_text(st, c);
+    sqlite3_finalize(st);
+  });
+  bench::report("tree_check", n, ms, base, base);
+}
+
 void run(bool quick) {
   std::vector<int> tamanos{1000, 10000};
   if (!quick) tamanos.push_back(100000);
@@ -201,6 +229,7 @@ void run(bool quick) {
     const double rutasBase = e.directo(rutasDirecto, false);
     const double rutasLimite = e.directo(rutasDirecto, true);
     bench::report("tree_UpdateRutaPadre", n, rutas, rutasBase, rutasLimite);
+    check(e, n);
   }
 }
 

@@ -26,6 +26,7 @@ QVector<VerificadorArbol::Problema> VerificadorArbol::Verificar() {
   nodos_.clear();
   indice_.clear();
   hermanos_.clear();
+  rutasEsperadas_.clear();
   problemas_.clear();
   Leer();
   CalcularNiveles();
@@ -94,7 +95,24 @@ void VerificadorArbol::SeguirCadena(qint32 inicio) {
     nodos_[cadena[k]].nivel = nivelBase < 0 ? kInalcanzable : nivelBase + paso;
 }
 
-// Expected paths in level order, so each parent's is ready before its children.
+namespace {
+
+// Whether ruta is (base + nombre + ":") cut to the path's width, without building it.
+bool RutaCoincide(const QString& ruta, const QString& base, const QString& nombre) {
+  const qsizetype largo = std::min<qsizetype>(kLargoRuta, base.size() + nombre.size() + 1);
+  if (ruta.size() != largo) return false;
+  const qsizetype deBase = std::min(largo, base.size());
+  if (QStringView(ruta).left(deBase) != QStringView(base).left(deBase)) return false;
+  const qsizetype deNombre = std::min(largo - deBase, nombre.size());
+  if (QStringView(ruta).mid(deBase, deNombre) != QStringView(nombre).left(deNombre)) return false;
+  return deBase + deNombre == largo || ruta.at(largo - 1) == QLatin1Char(':');
+}
+
+}  // namespace
+
+// Paths in level order, so each parent's is known before its children's. A
+// current path is its own expected value; only stale ones keep the text they
+// should have, for the report and for their children.
 void VerificadorArbol::CalcularRutas() {
   QVector<qint32> orden;
   for (qint32 i = 0; i < nodos_.size(); ++i)
@@ -103,10 +121,20 @@ void VerificadorArbol::CalcularRutas() {
                    [this](qint32 a, qint32 b) { return nodos_[a].nivel < nodos_[b].nivel; });
   for (qint32 i : orden) {
     Nodo& n = nodos_[i];
-    if (n.idPadre == 0) continue;
+    if (n.idPadre == 0) {
+      n.rutaAlDia = n.ruta.isEmpty();
+      if (!n.rutaAlDia) rutasEsperadas_.insert(n.id, QString());
+      continue;
+    }
     const Nodo& padre = nodos_[indice_.value(n.idPadre)];
-    n.rutaEsperada = (padre.rutaEsperada + padre.nombre + QLatin1Char(':')).left(kLargoRuta);
+    const QString base = padre.rutaAlDia ? padre.ruta : rutasEsperadas_.value(padre.id);
+    n.rutaAlDia = RutaCoincide(n.ruta, base, padre.nombre);
+    if (!n.rutaAlDia) rutasEsperadas_.insert(n.id, (base + padre.nombre + QLatin1Char(':')).left(kLargoRuta));
   }
+}
+
+QString VerificadorArbol::RutaEsperada(const Nodo& n) const {
+  return n.rutaAlDia ? n.ruta : rutasEsperadas_.value(n.id);
 }
 
 // Siblings whose prefixes agree share a segment exactly when they share the
@@ -114,7 +142,8 @@ void VerificadorArbol::CalcularRutas() {
 void VerificadorArbol::IndexarHermanos() {
   for (const Nodo& n : nodos_) {
     if (n.nivel < 1 || n.nivel > ClaveArbol::Niveles || !ClaveArbol::EsValida(n.clave)) continue;
-    if (!hermanos_.contains(n.clave)) hermanos_.insert(n.clave, n.id);
+    const quint64 clave = n.clave.toULongLong(nullptr, 16);
+    if (!hermanos_.contains(clave)) hermanos_.insert(clave, n.id);
   }
 }
 
@@ -153,7 +182,7 @@ void VerificadorArbol::VerificarClave(const Nodo& n) {
 
 void VerificadorArbol::VerificarHermano(const Nodo& n) {
   if (n.nivel < 1 || n.nivel > ClaveArbol::Niveles || !ClaveArbol::EsValida(n.clave)) return;
-  const qint32 primero = hermanos_.value(n.clave, n.id);
+  const qint32 primero = hermanos_.value(n.clave.toULongLong(nullptr, 16), n.id);
   if (primero == n.id) return;
   if (nodos_[indice_.value(primero)].idPadre == n.idPadre)
     Anotar(n, QStringLiteral("el segmento %1 se repite con su hermano %2")
@@ -163,8 +192,8 @@ void VerificadorArbol::VerificarHermano(const Nodo& n) {
 }
 
 void VerificadorArbol::VerificarRuta(const Nodo& n) {
-  if (n.nivel < 1 || n.ruta == n.rutaEsperada) return;
-  Anotar(n, QStringLiteral("RutaPadre desactualizada: '%1' en lugar de '%2'").arg(n.ruta, n.rutaEsperada),
+  if (n.nivel < 1 || n.rutaAlDia) return;
+  Anotar(n, QStringLiteral("RutaPadre desactualizada: '%1' en lugar de '%2'").arg(n.ruta, RutaEsperada(n)),
          true);
 }
 

@@ -36,14 +36,15 @@ class VerificadorArbol {
     QString nombre;
     QString ruta;
     qint32 nivel = -1;  // depth through parent links; -1 unknown, -2 on a cycle or a broken chain
-    QString rutaEsperada;
     bool enCiclo = false;
+    bool rutaAlDia = false;  // RutaPadre is what the parent links give
   };
 
   void Leer();
   void CalcularNiveles();
   void SeguirCadena(qint32 inicio);
   void CalcularRutas();
+  QString RutaEsperada(const Nodo& n) const;
   void IndexarHermanos();
   void VerificarPadre(const Nodo& n);
   void VerificarClave(const Nodo& n);
@@ -54,8 +55,9 @@ class VerificadorArbol {
   std::shared_ptr<IGlobales> oGlobales_;
   qint32 nTipoArbol_;
   QVector<Nodo> nodos_;
-  QHash<qint32, qint32> indice_;     // id -> position in nodos_
-  QHash<QString, qint32> hermanos_;  // parent id + segment -> first node holding it
+  QHash<qint32, qint32> indice_;           // id -> position in nodos_
+  QHash<quint64, qint32> hermanos_;        // key (as a number) -> first node holding it
+  QHash<qint32, QString> rutasEsperadas_;  // only of the nodes whose path is stale
   QVector<Problema> problemas_;
 };
 
