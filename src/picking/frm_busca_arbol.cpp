@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "host/i_app_global.h"
@@ -61,6 +62,8 @@ void FrmBuscaArbol::CrearControles() {
   btnCancelar = new zolmar::btn(QStringLiteral("Cancelar"), this);
   btnMarcarTodo = new zolmar::btn(QStringLiteral("Marcar todo"), this);
   btnDesmarcarTodo = new zolmar::btn(QStringLiteral("Desmarcar todo"), this);
+  btnAceptar->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  btnCancelar->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
   auto* botones = new QHBoxLayout();
   botones->addWidget(btnMarcarTodo);

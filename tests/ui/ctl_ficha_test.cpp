@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <QToolButton>
 #include <QVariantMap>
 #include <QVector>
 
@@ -204,3 +205,24 @@ TEST(CtlFicha, KeyMappingByMode) {
     EXPECT_EQ(b.ficha.MapKey(c.key, c.shift), c.editing) << c.key;
   }
 }
+
+namespace {
+
+// The record bar shows pictures, not glyphs, and each tooltip names its action
+// (with the keys where a key does it).
+TEST(CtlFicha, RecordBarButtonsHaveIconsAndTooltips) {
+  CtlFicha bar;
+  const auto botones = bar.findChildren<QToolButton*>();
+  ASSERT_EQ(botones.size(), 11);
+  QStringList tips;
+  for (QToolButton* b : botones) {
+    EXPECT_FALSE(b->icon().isNull()) << b->toolTip().toStdString();
+    EXPECT_TRUE(b->text().isEmpty()) << b->toolTip().toStdString();
+    tips << b->toolTip();
+  }
+  EXPECT_TRUE(tips.contains(QString::fromUtf8("Guardar (F9 o Ctrl+S)")));
+  EXPECT_TRUE(tips.contains(QString::fromUtf8("Cancelar (Escape)")));
+  EXPECT_TRUE(tips.contains(QString::fromUtf8("Primera ficha (Ctrl+Inicio)")));
+}
+
+}  // namespace

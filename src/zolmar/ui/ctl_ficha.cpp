@@ -29,17 +29,27 @@ CtlFicha::CtlFicha(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(1);
-  first_ = addButton(QStringLiteral("|<"), tr("Primera ficha"), &CtlFicha::pressFirst);
-  previous_ = addButton(QStringLiteral("<"), tr("Ficha anterior"), &CtlFicha::pressPrevious);
-  next_ = addButton(QStringLiteral(">"), tr("Ficha siguiente"), &CtlFicha::pressNext);
-  last_ = addButton(QStringLiteral(">|"), tr("Última ficha"), &CtlFicha::pressLast);
-  new_ = addButton(QStringLiteral("+"), tr("Nueva ficha"), &CtlFicha::pressNew);
-  edit_ = addButton(QStringLiteral("✎"), tr("Modificar la ficha"), &CtlFicha::pressEdit);
-  delete_ = addButton(QStringLiteral("−"), tr("Borrar la ficha"), &CtlFicha::pressDelete);
-  search_ = addButton(QStringLiteral("?"), tr("Buscar una ficha"), &CtlFicha::pressSearch);
-  comment_ = addButton(QStringLiteral("¶"), tr("Comentario de la ficha"), &CtlFicha::pressComment);
-  save_ = addButton(QStringLiteral("✔"), tr("Guardar"), &CtlFicha::pressSave);
-  cancel_ = addButton(QStringLiteral("✖"), tr("Cancelar"), &CtlFicha::pressCancel);
+  first_ = addButton({"go-first", QStyle::SP_MediaSkipBackward, "|<"}, tr("Primera ficha (Ctrl+Inicio)"),
+                     &CtlFicha::pressFirst);
+  previous_ = addButton({"go-previous", QStyle::SP_ArrowBack, "<"}, tr("Ficha anterior (Ctrl+RePág)"),
+                        &CtlFicha::pressPrevious);
+  next_ = addButton({"go-next", QStyle::SP_ArrowForward, ">"}, tr("Ficha siguiente (Ctrl+AvPág)"),
+                    &CtlFicha::pressNext);
+  last_ = addButton({"go-last", QStyle::SP_MediaSkipForward, ">|"}, tr("Última ficha (Ctrl+Fin)"),
+                    &CtlFicha::pressLast);
+  new_ = addButton({"document-new", QStyle::SP_FileIcon, "+"}, tr("Nueva ficha"), &CtlFicha::pressNew);
+  edit_ = addButton({"document-edit", QStyle::SP_FileDialogContentsView, "✎"}, tr("Modificar la ficha"),
+                    &CtlFicha::pressEdit);
+  delete_ =
+      addButton({"edit-delete", QStyle::SP_TrashIcon, "−"}, tr("Borrar la ficha"), &CtlFicha::pressDelete);
+  search_ = addButton({"edit-find", QStyle::SP_FileDialogInfoView, "?"}, tr("Buscar una ficha"),
+                      &CtlFicha::pressSearch);
+  comment_ = addButton({"document-properties", QStyle::SP_FileDialogDetailedView, "¶"},
+                       tr("Comentario de la ficha"), &CtlFicha::pressComment);
+  save_ = addButton({"document-save", QStyle::SP_DialogSaveButton, "✔"}, tr("Guardar (F9 o Ctrl+S)"),
+                    &CtlFicha::pressSave);
+  cancel_ = addButton({"edit-undo", QStyle::SP_DialogCancelButton, "✖"}, tr("Cancelar (Escape)"),
+                      &CtlFicha::pressCancel);
   status_ = new QLabel(this);
   status_->setMinimumWidth(80);
   layout->addSpacing(6);
@@ -48,9 +58,16 @@ CtlFicha::CtlFicha(QWidget* parent) : QWidget(parent) {
   updateState();
 }
 
-QToolButton* CtlFicha::addButton(const QString& text, const QString& tip, void (CtlFicha::*slot)()) {
+// The desktop's icon theme first, Qt's own icons when it has none, the
+// glyph when neither draws anything.
+QToolButton* CtlFicha::addButton(const ButtonLook& look, const QString& tip, void (CtlFicha::*slot)()) {
   auto* b = new QToolButton(this);
-  b->setText(text);
+  const QIcon icon = QIcon::fromTheme(QString::fromLatin1(look.theme), style()->standardIcon(look.standard));
+  if (icon.isNull())
+    b->setText(QString::fromUtf8(look.glyph));
+  else
+    b->setIcon(icon);
+  b->setAccessibleName(tip);
   b->setToolTip(tip);
   b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);

@@ -19,6 +19,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QStyle>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -102,7 +103,12 @@ class CtlFicha : public QWidget {
   void ActionRequest(qint32 action);
 
  private:
-  QToolButton* addButton(const QString& text, const QString& tip, void (CtlFicha::*slot)());
+  struct ButtonLook {
+    const char* theme;
+    QStyle::StandardPixmap standard;
+    const char* glyph;
+  };
+  QToolButton* addButton(const ButtonLook& look, const QString& tip, void (CtlFicha::*slot)());
   void move(bool (arboles::IFichaDB::*step)());
   void enterMode(qint32 mode);
   void writeEntries();
