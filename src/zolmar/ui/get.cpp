@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/mask_format.h"
 
 namespace zolmar {
@@ -33,7 +34,7 @@ get::get(QWidget* parent) : QWidget(parent) {
   layout->addWidget(buscarButton_);
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
-  connect(edit_, &QLineEdit::textChanged, this, [this] { emit Change(); });
+  connect(edit_, &QLineEdit::textChanged, this, [this] { EventGuard::Run(this, [this] { emit Change(); }); });
   connect(buscarButton_, &QToolButton::clicked, this, &get::PressBuscar);
   connect(comboButton_, &QToolButton::clicked, this, &get::PressCombo);
 }
@@ -78,7 +79,7 @@ void get::setValue(const QVariant& value) {
 
 bool get::Validate() {
   bool cancel = false;
-  emit Validating(cancel);
+  EventGuard::Run(this, [&] { emit Validating(cancel); });
   return cancel;
 }
 
@@ -144,11 +145,11 @@ void get::Type(const QString& text) {
 }
 
 void get::PressBuscar() {
-  if (buscarEnabled_ && isEnabled() && !readOnly_) emit Buscar();
+  if (buscarEnabled_ && isEnabled() && !readOnly_) EventGuard::Run(this, [this] { emit Buscar(); });
 }
 
 void get::PressCombo() {
-  if (comboEnabled_ && isEnabled() && !edit_->isReadOnly()) emit Combo();
+  if (comboEnabled_ && isEnabled() && !edit_->isReadOnly()) EventGuard::Run(this, [this] { emit Combo(); });
 }
 
 bool get::eventFilter(QObject* watched, QEvent* event) {
