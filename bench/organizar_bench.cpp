@@ -249,13 +249,22 @@ int rama(int id, int n) {
   return total;
 }
 
-// The best of a few runs, each on its own fresh copy: the machine's noise
-// only ever adds time.
-template <typename Fn>
-double mejor(int veces, Fn&& fn) {
-  double menor = fn();
-  for (int i = 1; i < veces; ++i) menor = std::min(menor, fn());
-  return menor;
+// The best of a few rounds, each run on its own fresh copy; the module and
+// its two baselines take turns within a round, so that a busy spell of the
+// machine (its noise only ever adds time) does not fall on one of them alone.
+struct Tiempos {
+  double ms, base, limite;
+};
+
+template <typename Modulo, typename Directo>
+Tiempos mejor(int rondas, Modulo&& modulo, Directo&& directo) {
+  Tiempos t{modulo(), directo(false), directo(true)};
+  for (int i = 1; i < rondas; ++i) {
+    t.ms = std::min(t.ms, modulo());
+    t.base = std::min(t.base, directo(false));
+    t.limite = std::min(t.limite, directo(true));
+  }
+  return t;
 }
 
 // The top-level ancestor of node id.
@@ -269,10 +278,10 @@ void run(bool quick) {
     const int articulos = quick ? 100000 : 1000000;
     Empresa e(10000, articulos, articulos / 10);
     const qint32 origen = e.nodos(), destino = e.nodos() - 1;  // two leaves
-    const double ms = mejor(3, [&] { return e.modulo(origen, destino, 0); });
-    const double base = mejor(3, [&] { return unirDirecto(e, origen, destino, false); });
-    const double limite = mejor(3, [&] { return unirDirecto(e, origen, destino, true); });
-    bench::report("merge_categories", e.nodos(), ms, base, limite);
+    const Tiempos t = mejor(
+        3, [&] { return e.modulo(origen, destino, 0); },
+        [&](bool unaTransaccion) { return unirDirecto(e, origen, destino, unaTransaccion); });
+    bench::report("merge_categories", e.nodos(), t.ms, t.base, t.limite);
   }
   std::vector<int> tamanos{1000, 10000};
   if (!quick) tamanos.push_back(100000);
@@ -289,11 +298,11 @@ void run(bool quick) {
     qint32 destino = n;
     while (primerNivel(destino) != 2) --destino;
     const int veces = n >= 100000 ? 1 : n >= 10000 ? 3 : 5;
-    const double ms = mejor(veces, [&] { return e.modulo(origen, destino, 1); });
-    const double base = mejor(veces, [&] { return moverDirecto(e, origen, destino, false); });
-    const double limite = mejor(veces, [&] { return moverDirecto(e, origen, destino, true); });
+    const Tiempos t = mejor(
+        veces, [&] { return e.modulo(origen, destino, 1); },
+        [&](bool unaTransaccion) { return moverDirecto(e, origen, destino, unaTransaccion); });
     std::printf("move_branch: %d nodes moved\n", rama(origen, n));
-    bench::report("move_branch", e.nodos(), ms, base, limite);
+    bench::report("move_branch", e.nodos(), t.ms, t.base, t.limite);
   }
 }
 
