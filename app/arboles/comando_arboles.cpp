@@ -16,6 +16,7 @@
 #include "tree/verificador_arbol.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/host.h"
+#include "zolmar/services/message_markup.h"
 #include "zolmar/services/scripted_user_interface.h"
 
 namespace zolmar {
@@ -56,6 +57,8 @@ QString ComandoArboles::Uso() {
       "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
       "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
       "  delete ID                     borra un nodo que nada usa\n"
+      "  merge ORIGEN DESTINO [--delete]  traspasa las referencias de ORIGEN a DESTINO (y borra ORIGEN)\n"
+      "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
       "TIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
@@ -87,7 +90,7 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   }
   if (host_) {
     for (const QString& texto : host_->scriptedUserInterface().messageTexts())
-      err_ << "arboles: " << texto << "\n";
+      err_ << "arboles: " << MessageMarkupToPlain(texto) << "\n";
   }
   err_.flush();
   return salida;
@@ -95,6 +98,8 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
 
 int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
   if (orden == QStringLiteral("init")) return Init(resto);
+  if (orden == QStringLiteral("merge") || orden == QStringLiteral("move"))
+    return Organizar(orden == QStringLiteral("merge"), resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))

@@ -1,7 +1,8 @@
 #pragma once
 // The administrator's command line over one database file:
 //   arboles --db FICHERO init [--sample] | show|check|repair|paths TIPO |
-//           renumber TIPO [--keep-order] | delete ID
+//           renumber TIPO [--keep-order] | delete ID |
+//           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE
 // Exit status 0 on success, 1 on a refused operation or an unsound tree,
 // 2 on bad usage.
 
@@ -39,6 +40,8 @@ class ComandoArboles {
   int Renumber(qint32 tipo, bool conservarOrden);
   int Paths(qint32 tipo);
   int Delete(qint32 id);
+  int Organizar(bool unir, const QStringList& resto);
+  int Reorganizar(bool unir, qint32 origen, qint32 destino, bool borrar, qint32 tipo);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;

@@ -12,6 +12,7 @@
 #include "host/i_globales.h"
 #include "host/i_host_objects.h"
 #include "picking/frm_busca_arbol.h"
+#include "picking/frm_mover_categorias.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/host.h"
 #include "zolmar/tables/record_list_window.h"
@@ -104,6 +105,21 @@ ArbolesMenuEntry pickDialog(Host& host, const QString& caption, PickMode mode, P
           }};
 }
 
+// The organisation window of the article tree, opened without waiting (the
+// editor opens it through MostrarMoverCategorias and waits).
+ArbolesMenuEntry organisation(Host& host, const QString& caption) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  return {caption, [taz]() -> QWidget* {
+            auto* frm = new arboles::FrmMoverCategorias();
+            frm->setAttribute(Qt::WA_DeleteOnClose);
+            if (frm->Run(*taz, arboles::TipoArbolArticulos)) return frm;
+            delete frm;
+            return nullptr;
+          }};
+}
+
 QString oneCategory(arboles::FrmBuscaArbol&, arboles::cTAZ_Arboles& taz, qint32 id, const QString&,
                     const QString&) {
   return taz.oAppGlobal->FormatMessage(QString::fromUtf8("Categoría elegida: %1 (%2)"),
@@ -165,6 +181,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
                  severalCategories),
       pickDialog(host, QStringLiteral("Buscar materia"), {.materias = true}, oneSubject),
       pickDialog(host, QStringLiteral("Buscar opción de menú"), {.opcionesMenu = true}, oneMenuOption),
+      organisation(host, QStringLiteral("Organización de categorías")),
       listing(host, QStringLiteral("Lista de clientes"), "Clientes.cTAZ_Clientes",
               arboles::TAZ_Categorias_Clientes),
       listing(host, QStringLiteral("Lista de proveedores"), "Proveedores.cTAZ_Proveedores",

@@ -95,6 +95,16 @@ class IAppGlobal {
   // The comment service: the record browser shows whether the record it
   // displays has a comment (idComentario 0: none).
   virtual void ShowCommentState(qint32 /*idComentario*/, QWidget* /*ctlFicha*/) {}
+  // The host's handling of an error that escapes a window's event handler.
+  // The control library marks where each handler starts and ends; on an error
+  // the host shows it with the window's name, rolls back every transaction
+  // still open and frees the table locks taken since the mark. False: the
+  // host has no such handling and the error goes on to the caller.
+  virtual qint32 BeginEventHandler() { return 0; }
+  virtual void EndEventHandler(qint32 /*mark*/) {}
+  virtual bool HandleEventError(qint32 /*mark*/, const QString& /*formName*/, const QString& /*message*/) {
+    return false;
+  }
 };
 
 }  // namespace arboles

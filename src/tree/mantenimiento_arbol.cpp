@@ -1,5 +1,7 @@
 #include "tree/mantenimiento_arbol.h"
 
+#include <QHash>
+#include <QVector>
 #include <optional>
 
 #include "host/host_types.h"
@@ -79,25 +81,57 @@ void MantenimientoArbol::UpdateRutaPadre(qint32 nTipoArbol, bool lBloquear) {
   EscribirRutas(*rs);
 }
 
-// A node gets its parent's path as stored at that moment: parents with lower
-// ids are already done when the rows come in id_padre order.
+// A node gets its parent's path as stored at that moment, so parents are
+// written before their children: from the top level down, each parent's
+// children in record-set order (id_padre, nombre). Ordering by id_padre alone
+// would leave stale paths below a node whose parent has a greater id (a branch
+// moved under a newer node). Rows no parent link reaches from the top level
+// follow in record-set order.
 void MantenimientoArbol::EscribirRutas(IRecordset& rs) {
-  rs.SetPosition(0);
-  while (rs.Read()) {
-    const qint32 idPadre = rs.Field(QStringLiteral("ID_Padre")).toInt();
-    if (idPadre <= 0) continue;
-    const QString ruta =
-        oGlobales_->GetConnection()
-            ->ExecuteSQL(QStringLiteral("SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=") +
-                             QString::number(idPadre),
-                         2, QStringLiteral(""))
-            .toString();
-    const auto cn = oGlobales_->GetConnection();
-    cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre = LEFT(RutaPadre + ") +
-                       cn->SQLLiteral(ruta + QLatin1Char(':')) + QStringLiteral(",150) WHERE zolmarID= ") +
-                       rs.Field(QStringLiteral("zolmarID")).toString(),
-                   1, QVariant());
+  QHash<qint32, QVector<qint32>> hijos;  // parent id -> record-set positions
+  for (qint32 p = 1; p <= rs.RecordCount(); ++p) {
+    rs.SetPosition(p);
+    hijos[rs.Field(QStringLiteral("ID_Padre")).toInt()].append(p);
   }
+  QVector<quint8> escrita(rs.RecordCount() + 1, 0);
+  QVector<qint32> pendientes;
+  const auto apilarHijos = [&](qint32 idPadre) {
+    const QVector<qint32> posiciones = hijos.value(idPadre);
+    for (auto it = posiciones.crbegin(); it != posiciones.crend(); ++it) pendientes.append(*it);
+  };
+  const auto escribir = [&](qint32 posicion) {
+    escrita[posicion] = 1;
+    rs.SetPosition(posicion);
+    EscribirRuta(rs);
+    apilarHijos(rs.Field(QStringLiteral("zolmarID")).toInt());
+  };
+  apilarHijos(0);
+  for (qint32 p = 0;;) {
+    while (!pendientes.isEmpty()) {
+      const qint32 posicion = pendientes.takeLast();
+      if (!escrita[posicion]) escribir(posicion);
+    }
+    while (++p <= rs.RecordCount() && escrita[p]) {
+    }
+    if (p > rs.RecordCount()) break;
+    escribir(p);
+  }
+}
+
+void MantenimientoArbol::EscribirRuta(IRecordset& rs) {
+  const qint32 idPadre = rs.Field(QStringLiteral("ID_Padre")).toInt();
+  if (idPadre <= 0) return;
+  const QString ruta =
+      oGlobales_->GetConnection()
+          ->ExecuteSQL(QStringLiteral("SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=") +
+                           QString::number(idPadre),
+                       2, QStringLiteral(""))
+          .toString();
+  const auto cn = oGlobales_->GetConnection();
+  cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre = LEFT(RutaPadre + ") +
+                     cn->SQLLiteral(ruta + QLatin1Char(':')) + QStringLiteral(",150) WHERE zolmarID= ") +
+                     rs.Field(QStringLiteral("zolmarID")).toString(),
+                 1, QVariant());
 }
 
 QString MantenimientoArbol::NameByID(qint32 nID) {

@@ -23,6 +23,7 @@ class MantenimientoArbol {
   void AsignarClaves(IRecordset& rs, qint32 nID_Padre, const QString& cPrefijo);
   void EscribirClaves(IRecordset& rs);
   void EscribirRutas(IRecordset& rs);
+  void EscribirRuta(IRecordset& rs);
   std::shared_ptr<IRecordset> AbrirArbol(qint32 nTipoArbol, const QString& orden);
 
   std::shared_ptr<IGlobales> oGlobales_;

@@ -75,6 +75,23 @@ TEST_F(Mantenimiento, RutasCortadasA150YVaciasArriba) {
   EXPECT_EQ(Ruta(n5), completa.left(150));
 }
 
+// A branch hung under a newer node: parents are written before their
+// children whatever their ids.
+TEST_F(Mantenimiento, RutasCompletasBajoUnPadreMasNuevo) {
+  const qint32 rama = Nodo(3, "0100000000000000", "Vinos", 0);
+  const qint32 hoja = Nodo(3, "0101000000000000", "Tintos", rama);
+  const qint32 nuevo = Nodo(3, "0200000000000000", "Bebidas", 0);
+  Ejecutar(QStringLiteral("UPDATE Arboles SET ID_Padre=%1, Clave='0201000000000000' WHERE ZolmarID=%2")
+               .arg(nuevo)
+               .arg(rama));
+  Ejecutar(QStringLiteral("UPDATE Arboles SET Clave='0201010000000000' WHERE ZolmarID=%1").arg(hoja));
+
+  taz->UpdateRutaPadre(3);
+
+  EXPECT_EQ(Ruta(rama), "Bebidas:");
+  EXPECT_EQ(Ruta(hoja), "Bebidas:Vinos:");
+}
+
 TEST_F(Mantenimiento, NombrePorIdYNivel) {
   const qint32 id = Nodo(1, "0100000000000000", "L'Hospitalet [50%]", 0);
   EXPECT_EQ(taz->NameByID(id), "L'Hospitalet [50%]");

@@ -47,6 +47,7 @@ AppGlobal::AppGlobal(std::shared_ptr<Connection> cn, std::shared_ptr<LockManager
       forms_(translator_),
       data_(cn_),
       windows_(windowRefusesToClose),
+      eventErrors_(cn_, locks_),
       haltAction_(quitProgram) {
   globales_ = std::make_shared<Globales>(cn_);
 }
@@ -110,7 +111,18 @@ bool AppGlobal::CanOpenWindow(const QString& windowName, qint32, qint32 b, qint3
 bool AppGlobal::LockTable(qint32 kind, bool lock, const QString& table, qint32 reserved,
                           const QString& filter, qint32 lockKind) {
   if (!locks_) return lock;
-  return locks_->LockTable(kind, lock, table, reserved, filter, lockKind);
+  const bool refused = locks_->LockTable(kind, lock, table, reserved, filter, lockKind);
+  if (lock && !refused) eventErrors_.locked(table, filter);
+  return refused;
+}
+
+qint32 AppGlobal::BeginEventHandler() { return eventErrors_.begin(); }
+
+void AppGlobal::EndEventHandler(qint32 mark) { eventErrors_.end(mark); }
+
+bool AppGlobal::HandleEventError(qint32 mark, const QString& formName, const QString& message) {
+  eventErrors_.handle(*this, mark, formName, message);
+  return true;
 }
 
 bool AppGlobal::DeleteComment(qint32 id, qint32) { return data_.deleteComment(id); }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "host/i_app_global.h"
+#include "zolmar/services/event_errors.h"
 #include "zolmar/services/form_services.h"
 #include "zolmar/services/host_data_services.h"
 #include "zolmar/services/translator.h"
@@ -66,6 +67,9 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   void MarkControl(QWidget* control, qint32 code) override;
   void Signal(qint32 kind) override;
   void ShowCommentState(qint32 idComentario, QWidget* ctlFicha) override;
+  qint32 BeginEventHandler() override;
+  void EndEventHandler(qint32 mark) override;
+  bool HandleEventError(qint32 mark, const QString& formName, const QString& message) override;
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.
@@ -100,6 +104,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   FormServices forms_;
   HostDataServices data_;
   WindowRegistry windows_;
+  EventErrors eventErrors_;
   QHash<QString, TableAccessFactory> tableAccess_;
   QHash<QString, FieldValidatorFactory> validators_;
   QHash<qint64, Shortcut> shortcuts_;

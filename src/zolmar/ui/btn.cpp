@@ -4,6 +4,8 @@
 
 #include <QToolTip>
 
+#include "zolmar/ui/event_guard.h"
+
 namespace zolmar {
 
 btn::btn(QWidget* parent) : btn(QString(), parent) {}
@@ -17,12 +19,12 @@ void btn::Click() {
   if (isCheckable()) {
     setChecked(!isChecked());
   }
-  emit Clicked();
+  RaiseClicked();
 }
 
 void btn::onQtClicked() {
   if (shownEnabled_) {
-    emit Clicked();
+    RaiseClicked();
   } else if (isCheckable()) {
     setChecked(!isChecked());  // a refused press leaves the value as it was
   }
@@ -41,7 +43,11 @@ void btn::setValue(qint32 value) {
   const bool on = value != 0;
   if (on == isChecked()) return;
   setChecked(on);
-  emit Clicked();
+  RaiseClicked();
+}
+
+void btn::RaiseClicked() {
+  EventGuard::Run(this, [this] { emit Clicked(); });
 }
 
 void btn::ShowTip(const QString& text) {

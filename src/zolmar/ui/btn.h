@@ -43,6 +43,7 @@ class btn : public QPushButton {
 
  private:
   void onQtClicked();
+  void RaiseClicked();
 
   bool shownEnabled_ = true;
   QString lastTip_;

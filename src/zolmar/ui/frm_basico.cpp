@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "host/i_app_global.h"
+#include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/key_codes.h"
 
 namespace zolmar {
@@ -105,10 +106,10 @@ void FrmBasico::unregisterWindow() {
 
 void FrmBasico::PressKey(qint32 keyCode, qint32 shift) {
   qint32 code = keyCode;
-  Form_KeyDown(code, shift);
+  EventGuard::Run(this, [&] { Form_KeyDown(code, shift); });
   if (closed_) return;
   code = keyCode;
-  Form_KeyUp(code, shift);
+  EventGuard::Run(this, [&] { Form_KeyUp(code, shift); });
 }
 
 bool FrmBasico::eventFilter(QObject* watched, QEvent* event) {
@@ -129,9 +130,9 @@ bool FrmBasico::previewKey(QEvent* event) {
   if (code == 0) return false;
   const qint32 shift = KeyCodes::ShiftOf(keyEvent);
   if (event->type() == QEvent::KeyPress) {
-    Form_KeyDown(code, shift);
+    EventGuard::Run(this, [&] { Form_KeyDown(code, shift); });
   } else if (!keyEvent->isAutoRepeat()) {
-    Form_KeyUp(code, shift);
+    EventGuard::Run(this, [&] { Form_KeyUp(code, shift); });
   }
   return code == 0;
 }

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/mask_format.h"
 
 namespace zolmar {
@@ -40,7 +41,7 @@ get::get(QWidget* parent) : QWidget(parent) {
   layout->addWidget(abrirButton_);
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
-  connect(edit_, &QLineEdit::textChanged, this, [this] { emit Change(); });
+  connect(edit_, &QLineEdit::textChanged, this, [this] { EventGuard::Run(this, [this] { emit Change(); }); });
   connect(buscarButton_, &QToolButton::clicked, this, &get::PressBuscar);
   connect(comboButton_, &QToolButton::clicked, this, &get::PressCombo);
   connect(abrirButton_, &QToolButton::clicked, this, &get::PressAbrir);
@@ -86,7 +87,7 @@ void get::setValue(const QVariant& value) {
 
 bool get::Validate() {
   bool cancel = false;
-  emit Validating(cancel);
+  EventGuard::Run(this, [&] { emit Validating(cancel); });
   return cancel;
 }
 
@@ -158,15 +159,15 @@ void get::Type(const QString& text) {
 }
 
 void get::PressBuscar() {
-  if (buscarEnabled_ && isEnabled() && !readOnly_) emit Buscar();
+  if (buscarEnabled_ && isEnabled() && !readOnly_) EventGuard::Run(this, [this] { emit Buscar(); });
 }
 
 void get::PressCombo() {
-  if (comboEnabled_ && isEnabled() && !edit_->isReadOnly()) emit Combo();
+  if (comboEnabled_ && isEnabled() && !edit_->isReadOnly()) EventGuard::Run(this, [this] { emit Combo(); });
 }
 
 void get::PressAbrir() {
-  if (abrirEnabled_ && isEnabled() && !readOnly_) emit Abrir();
+  if (abrirEnabled_ && isEnabled() && !readOnly_) EventGuard::Run(this, [this] { emit Abrir(); });
 }
 
 bool get::buttonKey(const QKeyEvent* key) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/get.h"
 #include "zolmar/ui/mask_format.h"
 
@@ -238,7 +239,7 @@ bool Grid::MoveTo(qint32 row, qint32 col) {
 bool Grid::leaveAllowed() {
   if (!EditorVisible()) return true;
   bool cancel = false;
-  emit LeaveCell(currentRow(), currentColumn(), cancel);
+  EventGuard::Run(this, [&] { emit LeaveCell(currentRow(), currentColumn(), cancel); });
   if (cancel) {
     if (EditorVisible()) editor_->SetFocus();
     return false;
@@ -253,7 +254,7 @@ void Grid::BeginEdit(const QString& typed) {
   if (!editor_ || !isEnabled() || !cell(row, col)) return;
   if (!EditorVisible()) {
     bool cancel = false;
-    emit StartEditing(row, col, cancel);
+    EventGuard::Run(this, [&] { emit StartEditing(row, col, cancel); });
     if (cancel || !EditorVisible()) return;
   }
   if (!typed.isEmpty()) editor_->Type(typed);
@@ -276,7 +277,7 @@ void Grid::keyPressEvent(QKeyEvent* event) {
   if (editor_) {
     const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
     if (event->key() == Qt::Key_Delete && plain) {
-      emit DeleteRequest(currentRow());
+      EventGuard::Run(this, [&] { emit DeleteRequest(currentRow()); });
       return;
     }
     if ((event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
@@ -310,7 +311,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Tab:
-          emit MoveOn(currentRow(), currentColumn());
+          EventGuard::Run(this, [&] { emit MoveOn(currentRow(), currentColumn()); });
           return true;
         case Qt::Key_Up:
           MoveTo(currentRow() - 1, currentColumn());

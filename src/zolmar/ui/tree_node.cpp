@@ -99,4 +99,10 @@ void TreeNode::setForeColor(const QColor& color) {
   if (item_) item_->setForeground(0, color);
 }
 
+QString TreeNode::FullPath() const {
+  QString path = Text();
+  for (TreeNode p = Parent(); p; p = p.Parent()) path = p.Text() + QLatin1Char('\\') + path;
+  return path;
+}
+
 }  // namespace zolmar

@@ -23,6 +23,8 @@ class TreeNode {
 
   QString Key() const;
   QString Text() const;
+  // The texts from the top node down to this one, joined with "\\".
+  QString FullPath() const;
   void setText(const QString& text);
   // The tree's current node.
   bool Selected() const;

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
+#include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/key_codes.h"
 
 namespace zolmar {
@@ -21,9 +22,9 @@ TreeView::TreeView(QWidget* parent) : QTreeWidget(parent), nodes_(this) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(this, &QTreeWidget::itemExpanded, this,
-          [this](QTreeWidgetItem* item) { emit Expand(TreeNode(this, item)); });
+          [this](QTreeWidgetItem* item) { Raise([&] { emit Expand(TreeNode(this, item)); }); });
   connect(this, &QTreeWidget::itemCollapsed, this,
-          [this](QTreeWidgetItem* item) { emit Collapse(TreeNode(this, item)); });
+          [this](QTreeWidgetItem* item) { Raise([&] { emit Collapse(TreeNode(this, item)); }); });
 }
 
 void TreeView::prepareItem(QTreeWidgetItem* item) const {
@@ -131,7 +132,9 @@ void TreeView::mousePressEvent(QMouseEvent* event) {
   const HitInfo hit = HitTest(p);
   pressedItem_ = hit.node.item();
   pressedFlags_ = hit.flags;
-  emit MouseDown(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), p.x(), p.y());
+  Raise([&] {
+    emit MouseDown(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), p.x(), p.y());
+  });
   if (hit.flags == OnItemStateIcon) {
     event->accept();  // a check-box press neither selects nor toggles yet
     return;
@@ -150,12 +153,14 @@ void TreeView::mouseReleaseEvent(QMouseEvent* event) {
   } else {
     QTreeWidget::mouseReleaseEvent(event);
     if (sameItem && (hit.flags & (OnItemLabel | OnItemIcon | OnItemRight))) {
-      emit NodeClick(TreeNode(this, pressedItem_));
+      Raise([&] { emit NodeClick(TreeNode(this, pressedItem_)); });
     }
   }
   pressedItem_ = nullptr;
   pressedFlags_ = OnNowhere;
-  emit MouseUp(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), p.x(), p.y());
+  Raise([&] {
+    emit MouseUp(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), p.x(), p.y());
+  });
 }
 
 void TreeView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -165,8 +170,10 @@ void TreeView::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
     return;
   }
-  emit MouseDown(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()), event->position().x(),
-                 event->position().y());
+  Raise([&] {
+    emit MouseDown(buttonOf(event->button()), KeyCodes::ShiftFromQt(event->modifiers()),
+                   event->position().x(), event->position().y());
+  });
   pressedItem_ = hit.node.item();
   pressedFlags_ = hit.flags;
   QTreeWidget::mouseDoubleClickEvent(event);
@@ -175,7 +182,7 @@ void TreeView::mouseDoubleClickEvent(QMouseEvent* event) {
 void TreeView::keyPressEvent(QKeyEvent* event) {
   qint32 ascii = KeyCodes::AsciiOf(event);
   if (ascii != 0) {
-    emit KeyPress(ascii);
+    Raise([&] { emit KeyPress(ascii); });
     if (ascii == 0) return;
   }
   if (event->key() == Qt::Key_Space) {
@@ -184,14 +191,16 @@ void TreeView::keyPressEvent(QKeyEvent* event) {
   }
   QTreeWidgetItem* before = currentItem();
   QTreeWidget::keyPressEvent(event);
-  if (currentItem() && currentItem() != before) emit NodeClick(TreeNode(this, currentItem()));
+  if (currentItem() && currentItem() != before) Raise([&] { emit NodeClick(TreeNode(this, currentItem())); });
 }
+
+void TreeView::Raise(const std::function<void()>& event) { EventGuard::Run(this, event); }
 
 void TreeView::toggleByUser(QTreeWidgetItem* item) {
   if (!checkboxes_ || !isEnabled()) return;
   TreeNode node(this, item);
   node.setChecked(!node.Checked());
-  emit NodeCheck(node);
+  Raise([&] { emit NodeCheck(node); });
 }
 
 void TreeView::sendMouse(QEvent::Type type, const QPoint& p, Qt::MouseButton button) {

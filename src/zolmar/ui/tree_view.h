@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QPoint>
 #include <QTreeWidget>
+#include <functional>
 
 #include "zolmar/ui/tree_node.h"
 #include "zolmar/ui/tree_nodes.h"
@@ -92,6 +93,8 @@ class TreeView : public QTreeWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Every event reaches the window under the host's error handling.
+  void Raise(const std::function<void()>& event);
   friend class TreeNodes;
   friend class TreeNode;
   void prepareItem(QTreeWidgetItem* item) const;

@@ -1,0 +1,311 @@
+// The organisation window on large article trees: a merge of two leaves
+// (10,000 nodes, 1,000,000 articles, 100,000 price-list rows) and the move of
+// a branch of about 1,000 nodes, each a press of the action button from the
+// question to the reloaded trees. baseline_ms is bare SQLite running the same
+// statements with the same commit behaviour (the merge in its transaction,
+// every rebuild write on its own); limit_ms the same in one transaction.
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "bench_util.h"
+#include "host/i_app_global.h"
+#include "picking/frm_mover_categorias.h"
+#include "tree/clave_arbol.h"
+#include "tree/taz_arboles.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/host.h"
+#include "zolmar/services/scripted_user_interface.h"
+#include "zolmar/ui/btn.h"
+#include "zolmar/ui/tree_view.h"
+
+namespace {
+
+using arboles::ClaveArbol;
+
+constexpr int kHijos = 10;  // node k (0-based) hangs from node k / kHijos - 1
+
+void exec(sqlite3* db, const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
+
+// A company file written once; every measured run works on a fresh copy.
+class Empresa {
+ public:
+  Empresa(int nodos, int articulos, int tarifas) : n_(nodos), original_(dir_.filePath("original.db")) {
+    auto host = zolmar::Host::open(original_);
+    sqlite3* db = host->connection()->handle();
+    std::vector<QString> prefijos(n_);
+    exec(db, "BEGIN");
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO Arboles (ZolmarID, Tipo, Clave, Nombre, id_padre, RutaPadre, Activo) "
+                       "VALUES (?1, 3, ?2, ?3, ?4, '', 0)",
+                       -1, &st, nullptr);
+    for (int k = 0; k < n_; ++k) {
+      const int padre = k < kHijos ? -1 : k / kHijos - 1;
+      prefijos[k] = (padre < 0 ? QString() : prefijos[padre]) + ClaveArbol::NumeroASegmento(k % kHijos + 1);
+      const QByteArray clave = ClaveArbol::Rellenar(prefijos[k]).toUtf8();
+      const QByteArray nombre = QStringLiteral("Nodo %1").arg(k + 1).toUtf8();
+      sqlite3_bind_int(st, 1, k + 1);
+      sqlite3_bind_text(st, 2, clave.constData(), -1, SQLITE_TRANSIENT);
+      sqlite3_bind_text(st, 3, nombre.constData(), -1, SQLITE_TRANSIENT);
+      sqlite3_bind_int(st, 4, padre + 1);
+      sqlite3_step(st);
+      sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    // References only on leaves (the last nodes of a breadth-first tree).
+    std::mt19937 azar(20240611);
+    const int primeraHoja = n_ / kHijos;
+    std::uniform_int_distribution<int> hoja(primeraHoja + 1, n_ - 2);
+    sqlite3_prepare_v2(db, "INSERT INTO Articulos (Nombre, ID_Categoria1) VALUES ('Articulo', ?1)", -1, &st,
+                       nullptr);
+    for (int a = 0; a < articulos; ++a) {
+      sqlite3_bind_int(st, 1, a % 1000 == 0 ? n_ : hoja(azar));
+      sqlite3_step(st);
+      sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    sqlite3_prepare_v2(db, "INSERT INTO Tarifas (Nombre, ID_Categoria) VALUES ('Tarifa', ?1)", -1, &st,
+                       nullptr);
+    for (int t = 0; t < tarifas; ++t) {
+      sqlite3_bind_int(st, 1, t % 1000 == 0 ? n_ : hoja(azar));
+      sqlite3_step(st);
+      sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    exec(db, "COMMIT");
+    exec(db, "PRAGMA wal_checkpoint(TRUNCATE)");
+  }
+
+  int nodos() const { return n_; }
+
+  std::unique_ptr<zolmar::Host> copia() {
+    const QString file = dir_.filePath(QStringLiteral("copia.db"));
+    for (const char* sufijo : {"", "-wal", "-shm"}) QFile::remove(file + sufijo);
+    QFile::copy(original_, file);
+    auto host = zolmar::Host::open(file);
+    host->useScriptedUserInterface();
+    return host;
+  }
+
+  // The window opened on a fresh copy, both selections made; the time of the
+  // action button with the questions answered.
+  double modulo(qint32 origen, qint32 destino, qint32 accion) {
+    auto host = copia();
+    auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+    taz->I_TAZ_Configure(host->appGlobal()->GetGlobales(), host->appGlobal());
+    arboles::FrmMoverCategorias frm;
+    frm.Run(*taz, 3);
+    frm.TreeArbol[0]->ClickNode(QStringLiteral("K=%1").arg(origen));
+    frm.TreeArbol[1]->ClickNode(QStringLiteral("K=%1").arg(destino));
+    host->scriptedUserInterface().queueAnswer(true);
+    host->scriptedUserInterface().queueAnswer(false);  // the merge keeps its origin
+    const double ms = bench::timeMs([&] { frm.btnAccion[accion]->Click(); });
+    if (!frm.AccionRealizada()) std::fprintf(stderr, "the action was not carried out\n");
+    frm.Unload();
+    return ms;
+  }
+
+ private:
+  QTemporaryDir dir_;
+  int n_;
+  QString original_;
+};
+
+struct Fila {
+  qint32 id, padre;
+  QString clave;
+};
+
+std::vector<Fila> leer(sqlite3* db, const char* orden) {
+  sqlite3_stmt* st = nullptr;
+  const QByteArray sql =
+      QByteArray("SELECT ZolmarID, Clave, Nombre, id_padre FROM Arboles WHERE Tipo=3 ORDER BY ") + orden;
+  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+  std::vector<Fila> filas;
+  while (sqlite3_step(st) == SQLITE_ROW)
+    filas.push_back({sqlite3_column_int(st, 0), sqlite3_column_int(st, 3),
+                     QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
+  sqlite3_finalize(st);
+  return filas;
+}
+
+void consultar(sqlite3* db, const char* sql) {
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+  while (sqlite3_step(st) == SQLITE_ROW)
+    for (int c = 0; c < sqlite3_column_count(st); ++c) (void)sqlite3_column_text(st, c);
+  sqlite3_finalize(st);
+}
+
+// Keys in present order, then paths, each write committing on its own; then
+// the window's reload: the grouped count and the tree read for each view.
+void reconstruir(sqlite3* db) {
+  auto filas = leer(db, "id_padre, Clave");
+  QHash<qint32, std::vector<size_t>> hijos;
+  for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
+  std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
+  while (!pila.empty()) {
+    const auto [padre, prefijo] = pila.back();
+    pila.pop_back();
+    int contador = 0;
+    for (size_t i : hijos.value(padre)) {
+      filas[i].clave = prefijo + ClaveArbol::NumeroASegmento(++contador);
+      pila.push_back({filas[i].id, filas[i].clave});
+    }
+  }
+  sqlite3_stmt* up = nullptr;
+  sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
+  for (const Fila& f : filas) {
+    const QByteArray clave = ClaveArbol::Rellenar(f.clave).toUtf8();
+    sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
+    sqlite3_bind_int(up, 2, f.id);
+    sqlite3_step(up);
+    sqlite3_reset(up);
+  }
+  sqlite3_finalize(up);
+
+  const auto porNombre = leer(db, "id_padre, Nombre");
+  sqlite3_stmt* sel = nullptr;
+  sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
+  sqlite3_prepare_v2(db, "UPDATE Arboles SET RutaPadre=substr(RutaPadre || ?1, 1, 150) WHERE ZolmarID=?2", -1,
+                     &up, nullptr);
+  exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3");
+  for (const Fila& f : porNombre) {
+    if (f.padre <= 0) continue;
+    sqlite3_bind_int(sel, 1, f.padre);
+    QByteArray ruta;
+    if (sqlite3_step(sel) == SQLITE_ROW) ruta = reinterpret_cast<const char*>(sqlite3_column_text(sel, 0));
+    sqlite3_reset(sel);
+    ruta += ':';
+    sqlite3_bind_text(up, 1, ruta.constData(), ruta.size(), SQLITE_TRANSIENT);
+    sqlite3_bind_int(up, 2, f.id);
+    sqlite3_step(up);
+    sqlite3_reset(up);
+  }
+  sqlite3_finalize(sel);
+  sqlite3_finalize(up);
+
+  consultar(db,
+            "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON A.ZolmarID = "
+            "Art.ID_Categoria1 GROUP BY A.ZolmarID");
+  for (int arbol = 0; arbol < 2; ++arbol)
+    consultar(db,
+              "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave");
+}
+
+void ejecutar(sqlite3* db, const QString& sql) { exec(db, sql.toUtf8().constData()); }
+
+double unirDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccion) {
+  auto host = e.copia();
+  sqlite3* db = host->connection()->handle();
+  const QString o = QString::number(origen), d = QString::number(destino);
+  return bench::timeMs([&] {
+    if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
+    exec(db,
+         "INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) VALUES ('Articulos', '', "
+         "'s', 1, "
+         "'e', '2024-06-11 10:00:00')");
+    if (!unaTransaccion) exec(db, "BEGIN IMMEDIATE");
+    ejecutar(db, "UPDATE Articulos SET ID_Categoria1=" + d +
+                     ", FechaModificacion='2024-06-11 10:00:00' WHERE ID_Categoria1=" + o);
+    ejecutar(db, "UPDATE Tarifas SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
+    ejecutar(db, "UPDATE GruposComisionesX SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
+    ejecutar(db, "UPDATE ArtCompuestos SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
+    exec(db, "DELETE FROM ZolmarBloqueos WHERE Tabla='Articulos'");
+    if (!unaTransaccion) exec(db, "COMMIT");
+    reconstruir(db);
+    if (unaTransaccion) exec(db, "COMMIT");
+  });
+}
+
+double moverDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccion) {
+  auto host = e.copia();
+  sqlite3* db = host->connection()->handle();
+  const QString o = QString::number(origen), d = QString::number(destino);
+  return bench::timeMs([&] {
+    if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
+    consultar(db, ("SELECT count(*) AS Numero FROM Articulos WHERE ID_Categoria1=" + d).toUtf8().constData());
+    consultar(db, ("SELECT COUNT(*) FROM Arboles WHERE Tipo=3 AND ID_Padre=" + d).toUtf8().constData());
+    ejecutar(db, "UPDATE Arboles SET ID_padre=" + d + " WHERE ZolmarID=" + o);
+    reconstruir(db);
+    if (unaTransaccion) exec(db, "COMMIT");
+  });
+}
+
+// Nodes below node id (1-based) of the breadth-first tree, itself included.
+int rama(int id, int n) {
+  int total = 0;
+  for (int primero = id, ultimo = id; primero <= n;
+       primero = primero * kHijos + 1, ultimo = ultimo * kHijos + kHijos)
+    total += std::min(ultimo, n) - primero + 1;
+  return total;
+}
+
+// The best of a few rounds, each run on its own fresh copy; the module and
+// its two baselines take turns within a round, so that a busy spell of the
+// machine (its noise only ever adds time) does not fall on one of them alone.
+struct Tiempos {
+  double ms, base, limite;
+};
+
+template <typename Modulo, typename Directo>
+Tiempos mejor(int rondas, Modulo&& modulo, Directo&& directo) {
+  Tiempos t{modulo(), directo(false), directo(true)};
+  for (int i = 1; i < rondas; ++i) {
+    t.ms = std::min(t.ms, modulo());
+    t.base = std::min(t.base, directo(false));
+    t.limite = std::min(t.limite, directo(true));
+  }
+  return t;
+}
+
+// The top-level ancestor of node id.
+int primerNivel(int id) {
+  while (id > kHijos) id = (id - 1) / kHijos;
+  return id;
+}
+
+void run(bool quick) {
+  {
+    const int articulos = quick ? 100000 : 1000000;
+    Empresa e(10000, articulos, articulos / 10);
+    const qint32 origen = e.nodos(), destino = e.nodos() - 1;  // two leaves
+    const Tiempos t = mejor(
+        3, [&] { return e.modulo(origen, destino, 0); },
+        [&](bool unaTransaccion) { return unirDirecto(e, origen, destino, unaTransaccion); });
+    bench::report("merge_categories", e.nodos(), t.ms, t.base, t.limite);
+  }
+  std::vector<int> tamanos{1000, 10000};
+  if (!quick) tamanos.push_back(100000);
+  for (int n : tamanos) {
+    Empresa e(n, 0, 0);
+    // The node of the first top-level branch whose branch is closest to
+    // 1,000 nodes (a tenth of the tree at most), moved under the last leaf of
+    // the second branch: neither path text contains the other.
+    const int objetivo = std::min(1000, n / 10);
+    int origen = 1;
+    for (int id = 1; id <= n / kHijos; ++id)
+      if (primerNivel(id) == 1 && std::abs(rama(id, n) - objetivo) < std::abs(rama(origen, n) - objetivo))
+        origen = id;
+    qint32 destino = n;
+    while (primerNivel(destino) != 2) --destino;
+    const int veces = n >= 100000 ? 1 : n >= 10000 ? 3 : 5;
+    const Tiempos t = mejor(
+        veces, [&] { return e.modulo(origen, destino, 1); },
+        [&](bool unaTransaccion) { return moverDirecto(e, origen, destino, unaTransaccion); });
+    std::printf("move_branch: %d nodes moved\n", rama(origen, n));
+    bench::report("move_branch", e.nodos(), t.ms, t.base, t.limite);
+  }
+}
+
+REGISTER_BENCH("organizar", run);
+
+}  // namespace

@@ -1,0 +1,119 @@
+#pragma once
+// FrmMoverCategorias: "Organización de categorías". Two views of the same
+// tree, origin on the left and destination on the right: the origin node is
+// merged into the destination (its records re-pointed, the node then
+// deletable) or moved under it with its whole branch. Each action ends with
+// the keys and paths of the whole tree rebuilt and both views reloaded.
+
+#include <QColor>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "host/host_types.h"
+#include "zolmar/ui/frm_basico.h"
+#include "zolmar/ui/list_window.h"
+
+namespace zolmar {
+class btn;
+class lbl;
+class StBar;
+class TreeNode;
+class TreeView;
+}  // namespace zolmar
+
+namespace arboles {
+
+class cTAZ_Arboles;
+class IAppGlobal;
+class IGlobales;
+class IConnection;
+
+class FrmMoverCategorias : public zolmar::FrmBasico {
+  Q_OBJECT
+ public:
+  static const QString NombreVentana;  // "FrmMoverCategorias"
+  static const QString MensajeNoValida;
+
+  explicit FrmMoverCategorias(QWidget* parent = nullptr);
+  ~FrmMoverCategorias() override;
+
+  // Makes MostrarMoverCategorias of cTAZ_Arboles open this window (idempotent).
+  static void Registrar();
+
+  // Takes the globals of oTAZ, loads both trees and shows the window without
+  // waiting. False when oTAZ is not configured.
+  bool Run(cTAZ_Arboles& oTAZ, qint32 nTipoArbol);
+  bool AppQueryUnload() override;
+
+  // What the person sees: the selection of each tree (0 the root "/").
+  qint32 Origen() const { return nSeleccion_[0]; }
+  qint32 Destino() const { return nSeleccion_[1]; }
+  // Whether the last press of an action button carried it out.
+  bool AccionRealizada() const { return lRealizada_; }
+  zolmar::ListWindow* VentanaReferencias() const { return referencias_.data(); }
+
+  zolmar::TreeView* TreeArbol[2];
+  zolmar::lbl* lblArbol[2];
+  zolmar::btn* btnReferencias[2];
+  zolmar::btn* btnAccion[2];
+  zolmar::btn* btnCancelar;
+  zolmar::StBar* stbEstado;
+
+ protected:
+  void Form_Load() override;
+  void Form_QueryUnload(bool& Cancel, qint32 UnloadMode) override;
+  void Form_Unload(bool& Cancel) override;
+  void Form_KeyDown(qint32& KeyCode, qint32 Shift) override;
+
+ private:
+  // Layout and events (frm_mover_categorias.cpp).
+  void CrearControles();
+  void ConectarEventos();
+  void TreeArbol_NodeClick(qint32 Index, const zolmar::TreeNode& Node);
+  void TreeArbol_Collapse(qint32 Index, const zolmar::TreeNode& Node);
+  void btnAccion_Click(qint32 Index);
+  void btnCancelar_Click();
+
+  // Loading and marking (frm_mover_categorias_carga.cpp).
+  void CargarArboles(bool lSeleccionarPrimero);
+  void CargarArbol(qint32 nIndex, bool lSeleccionarPrimero);
+  QString ConsultaCuentas() const;
+  qint32 Referencias(qint32 nID);
+  void MarcarNodo(qint32 nIndex, bool lMarcar, const QString& cClave);
+  void MoverSeleccion(qint32 nIndex, const zolmar::TreeNode& Node);
+  static QString ClaveDeId(qint32 nID);
+  static qint32 IdDeClave(const QString& cClave);
+
+  // The two actions and the rebuild (frm_mover_categorias_acciones.cpp).
+  bool ComprobarSeleccion(bool& lHijoUnico, QString& cOrigen, QString& cDestino);
+  QString NombreDe(qint32 nID);
+  void Unir();
+  void AnadirNivel();
+  void BorrarOrigen();
+  void Reconstruir(bool lExpandirOrigen);
+  void Informar(const QString& cTexto, qint32 nBotones = 0);
+
+  // References of a selection (frm_mover_categorias_referencias.cpp).
+  void btnReferencias_Click(qint32 Index);
+  QString TablaReferenciada() const;
+
+  // A failed statement is raised: it ends the click handling.
+  void Ejecutar(const QString& sql);
+  QVariant Valor(const QString& sql, const QVariant& def);
+  RecordsetPtr Abrir(const QString& sql, qint32 nModo);
+
+  std::shared_ptr<IGlobales> oGlobales_;
+  std::shared_ptr<IAppGlobal> oAppGlobal_;
+  std::shared_ptr<IConnection> oCn_;
+  std::shared_ptr<cTAZ_Arboles> oTAZ_Arboles_;
+  qint32 nTipoArbol_ = 0;
+  qint32 nSeleccion_[2] = {0, 0};
+  QColor colorGuardado_[2];
+  RecordsetPtr rsArbol_;
+  RecordsetPtr rsCuentas_;
+  bool lRealizada_ = false;
+  QPointer<zolmar::ListWindow> referencias_;
+};
+
+}  // namespace arboles

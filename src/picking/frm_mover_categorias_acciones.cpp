@@ -1,0 +1,205 @@
+// FrmMoverCategorias: the checks both actions share, the merge, the move as a
+// new level and the rebuild of the whole tree after either.
+
+#include <QDateTime>
+#include <stdexcept>
+
+#include "host/i_app_global.h"
+#include "host/i_connection.h"
+#include "host/i_recordset.h"
+#include "picking/frm_mover_categorias.h"
+#include "tree/taz_arboles.h"
+#include "zolmar/ui/tree_view.h"
+
+namespace arboles {
+
+namespace {
+
+const QString kTransaccion = QStringLiteral("Unir Arbol");
+const QString kConfirmacion = QString::fromUtf8("Confirmación");
+constexpr qint32 kMaxHijos = 255;
+
+}  // namespace
+
+void FrmMoverCategorias::Informar(const QString& cTexto, qint32 nBotones) {
+  oAppGlobal_->ShowMessage(cTexto, nBotones, QString::fromUtf8("Información"), IconInformation);
+}
+
+QString FrmMoverCategorias::NombreDe(qint32 nID) {
+  if (nID == 0) return oAppGlobal_->Translate(QStringLiteral("Principal"));
+  if (!rsArbol_ || rsArbol_->Find(QStringLiteral("zolmarID=") + QString::number(nID), 0) <= 0)
+    return QString();
+  return rsArbol_->Field(QStringLiteral("Nombre")).toString().toHtmlEscaped();
+}
+
+// The path texts decide containment, so the origin itself, its branch and any
+// node whose path text merely begins with the origin's are refused alike.
+bool FrmMoverCategorias::ComprobarSeleccion(bool& lHijoUnico, QString& cOrigen, QString& cDestino) {
+  lHijoUnico = false;
+  const zolmar::TreeNode origen = TreeArbol[0]->Node(ClaveDeId(nSeleccion_[0]));
+  const zolmar::TreeNode destino = TreeArbol[1]->Node(ClaveDeId(nSeleccion_[1]));
+  if (nSeleccion_[0] == 0 || !origen || !destino || destino.FullPath().contains(origen.FullPath())) {
+    Informar(MensajeNoValida);
+    return false;
+  }
+  const zolmar::TreeNode padre = origen.Parent();
+  if (padre && padre.Key() == destino.Key()) {
+    if (destino.Children() >= 2) {
+      Informar(MensajeNoValida);
+      return false;
+    }
+    lHijoUnico = true;
+  }
+  cOrigen = NombreDe(nSeleccion_[0]);
+  cDestino = NombreDe(nSeleccion_[1]);
+  return true;
+}
+
+QString FrmMoverCategorias::TablaReferenciada() const {
+  switch (nTipoArbol_) {
+    case TipoArbolArticulos:
+      return QStringLiteral("Articulos");
+    case TipoArbolClientes:
+      return QStringLiteral("Clientes");
+    case TipoArbolProveedores:
+      return QStringLiteral("Proveedores");
+    default:
+      return QString();
+  }
+}
+
+void FrmMoverCategorias::Unir() {
+  bool hijoUnico = false;
+  QString cOrigen, cDestino;
+  if (!ComprobarSeleccion(hijoUnico, cOrigen, cDestino)) return;
+  if (!hijoUnico) {
+    const qint32 hijosOrigen = TreeArbol[0]->Node(ClaveDeId(nSeleccion_[0])).Children();
+    const qint32 hijosDestino = TreeArbol[1]->Node(ClaveDeId(nSeleccion_[1])).Children();
+    if (hijosOrigen == 0 && hijosDestino > 0) {
+      Informar(QString::fromUtf8(
+          "No se puede unir una categoría que no tenga ramas hijas con una que si las tenga."));
+      return;
+    }
+    if (hijosOrigen > 0) {
+      Informar(QString::fromUtf8("No se pueden unir categorías que tengan ramas hijas."));
+      return;
+    }
+  }
+  const QString pregunta =
+      QString::fromUtf8(
+          "Este proceso traspasa las referencias clasificadas en la categoría actual a la "
+          "categoría destino,") +
+      QString::fromUtf8("<BR>dejando vacia la categoría de origen") +
+      (hijoUnico ? QString() : QString::fromUtf8(" (y si se quiere pudiéndose borrar).")) +
+      QString::fromUtf8("<BR><BR>¿ Desea unir la categoría <B>%1</B> con la categoría <B>%2</B> ?");
+  if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
+                             IconQuestion))
+    return;
+  const QString tabla = TablaReferenciada();
+  if (tabla.isEmpty() || oAppGlobal_->LockTable(3, true, tabla, 0, QString(), 3)) return;
+  // No rollback here: an error raised from now on reaches the host, which
+  // rolls the transaction back and frees the lock.
+  oCn_->BeginTrans(kTransaccion);
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
+  const QString origen = QString::number(nSeleccion_[0]);
+  const QString destino = QString::number(nSeleccion_[1]);
+  const QString fecha = oCn_->SQLLiteral(QDateTime::currentDateTime());
+  if (nTipoArbol_ == TipoArbolArticulos)
+    Ejecutar(QStringLiteral("UPDATE Articulos SET ID_Categoria1=") + destino +
+             QStringLiteral(", FechaModificacion=") + fecha + QStringLiteral(" WHERE ID_Categoria1=") +
+             origen + QStringLiteral(" ; UPDATE Tarifas SET ID_Categoria=") + destino +
+             QStringLiteral(" WHERE ID_Categoria=") + origen +
+             QStringLiteral(" ; UPDATE GruposComisionesX SET ID_Categoria=") + destino +
+             QStringLiteral(" WHERE ID_Categoria=") + origen +
+             QStringLiteral(" ; UPDATE ArtCompuestos SET ID_Categoria=") + destino +
+             QStringLiteral(" WHERE ID_Categoria=") + origen);
+  else
+    Ejecutar(QStringLiteral("UPDATE ") + tabla + QStringLiteral(" SET ID_Grupo=") + destino +
+             QStringLiteral(", FechaModificacion=") + fecha + QStringLiteral(" WHERE ID_Grupo=") + origen);
+  oAppGlobal_->LockTable(3, false, tabla, 0, QString(), 3);
+  const bool borrar =
+      hijoUnico || oAppGlobal_->AskYesNo(QString::fromUtf8("¿ Desea borrar la categoría de origen ?"), 4,
+                                         kConfirmacion, IconQuestion);
+  if (borrar) BorrarOrigen();
+  oCn_->CommitTrans(kTransaccion, 0);
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
+  Reconstruir(borrar);
+}
+
+// A node still in use stays; either way the origin selection becomes its
+// former parent.
+void FrmMoverCategorias::BorrarOrigen() {
+  const qint32 origen = nSeleccion_[0];
+  if (oTAZ_Arboles_->I_TAZ_SeekID(origen) != origen) return;
+  const zolmar::TreeNode padre = TreeArbol[0]->Node(ClaveDeId(origen)).Parent();
+  const qint32 idPadre = padre ? IdDeClave(padre.Key()) : 0;
+  if (oTAZ_Arboles_->CanBeDeleted().isEmpty()) {
+    oAppGlobal_->DeleteComment(oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("id_comentario")).toInt(), 0);
+    Ejecutar(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID=") + QString::number(origen));
+  }
+  nSeleccion_[0] = idPadre;
+}
+
+void FrmMoverCategorias::AnadirNivel() {
+  bool hijoUnico = false;
+  QString cOrigen, cDestino;
+  if (!ComprobarSeleccion(hijoUnico, cOrigen, cDestino)) return;
+  const QString destino = QString::number(nSeleccion_[1]);
+  const QString tabla = TablaReferenciada();
+  if (!tabla.isEmpty()) {
+    const QString columna =
+        nTipoArbol_ == TipoArbolArticulos ? QStringLiteral("ID_Categoria1") : QStringLiteral("ID_Grupo");
+    const qint32 referencias = Valor(QStringLiteral("SELECT count(*) AS Numero FROM ") + tabla +
+                                         QStringLiteral(" WHERE ") + columna + QLatin1Char('=') + destino,
+                                     0)
+                                   .toInt();
+    if (referencias > 0) {
+      Informar(oAppGlobal_->FormatMessage(QStringLiteral("<B>No se puede realizar la operación:</B><BR>") +
+                                              QStringLiteral("La categoría de destino esta asignada a %1 "
+                                                             "referencias."),
+                                          {referencias}));
+      return;
+    }
+  }
+  const qint32 hijos = Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=") +
+                                 QString::number(nTipoArbol_) + QStringLiteral(" AND ID_Padre=") + destino,
+                             0)
+                           .toInt();
+  if (hijos >= kMaxHijos) {
+    Informar(QStringLiteral("No puede crear mas de 255 elementos para un mismo nivel de una rama"), 1);
+    return;
+  }
+  const QString pregunta =
+      QString::fromUtf8("Este proceso añadirá como un nivel más de la categoría de destino") +
+      QString::fromUtf8("<BR>la rama que hayamos elegido del árbol de origen.") +
+      QString::fromUtf8(
+          "<BR><BR>¿ Desea añadir la categoría <B>%1</B><BR>como hija de la categoría <B>%2</B> ?");
+  if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
+                             IconQuestion))
+    return;
+  Ejecutar(QStringLiteral("UPDATE Arboles SET ID_padre=") + destino + QStringLiteral(" WHERE ZolmarID=") +
+           QString::number(nSeleccion_[0]));
+  Reconstruir(hijoUnico);
+}
+
+// Keys are renumbered in their present order (a moved branch takes its place
+// among its new siblings by its old key), then the paths follow the parents.
+void FrmMoverCategorias::Reconstruir(bool lExpandirOrigen) {
+  oAppGlobal_->ShowWait(QStringLiteral("Ordenando categorias... Paso 1."));
+  oTAZ_Arboles_->OrdenarClavesNombre(nTipoArbol_, false, false);
+  oAppGlobal_->ShowWait(QStringLiteral("Ordenando categorias... Paso 2"));
+  oTAZ_Arboles_->UpdateRutaPadre(nTipoArbol_, false);
+  oAppGlobal_->ShowWait(QStringLiteral("Creando arboles de categorias..."));
+  CargarArboles(false);
+  for (qint32 i = 0; i < 2; ++i) {
+    zolmar::TreeNode nodo = TreeArbol[i]->Node(ClaveDeId(nSeleccion_[i]));
+    if (!nodo) continue;
+    TreeArbol[i]->setSelectedItem(nodo);
+    MarcarNodo(i, true, nodo.Key());
+    if (i == 0 && lExpandirOrigen) nodo.setExpanded(true);
+  }
+  oAppGlobal_->ShowWait(QString());
+  lRealizada_ = true;
+}
+
+}  // namespace arboles
