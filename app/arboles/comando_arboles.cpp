@@ -56,6 +56,8 @@ QString ComandoArboles::Uso() {
       "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
       "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
       "  delete ID                     borra un nodo que nada usa\n"
+      "  import DOCUMENTO              importa un documento de árbol (JSON) en su árbol\n"
+      "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n"
       "TIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
@@ -95,6 +97,8 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
 
 int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
   if (orden == QStringLiteral("init")) return Init(resto);
+  if (orden == QStringLiteral("import") || orden == QStringLiteral("export"))
+    return Intercambio(orden, resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))
