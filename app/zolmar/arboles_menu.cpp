@@ -7,6 +7,7 @@
 #include "editor/frm_arboles.h"
 #include "host/i_app_global.h"
 #include "host/i_host_objects.h"
+#include "importar_arbol.h"
 #include "picking/frm_busca_arbol.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/host.h"
@@ -119,6 +120,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       treeEditor(host, QStringLiteral("Árbol de grupos de clientes"), arboles::TipoArbolClientes),
       treeEditor(host, QStringLiteral("Árbol de grupos de proveedores"), arboles::TipoArbolProveedores),
       treeEditor(host, QStringLiteral("Árbol de categorías de artículos"), arboles::TipoArbolArticulos),
+      ImportarArbolEntry(host),
       pickDialog(host, QStringLiteral("Buscar categoría"), {}, oneCategory),
       pickDialog(host, QStringLiteral("Seleccionar varias categorías"), {.multiSeleccion = true},
                  severalCategories),
