@@ -32,6 +32,21 @@ TEST(LikeRangeTest, FindsWhatThePatternAloneFinds) {
   }
 }
 
+TEST(LikeRangeTest, ANameWithinAKeyPrefixIsFoundThroughTheNameIndex) {
+  auto cn = openMemory();
+  const TSqlTranslation t = cn->translator().translate(
+      "SELECT Clave FROM Arboles WHERE Tipo=3 AND Nombre='x' AND Clave LIKE '01%'");
+  ASSERT_TRUE(t.ok()) << t.error.toStdString();
+  QVariantList valores;
+  for (const QVariant& v : t.literals) valores << v;
+  const auto plan = arboles::recordsetOf(cn->executeNative("EXPLAIN QUERY PLAN " + t.sql, 5, {}, valores));
+  ASSERT_TRUE(plan) << cn->LastError().toStdString();
+  QString detalle;
+  while (plan->Read()) detalle += plan->Field("detail").toString() + "\n";
+  EXPECT_TRUE(detalle.contains("IX_Arboles_Tipo_Nombre_Clave (Tipo=? AND Nombre=? AND Clave>? AND Clave<?)"))
+      << detalle.toStdString();
+}
+
 TEST(LikeRangeTest, AKeyPrefixSearchUsesTheIndex) {
   auto cn = openMemory();
   const TSqlTranslation t = cn->translator().translate(
