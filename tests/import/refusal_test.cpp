@@ -163,14 +163,23 @@ TEST_F(ImportFixture, AFailingStatementAnywhereLeavesTheDatabaseAsItWas) {
   ASSERT_GT(total, 8);
   cn->ExecuteSQL("DELETE FROM Arboles WHERE Nombre<>'Bebidas'");
   ASSERT_EQ(Volcado(), antes);
+  QStringList estados;
   for (qint32 k = 1; k <= total; ++k) {
     zolmar::FaultInjector fallo(cn, k);
     const auto r = Importar(ramas);
+    estados << r.status;
     EXPECT_TRUE(fallo.fired()) << k;
     EXPECT_EQ(r.result, -1) << k;
     EXPECT_FALSE(r.status.isEmpty()) << k;
     EXPECT_EQ(Volcado(), antes) << "statement " << k << " of " << total;
   }
+  // A refused query ends the import with the error it raised; a refused insert with its own message.
+  EXPECT_TRUE(estados
+                  .filter(QString::fromUtf8("Se ha producido un error durante la creación del árbol<BR>Error "
+                                            "-2147217900 ("))
+                  .size() > 0);
+  EXPECT_TRUE(
+      estados.contains(QString::fromUtf8("Se ha producido un error al crear una nueva rama del árbol.")));
   EXPECT_EQ(Importar(ramas).result, 0);
   EXPECT_EQ(Arbol(), (QStringList{"Bebidas", "Bebidas/Vinos", "Bebidas/Vinos/Tintos", "Quesos"}));
 }
