@@ -1,6 +1,8 @@
 #include "zolmar/db/list_object.h"
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "zolmar/db/row_criterion.h"
 
@@ -72,14 +74,28 @@ void ListObject::Sort(qint32 column) {
   const qsizetype c = column - base_;
   if (c < 0 || c >= columns_) return;
   indexes_.clear();
-  std::stable_sort(rows_.begin(), rows_.end(), [c](const QVariantList& a, const QVariantList& b) {
-    const QVariant& x = a[c];
-    const QVariant& y = b[c];
+  // Each cell is read once, not once per comparison.
+  const qsizetype n = rows_.size();
+  QVector<QString> texts(n);
+  QVector<bool> isText(n);
+  for (qsizetype r = 0; r < n; ++r) {
+    isText[r] = rows_[r][c].typeId() == QMetaType::QString;
+    if (isText[r]) texts[r] = rows_[r][c].toString();
+  }
+  std::vector<qsizetype> order(n);
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
     // Plain text order, blanks included, so that keys padded with spaces sort first.
-    if (x.typeId() == QMetaType::QString || y.typeId() == QMetaType::QString)
-      return x.toString() < y.toString();
-    return RowCriterion::compare(x, y) < 0;
+    if (isText[a] || isText[b]) {
+      return (isText[a] ? texts[a] : rows_[a][c].toString()) <
+             (isText[b] ? texts[b] : rows_[b][c].toString());
+    }
+    return RowCriterion::compare(rows_[a][c], rows_[b][c]) < 0;
   });
+  QVector<QVariantList> sorted;
+  sorted.reserve(n);
+  for (qsizetype r : order) sorted.push_back(std::move(rows_[r]));
+  rows_ = std::move(sorted);
 }
 
 }  // namespace zolmar
