@@ -49,7 +49,7 @@ bool ExchangeDocumentReader::read(const QByteArray& bytes) {
   LineCountingIterator last(bytes.constData() + bytes.size(), &line_);
   const bool parsed = nlohmann::json::sax_parse(first, last, this);
   if (!error_.isEmpty()) return false;
-  if (!parsed) return refuse(line_, lastField_, QString::fromUtf8("no es JSON válido"));
+  if (!parsed) return refuse(line_, QString::fromStdString(lastKey_), QString::fromUtf8("no es JSON válido"));
   const char* fields[] = {"TipoDocumento", "TipoArbol", "Contenido"};
   for (int i = 0; i < 3; ++i)
     if (!seen_[i]) return refuse(documentLine_, QString::fromLatin1(fields[i]), "falta el campo");
@@ -81,7 +81,7 @@ QString ExchangeDocumentReader::slotName(Slot slot) const {
     case Slot::Nombre:
       return QStringLiteral("Nombre");
     default:
-      return lastField_;
+      return QString::fromStdString(lastKey_);
   }
 }
 
@@ -202,20 +202,19 @@ bool ExchangeDocumentReader::start_array(std::size_t) { return containerValue(fa
 
 bool ExchangeDocumentReader::key(string_t& name) {
   if (frames_.last() == Frame::Skipped) return true;
-  const QString field = QString::fromStdString(name);
-  lastField_ = field;
+  lastKey_ = name;
   slotLine_ = line_;
   if (frames_.last() == Frame::Document) {
-    slot_ = field == QStringLiteral("TipoDocumento") ? Slot::TipoDocumento
-            : field == QStringLiteral("TipoArbol")   ? Slot::TipoArbol
-            : field == QStringLiteral("Contenido")   ? Slot::Contenido
-                                                     : Slot::Ignored;
+    slot_ = name == "TipoDocumento" ? Slot::TipoDocumento
+            : name == "TipoArbol"   ? Slot::TipoArbol
+            : name == "Contenido"   ? Slot::Contenido
+                                    : Slot::Ignored;
   } else {
-    slot_ = field == QStringLiteral("zolmarID")               ? Slot::ZolmarID
-            : field == QStringLiteral("ID_RamaOriginal")      ? Slot::IdRama
-            : field == QStringLiteral("ID_RamaPadreOriginal") ? Slot::IdPadre
-            : field == QStringLiteral("Nombre")               ? Slot::Nombre
-                                                              : Slot::Ignored;
+    slot_ = name == "zolmarID"               ? Slot::ZolmarID
+            : name == "ID_RamaOriginal"      ? Slot::IdRama
+            : name == "ID_RamaPadreOriginal" ? Slot::IdPadre
+            : name == "Nombre"               ? Slot::Nombre
+                                             : Slot::Ignored;
   }
   return true;
 }
@@ -239,7 +238,7 @@ bool ExchangeDocumentReader::end_array() {
 
 bool ExchangeDocumentReader::parse_error(std::size_t, const std::string&,
                                          const nlohmann::detail::exception&) {
-  return refuse(line_, lastField_, QString::fromUtf8("no es JSON válido"));
+  return refuse(line_, QString::fromStdString(lastKey_), QString::fromUtf8("no es JSON válido"));
 }
 
 }  // namespace zolmar

@@ -53,7 +53,7 @@ class ExchangeDocumentReader : public nlohmann::json_sax<nlohmann::json> {
   QVector<Frame> frames_;
   Slot slot_ = Slot::None;
   qint32 slotLine_ = 1;
-  QString lastField_;
+  std::string lastKey_;  // kept as read: most documents never need it as text
   qint32 documentLine_ = 1;
   bool seen_[3] = {false, false, false};  // TipoDocumento, TipoArbol, Contenido
   ExchangeDocument::Branch branch_;
