@@ -179,11 +179,16 @@ void run(bool quick) {
 
     auto modulo = empresaVacia(dir, "modulo.db");
     const double nuevo = importarModulo(*modulo, fichero);
-    const double otraVez = importarModulo(*modulo, fichero);
+    // Importing again changes nothing, so it can be measured a few times and
+    // the best run kept, on both sides, to see past a busy machine.
+    double otraVez = importarModulo(*modulo, fichero);
+    for (int i = 0; i < 2; ++i) otraVez = std::min(otraVez, importarModulo(*modulo, fichero));
 
     auto directo = empresaVacia(dir, "directo.db");
     const double nuevoBase = importarDirecto(*directo->connection(), ramas);
-    const double otraVezBase = importarDirecto(*directo->connection(), ramas);
+    double otraVezBase = importarDirecto(*directo->connection(), ramas);
+    for (int i = 0; i < 2; ++i)
+      otraVezBase = std::min(otraVezBase, importarDirecto(*directo->connection(), ramas));
     bench::report("import_document_new", n, nuevo, nuevoBase, nuevoBase);
     bench::report("import_document_again", n, otraVez, otraVezBase, otraVezBase);
   }
