@@ -143,4 +143,17 @@ TEST_F(ImportFixture, AParentWithNoRoomLeftRefusesTheDocumentAndWritesNothing) {
   EXPECT_EQ(Volcado(), antes) << "the branch created before the failing one is rolled back";
 }
 
+TEST_F(ImportFixture, ProgressCountsEveryRowAndClosesAtTheEnd) {
+  zolmar::ExchangeDocument documento;
+  ASSERT_TRUE(documento.parse(Documento(kBebidas), "bebidas.json"));
+  zolmar::ExchangeImport importacion(host->appGlobal(), handler);
+  QList<QPair<qint32, qint32>> avances;
+  importacion.setProgress([&](qint32 hechas, qint32 total) { avances.append({hechas, total}); });
+  ASSERT_EQ(importacion.importDocument(documento).result, 0);
+  ASSERT_GE(avances.size(), 2);
+  EXPECT_EQ(avances.first(), qMakePair(0, 7));
+  EXPECT_EQ(avances[avances.size() - 2], qMakePair(7, 7));
+  EXPECT_EQ(avances.last(), qMakePair(-1, -1)) << "the end of the import lets the progress close";
+}
+
 }  // namespace
