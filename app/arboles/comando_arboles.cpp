@@ -59,6 +59,8 @@ QString ComandoArboles::Uso() {
       "  delete ID                     borra un nodo que nada usa\n"
       "  merge ORIGEN DESTINO [--delete]  traspasa las referencias de ORIGEN a DESTINO (y borra ORIGEN)\n"
       "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
+      "  import DOCUMENTO              importa un documento de árbol (JSON) en su árbol\n"
+      "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n"
       "TIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
@@ -100,6 +102,8 @@ int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
   if (orden == QStringLiteral("init")) return Init(resto);
   if (orden == QStringLiteral("merge") || orden == QStringLiteral("move"))
     return Organizar(orden == QStringLiteral("merge"), resto);
+  if (orden == QStringLiteral("import") || orden == QStringLiteral("export"))
+    return Intercambio(orden, resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))

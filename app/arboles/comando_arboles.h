@@ -2,7 +2,8 @@
 // The administrator's command line over one database file:
 //   arboles --db FICHERO init [--sample] | show|check|repair|paths TIPO |
 //           renumber TIPO [--keep-order] | delete ID |
-//           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE
+//           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE |
+//           import DOCUMENTO | export TIPO DOCUMENTO
 // Exit status 0 on success, 1 on a refused operation or an unsound tree,
 // 2 on bad usage.
 
@@ -42,6 +43,9 @@ class ComandoArboles {
   int Delete(qint32 id);
   int Organizar(bool unir, const QStringList& resto);
   int Reorganizar(bool unir, qint32 origen, qint32 destino, bool borrar, qint32 tipo);
+  int Intercambio(const QString& orden, const QStringList& resto);
+  int Import(const QString& documento);
+  int Export(qint32 tipo, const QString& documento);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;

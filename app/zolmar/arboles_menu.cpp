@@ -11,6 +11,7 @@
 #include "host/i_connection.h"
 #include "host/i_globales.h"
 #include "host/i_host_objects.h"
+#include "importar_arbol.h"
 #include "picking/frm_busca_arbol.h"
 #include "picking/frm_mover_categorias.h"
 #include "tree/taz_arboles.h"
@@ -176,6 +177,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       treeEditor(host, QStringLiteral("Árbol de grupos de clientes"), arboles::TipoArbolClientes),
       treeEditor(host, QStringLiteral("Árbol de grupos de proveedores"), arboles::TipoArbolProveedores),
       treeEditor(host, QStringLiteral("Árbol de categorías de artículos"), arboles::TipoArbolArticulos),
+      ImportarArbolEntry(host),
       pickDialog(host, QStringLiteral("Buscar categoría"), {}, oneCategory),
       pickDialog(host, QStringLiteral("Seleccionar varias categorías"), {.multiSeleccion = true},
                  severalCategories),

@@ -5,9 +5,9 @@
 namespace arboles {
 
 BloqueoTabla::BloqueoTabla(std::shared_ptr<IAppGlobal> oAppGlobal, const QString& tabla,
-                           const QString& filtro)
+                           const QString& filtro, qint32 tipoBloqueo)
     : oAppGlobal_(std::move(oAppGlobal)), tabla_(tabla), filtro_(filtro) {
-  obtenido_ = !oAppGlobal_->LockTable(3, true, tabla_, 0, filtro_, 3);
+  obtenido_ = !oAppGlobal_->LockTable(3, true, tabla_, 0, filtro_, tipoBloqueo);
 }
 
 BloqueoTabla::~BloqueoTabla() {

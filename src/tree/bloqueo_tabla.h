@@ -11,8 +11,10 @@ class IAppGlobal;
 
 class BloqueoTabla {
  public:
-  // Kind 3 and lock kind 3: the lock whole-tree rewrites take.
-  BloqueoTabla(std::shared_ptr<IAppGlobal> oAppGlobal, const QString& tabla, const QString& filtro);
+  // Kind 3 and lock kind 3: the lock whole-tree rewrites take; the document
+  // import asks with lock kind 2. The release is always of kind 3.
+  BloqueoTabla(std::shared_ptr<IAppGlobal> oAppGlobal, const QString& tabla, const QString& filtro,
+               qint32 tipoBloqueo = 3);
   ~BloqueoTabla();
   BloqueoTabla(const BloqueoTabla&) = delete;
   BloqueoTabla& operator=(const BloqueoTabla&) = delete;

@@ -113,5 +113,30 @@ TEST(ListObjectTest, AddressesFromTheBaseFindsAndSorts) {
   EXPECT_TRUE(list.Cell(5, 1).isNull());
 }
 
+TEST(ListObjectTest, FindFollowsEveryChangeOfTheIndexedColumn) {
+  ListObject list;
+  list.Init(1, 2, 1, 4);
+  const QString blank(16, ' ');
+  for (qint32 row = 1; row <= 4; ++row) list.SetCell(1, row, blank);
+  EXPECT_EQ(list.Find(1, blank), 1);  // builds the index
+  list.SetCell(1, 1, "01");
+  EXPECT_EQ(list.Find(1, blank), 2) << "the first row still blank";
+  EXPECT_EQ(list.Find(1, "01"), 1);
+  list.SetCell(1, 3, "02");
+  list.SetCell(1, 2, "0101");
+  EXPECT_EQ(list.Find(1, blank), 4);
+  EXPECT_EQ(list.AddRow({blank}), 5);
+  list.SetCell(1, 4, "03");
+  EXPECT_EQ(list.Find(1, blank), 5) << "an added row is indexed";
+  list.Sort(1);
+  EXPECT_EQ(list.Find(1, blank), 1) << "a sort renumbers the rows";
+  EXPECT_EQ(list.Find(1, "0101"), 3);
+  list.SetCell(1, 1, "04");
+  EXPECT_EQ(list.Find(1, blank), 0);
+  list.RemoveRow(1);
+  EXPECT_EQ(list.Find(1, "0101"), 2) << "a removed row moves the later ones up";
+  EXPECT_EQ(list.RowCount(), 4);
+}
+
 }  // namespace
 }  // namespace zolmar

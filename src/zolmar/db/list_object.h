@@ -1,8 +1,12 @@
 #pragma once
 // The host list object: a grid of variants numbered from a base column and
-// a base row, as the module's VB-style code addresses it.
+// a base row, as the module's VB-style code addresses it. Find keeps a hash
+// index per column, built on first use and kept up to date by SetCell, so a
+// Find inside a loop over the rows does not make the loop quadratic.
 
+#include <QHash>
 #include <QVector>
+#include <set>
 
 #include "host/i_list_object.h"
 
@@ -20,12 +24,15 @@ class ListObject : public arboles::IListObject {
   qint32 RowCount() const override { return static_cast<qint32>(rows_.size()); }
 
  private:
+  using Index = QHash<QString, std::set<qsizetype>>;  // key -> rows
   bool locate(qint32 column, qint32 row, qsizetype* c, qsizetype* r) const;
+  const Index& indexOf(qsizetype column) const;
 
   qint32 base_ = 1;
   qint32 columns_ = 0;
   qint32 rowBase_ = 1;
   QVector<QVariantList> rows_;
+  mutable QHash<qsizetype, Index> indexes_;
 };
 
 }  // namespace zolmar

@@ -68,6 +68,8 @@ const QStringList& indexes() {
       "CREATE INDEX IF NOT EXISTS IX_Arboles_Tipo_Clave ON Arboles (Tipo, Clave)",
       "CREATE INDEX IF NOT EXISTS IX_Arboles_Padre ON Arboles (id_padre)",
       "CREATE INDEX IF NOT EXISTS IX_Arboles_Nombre ON Arboles (Nombre)",
+      // A name looked for below a key prefix of one tree (the document import).
+      "CREATE INDEX IF NOT EXISTS IX_Arboles_Tipo_Nombre_Clave ON Arboles (Tipo, Nombre, Clave)",
       "CREATE INDEX IF NOT EXISTS IX_Categorias_Quien ON Categorias (Tipo, ID_Quien)",
       "CREATE INDEX IF NOT EXISTS IX_Categorias_Categoria ON Categorias (id_categoria)",
       "CREATE INDEX IF NOT EXISTS IX_Clientes_Grupo ON Clientes (ID_Grupo)",

@@ -84,6 +84,28 @@ void like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   sqlite3_result_int(ctx, pattern->matches(text(argv[0]), sqlite3_value_bytes(argv[0])) ? 1 : 0);
 }
 
+// The literal head of a LIKE pattern, up to its first wildcard: every match
+// starts with it, so every match sorts at or after it and before the head
+// followed by the greatest code point.
+QByteArray likeHead(sqlite3_value* pattern) {
+  const QByteArray p = QByteArray::fromRawData(text(pattern), sqlite3_value_bytes(pattern));
+  qsizetype end = 0;
+  while (end < p.size() && p[end] != '%' && p[end] != '_' && p[end] != '[') ++end;
+  return QByteArray(p.constData(), end);
+}
+
+void likeLow(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
+  const QByteArray head = likeHead(argv[0]);
+  sqlite3_result_text(ctx, head.constData(), int(head.size()), SQLITE_TRANSIENT);
+}
+
+void likeHigh(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
+  const QByteArray high = likeHead(argv[0]) + QByteArrayLiteral("\xF4\x8F\xBF\xBF");  // U+10FFFF
+  sqlite3_result_text(ctx, high.constData(), int(high.size()), SQLITE_TRANSIENT);
+}
+
 bool numericValue(sqlite3_value* v, double* d, bool* integer) {
   const int type = sqlite3_value_type(v);
   *integer = type == SQLITE_INTEGER;
@@ -211,6 +233,8 @@ bool registerSqlFunctions(sqlite3* db, QString* error) {
   static const Function functions[] = {
       {"tsql_like", 2, like, true},
       {"tsql_like", 3, like, true},
+      {"tsql_like_low", 1, likeLow, true},
+      {"tsql_like_high", 1, likeHigh, true},
       {"tsql_add", 2, add, true},
       {"tsql_right", 2, right, true},
       {"tsql_substring", 3, substring, true},

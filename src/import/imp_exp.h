@@ -1,0 +1,50 @@
+#pragma once
+// cImp_Exp: the module's handler of tree documents in the host's import
+// framework. Data_Imp merges a document's branches into Arboles: a branch
+// that already exists by name below its parent is reused, any other is
+// created with the key after the greatest one in use.
+
+#include <QString>
+#include <memory>
+
+#include "host/i_imp_exp.h"
+
+namespace arboles {
+
+class cTAZ_Arboles;
+class IAppGlobal;
+class IConnection;
+class IGlobales;
+class IInsertBuilder;
+class IListObject;
+class IRecordset;
+
+class cImp_Exp : public IImpExp {
+ public:
+  std::shared_ptr<cTAZ_Arboles> oTAZ_Arboles;
+  std::shared_ptr<IAppGlobal> oAppGlobal;
+  std::shared_ptr<IGlobales> oGlobales;
+  std::shared_ptr<IConnection> oCn;
+
+  // With no tree class, one is created and configured on AppGlobal. With
+  // neither argument nothing is set.
+  void Configure(std::shared_ptr<cTAZ_Arboles> TAZ_Arboles = nullptr,
+                 std::shared_ptr<IAppGlobal> AppGlobal = nullptr);
+
+  qint32 Data_Imp(std::shared_ptr<IDataImp>& oTAZ_Data_Imp, QString& cStatus, RecordsetPtr& oDatosCabecera,
+                  RecordsetPtr& oDatosContenido) override;
+
+ private:
+  void ImportarArbol(std::shared_ptr<IDataImp>& oTAZ_Data_Imp, QString& cStatus, IRecordset& oDatosCabecera,
+                     RecordsetPtr& oDatosContenido);
+  // Step by step over the sorted working list; false with cStatus set on failure.
+  bool CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo, IRecordset& contenido,
+                  IListObject& lista, IInsertBuilder& builder);
+  // A new row below prefijo; its id, or 0 with cStatus set.
+  qint32 CrearRama(QString& cStatus, qint32 tipo, const QString& prefijo, const QString& nombre,
+                   IInsertBuilder& builder, QString* clave);
+  // ExecuteSQL that raises the statement's error, as a failed host call does.
+  QVariant Consultar(const QString& sql, qint32 mode, const QVariant& def);
+};
+
+}  // namespace arboles
