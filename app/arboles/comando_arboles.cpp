@@ -168,7 +168,7 @@ int ComandoArboles::Init(const QStringList& resto) {
            << "\n";
       return Rechazado;
     }
-    host_->sampleData();
+    host_->demoCompany();
   }
   out_ << QStringLiteral("Base de datos %1 preparada").arg(NombreBase())
        << (muestra ? QStringLiteral(" con la empresa de demostración") : QString()) << "\n";

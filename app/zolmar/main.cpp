@@ -28,7 +28,7 @@ std::unique_ptr<zolmar::Host> openHost(const QString& requested) {
                      !path.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive) &&
                      !QFileInfo::exists(path);
   auto host = zolmar::Host::open(path);
-  if (fresh || path == QLatin1String(":memory:")) host->sampleData();
+  if (fresh || path == QLatin1String(":memory:")) host->demoCompany();
   return host;
 }
 

@@ -63,6 +63,11 @@ void Host::sampleData() {
   if (!SampleData::fill(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
 }
 
+void Host::demoCompany() {
+  QString error;
+  if (!SampleData::fill(*cn_, &error, true)) refuse(QStringLiteral("Datos de ejemplo"), error);
+}
+
 void Host::useScriptedUserInterface() {
   if (!scripted_) scripted_ = std::make_shared<ScriptedUserInterface>();
   app_->setUserInterface(scripted_);

@@ -32,8 +32,11 @@ class Host {
   Host(const Host&) = delete;
   Host& operator=(const Host&) = delete;
 
-  // Fills the demo company; throws std::runtime_error on failure.
+  // Fills the small demo company the tests use; throws std::runtime_error on failure.
   void sampleData();
+  // The same company with its full catalogue (about 300 categories, 2,000
+  // articles, 200 customers): what a person first sees in the programs.
+  void demoCompany();
   // Every message and question goes to a ScriptedUserInterface from now on.
   void useScriptedUserInterface();
   // Only after useScriptedUserInterface(); throws std::logic_error otherwise.

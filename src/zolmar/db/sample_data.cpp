@@ -3,6 +3,7 @@
 #include <QVariantList>
 
 #include "zolmar/db/connection.h"
+#include "zolmar/db/demo_catalogue.h"
 #include "zolmar/db/tree_builder.h"
 
 namespace zolmar {
@@ -249,10 +250,15 @@ class Filler {
 
 }  // namespace
 
-bool SampleData::fill(Connection& cn, QString* error) {
+bool SampleData::fill(Connection& cn, QString* error, bool withCatalogue) {
   QString failure;
   Filler filler(cn);
-  const bool ok = cn.atomically([&] { return filler.run(&failure) && failure.isEmpty(); }, &failure);
+  const bool ok = cn.atomically(
+      [&] {
+        return filler.run(&failure) && failure.isEmpty() &&
+               (!withCatalogue || DemoCatalogue::fill(cn, &failure));
+      },
+      &failure);
   if (!ok && error) *error = failure.isEmpty() ? cn.LastError() : failure;
   return ok;
 }

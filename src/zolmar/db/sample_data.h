@@ -14,7 +14,9 @@ class SampleData {
   static constexpr const char* kDemoUser = "demo";
 
   // Fills an empty company database in one transaction. False with *error.
-  static bool fill(Connection& cn, QString* error = nullptr);
+  // The small company is what the tests know; withCatalogue adds the full
+  // demo catalogue a person tries the program with.
+  static bool fill(Connection& cn, QString* error = nullptr, bool withCatalogue = false);
 };
 
 }  // namespace zolmar
