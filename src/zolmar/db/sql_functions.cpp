@@ -194,6 +194,29 @@ void subArboles(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_text(ctx, pattern.constData(), pattern.size(), SQLITE_TRANSIENT);
 }
 
+// The characters of a LIKE pattern before its first wildcard: every text the
+// pattern matches sorts at or after them and before them followed by the
+// greatest character.
+QByteArray likePrefix(sqlite3_value* v) {
+  const char* p = text(v);
+  const int n = sqlite3_value_bytes(v);
+  int i = 0;
+  while (i < n && p[i] != '%' && p[i] != '_' && p[i] != '[') ++i;
+  return QByteArray(p, i);
+}
+
+void likeLow(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
+  const QByteArray low = likePrefix(argv[0]);
+  sqlite3_result_text(ctx, low.constData(), low.size(), SQLITE_TRANSIENT);
+}
+
+void likeHigh(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return;
+  const QByteArray high = likePrefix(argv[0]) + QByteArray("\xF4\x8F\xBF\xBF");  // U+10FFFF
+  sqlite3_result_text(ctx, high.constData(), high.size(), SQLITE_TRANSIENT);
+}
+
 struct Function {
   const char* name;
   int args;
@@ -211,6 +234,8 @@ bool registerSqlFunctions(sqlite3* db, QString* error) {
   static const Function functions[] = {
       {"tsql_like", 2, like, true},
       {"tsql_like", 3, like, true},
+      {"tsql_like_low", 1, likeLow, true},
+      {"tsql_like_high", 1, likeHigh, true},
       {"tsql_add", 2, add, true},
       {"tsql_right", 2, right, true},
       {"tsql_substring", 3, substring, true},

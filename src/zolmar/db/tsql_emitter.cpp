@@ -279,9 +279,16 @@ TSqlEmitter::Typed TSqlEmitter::predicate(const TSqlExpr& e, const Scope& scope)
   const Typed left = expr(*e.args[0], scope);
   switch (e.kind) {
     case TSqlExpr::Like: {
-      sql = QStringLiteral("tsql_like(") + left.sql + QStringLiteral(", ") + expr(*e.args[1], scope).sql;
+      const QString pattern = expr(*e.args[1], scope).sql;
+      sql = QStringLiteral("tsql_like(") + left.sql + QStringLiteral(", ") + pattern;
       if (e.args.size() > 2) sql += QStringLiteral(", ") + expr(*e.args[2], scope).sql;
-      return {'(' + no + sql + QStringLiteral("))"), Type::Number};
+      sql += QLatin1Char(')');
+      // The pattern's fixed beginning bounds a text column (in its own
+      // collation), so an index on the column serves a prefix search.
+      if (!e.negated && e.args.size() == 2 && e.args[0]->kind == TSqlExpr::Column && left.type == Type::Text)
+        sql = left.sql + QStringLiteral(" >= tsql_like_low(") + pattern + QStringLiteral(") AND ") + left.sql +
+              QStringLiteral(" < tsql_like_high(") + pattern + QStringLiteral(") AND ") + sql;
+      return {'(' + no + sql + QLatin1Char(')'), Type::Number};
     }
     case TSqlExpr::IsNull:
       return {'(' + left.sql + QStringLiteral(" IS ") + no + QStringLiteral("NULL)"), Type::Number};
