@@ -20,6 +20,7 @@ class IHostFieldValidator;
 class IComments;
 class ICommonSearchList;
 class IListObject;
+class IPriceService;
 
 class IAppGlobal {
  public:
@@ -95,6 +96,11 @@ class IAppGlobal {
   // The comment service: the record browser shows whether the record it
   // displays has a comment (idComentario 0: none).
   virtual void ShowCommentState(qint32 /*idComentario*/, QWidget* /*ctlFicha*/) {}
+  // Outside components created by name ("Cotalia.cCotalia"); nullptr when
+  // the host has none of that name.
+  virtual std::shared_ptr<IPriceService> CreatePriceService(const QString& /*className*/) { return nullptr; }
+  // The host's check of a typed text (a name): the reason it is refused, "" when acceptable.
+  virtual QString CheckText(const QString& /*text*/) { return QString(); }
 };
 
 }  // namespace arboles

@@ -1,7 +1,8 @@
 #include "zolmar/ui/btn.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QStyle>
-
 #include <QToolTip>
 
 namespace zolmar {
@@ -57,6 +58,11 @@ QIcon btn::Picture(qint32 number) const {
     default:
       return style()->standardIcon(QStyle::SP_FileIcon);
   }
+}
+
+QColor btn::ColorByIndex(qint32 index) {
+  if (index == 18) return QColor(0x1F, 0x4E, 0x8C);
+  return QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
 }
 
 }  // namespace zolmar
