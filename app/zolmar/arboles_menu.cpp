@@ -11,6 +11,7 @@
 #include "host/i_connection.h"
 #include "host/i_globales.h"
 #include "host/i_host_objects.h"
+#include "import/frm_crear_categorias_rest.h"
 #include "import/frm_importar_categorias.h"
 #include "picking/frm_busca_arbol.h"
 #include "tree/taz_arboles.h"
@@ -201,6 +202,29 @@ ArbolesMenuEntry cotaliaImport(Host& host) {
   return entry;
 }
 
+// The restaurant categories from the consultant database, opened as the
+// host opens them (MostrarCrearCategoriasRest waits for the window); the
+// screenshot shows the window without waiting.
+ArbolesMenuEntry restaurantCategories(Host& host) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  ArbolesMenuEntry entry{QString::fromUtf8("Crear categorías de restaurante"), [taz]() -> QWidget* {
+                           taz->MostrarCrearCategoriasRest();
+                           return nullptr;
+                         }};
+  entry.preview = [taz]() -> QWidget* {
+    auto* frm = new arboles::FrmCrearCategoriasRest();
+    frm->setAttribute(Qt::WA_DeleteOnClose);
+    if (!frm->Run(*taz)) {
+      delete frm;
+      return nullptr;
+    }
+    return frm;
+  };
+  return entry;
+}
+
 }  // namespace
 
 // Each window of the module adds its line here as it becomes available.
@@ -221,6 +245,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       listing(host, QStringLiteral("Lista de artículos"), "Articulos.cTAZ_Articulos"),
       customerCategories(host),
       cotaliaImport(host),
+      restaurantCategories(host),
   };
 }
 
