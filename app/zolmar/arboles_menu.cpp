@@ -11,6 +11,8 @@
 #include "host/i_connection.h"
 #include "host/i_globales.h"
 #include "host/i_host_objects.h"
+#include "import/frm_crear_categorias_rest.h"
+#include "import/frm_importar_categorias.h"
 #include "importar_arbol.h"
 #include "picking/frm_busca_arbol.h"
 #include "picking/frm_mover_categorias.h"
@@ -169,6 +171,77 @@ ArbolesMenuEntry customerCategories(Host& host) {
           false};
 }
 
+// The open article-category editor, opened when it is not.
+arboles::FrmArboles* articleEditor(arboles::cTAZ_Arboles& taz) {
+  const auto abierto = []() -> arboles::FrmArboles* {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* editor = qobject_cast<arboles::FrmArboles*>(w);
+      if (editor && editor->TipoArbol() == arboles::TipoArbolArticulos && !editor->IsClosed()) return editor;
+    }
+    return nullptr;
+  };
+  if (auto* editor = abierto()) return editor;
+  taz.MostrarFicha(arboles::TipoArbolArticulos);
+  return abierto();
+}
+
+// The import of the service's categories, started from the article-category
+// editor as its launcher starts it. The screenshot shows the import window
+// on the service's rows without the question and the wait.
+ArbolesMenuEntry cotaliaImport(Host& host) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  ArbolesMenuEntry entry{QString::fromUtf8("Importar categorías del servicio Cotalia"), [taz]() -> QWidget* {
+                           if (auto* editor = articleEditor(*taz)) editor->ImportarCategorias();
+                           return nullptr;
+                         }};
+  entry.preview = [taz, app]() -> QWidget* {
+    arboles::FrmArboles* editor = articleEditor(*taz);
+    auto cotalia = app->CreatePriceService(QStringLiteral("Cotalia.cCotalia"));
+    if (!editor || !cotalia) return nullptr;
+    arboles::RecordsetPtr filas;
+    qint32 codigo = 0;
+    QString descripcion;
+    auto global = app;
+    cotalia->Configure(global);
+    cotalia->ImportarCategorias(filas, codigo, descripcion);
+    auto* frm = new arboles::FrmImportarCategorias();
+    frm->setAttribute(Qt::WA_DeleteOnClose);
+    if (codigo != 100 || !frm->Run(*editor, filas)) {
+      delete frm;
+      editor->close();
+      return nullptr;
+    }
+    QObject::connect(frm, &FrmBasico::Closed, editor, [editor] { editor->close(); });
+    return frm;
+  };
+  return entry;
+}
+
+// The restaurant categories from the consultant database, opened as the
+// host opens them (MostrarCrearCategoriasRest waits for the window); the
+// screenshot shows the window without waiting.
+ArbolesMenuEntry restaurantCategories(Host& host) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  ArbolesMenuEntry entry{QString::fromUtf8("Crear categorías de restaurante"), [taz]() -> QWidget* {
+                           taz->MostrarCrearCategoriasRest();
+                           return nullptr;
+                         }};
+  entry.preview = [taz]() -> QWidget* {
+    auto* frm = new arboles::FrmCrearCategoriasRest();
+    frm->setAttribute(Qt::WA_DeleteOnClose);
+    if (!frm->Run(*taz)) {
+      delete frm;
+      return nullptr;
+    }
+    return frm;
+  };
+  return entry;
+}
+
 }  // namespace
 
 // Each window of the module adds its line here as it becomes available.
@@ -190,6 +263,8 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
               arboles::TAZ_Categorias_Proveedores),
       listing(host, QStringLiteral("Lista de artículos"), "Articulos.cTAZ_Articulos"),
       customerCategories(host),
+      cotaliaImport(host),
+      restaurantCategories(host),
   };
 }
 

@@ -19,6 +19,9 @@ struct ArbolesMenuEntry {
   // False for a window reached from elsewhere (a record list's action) that
   // the screenshots still show.
   bool inMenu = true;
+  // What the screenshots show instead of open, for an entry whose window
+  // would wait for the person.
+  std::function<QWidget*()> preview = {};
 };
 
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host);

@@ -48,7 +48,7 @@ int TakeScreenshots(MainWindow& window, const QString& folder) {
         save(menu, dir, fileName(++index, QStringLiteral("menu ") + top->text().remove(QLatin1Char('&'))));
   }
   for (const ArbolesMenuEntry& entry : window.arbolesEntries()) {
-    QWidget* opened = entry.open();
+    QWidget* opened = entry.preview ? entry.preview() : entry.open();
     if (!opened) continue;
     written += save(opened, dir, fileName(++index, entry.caption));
     opened->close();

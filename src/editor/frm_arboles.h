@@ -54,6 +54,9 @@ class FrmArboles : public zolmar::FrmBasico {
   std::shared_ptr<I_DAZ> Ctl2DAZ(const zolmar::get& oCtl);
   // Fills the tree again from the database (the host's refresh command).
   void RecargarArbol() { CargarArbol(); }
+  // The import of article categories from the price-information service
+  // (frm_arboles_cotalia.cpp); its button, btnAccion 3, stays disabled here.
+  void ImportarCategorias();
 
   qint32 TipoArbol() const { return nTipoArbol_; }
   QString ClaveResaltada() const { return claveResaltada_; }

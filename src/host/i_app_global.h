@@ -20,6 +20,7 @@ class IHostFieldValidator;
 class IComments;
 class ICommonSearchList;
 class IListObject;
+class IPriceService;
 
 class IAppGlobal {
  public:
@@ -105,6 +106,11 @@ class IAppGlobal {
   virtual bool HandleEventError(qint32 /*mark*/, const QString& /*formName*/, const QString& /*message*/) {
     return false;
   }
+  // Outside components created by name ("Cotalia.cCotalia"); nullptr when
+  // the host has none of that name.
+  virtual std::shared_ptr<IPriceService> CreatePriceService(const QString& /*className*/) { return nullptr; }
+  // The host's check of a typed text (a name): the reason it is refused, "" when acceptable.
+  virtual QString CheckText(const QString& /*text*/) { return QString(); }
 };
 
 }  // namespace arboles

@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <memory>
 
+#include "host/host_types.h"
+
 class QWidget;
 
 namespace arboles {
@@ -77,6 +79,18 @@ class ICommonSearchList {
   virtual void SetOptions(bool lAutoSelect, bool lShowName, qint32 nMode) = 0;
   virtual qint32 Run(I_TAZ& oTAZ, QWidget* entry, bool& lFlag, bool lForzarLista) = 0;
   virtual bool Flag() const = 0;
+};
+
+// "Cotalia.cCotalia": the component of the outside price-information
+// service. ImportarCategorias delivers the service's classification as a
+// writable row set (ID, ID_Padre, Nombre, CriterioHijos, Activo, ID_IT, Nivel,
+// zolmarID, Clave); nCodigo 100 is success, any other code comes with
+// cDescripcion.
+class IPriceService {
+ public:
+  virtual ~IPriceService() = default;
+  virtual void Configure(std::shared_ptr<IAppGlobal>& oAppGlobal) = 0;
+  virtual void ImportarCategorias(RecordsetPtr& oDatos, qint32& nCodigo, QString& cDescripcion) = 0;
 };
 
 }  // namespace arboles

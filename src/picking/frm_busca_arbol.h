@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "host/host_types.h"
+#include "tree/marca_pendiente.h"
 #include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/tree_node.h"
 
@@ -136,7 +137,7 @@ class FrmBuscaArbol : public zolmar::FrmBasico {
   QString cListaIds_;
   bool lGetIDsPadresMultiSelect_ = false;
   bool lAceptado_ = false;
-  QString cNodoCheck_;  // key of the node whose check box the person is toggling
+  MarcaPendiente marcaPendiente_;
 
   RecordsetPtr rs_;
   QVector<Fila> filas_;            // row set order

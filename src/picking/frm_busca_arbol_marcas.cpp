@@ -64,23 +64,15 @@ void FrmBuscaArbol::getBuscar_Change() {
   Resaltar(nIdSeleccionado_, true);
 }
 
-// One change per action of the person: a left press on a check box (hit
-// test on the state icon) or the space bar names the node; the toggle that
-// follows for that node is applied once, and a press released elsewhere is
-// forgotten on MouseUp.
 void FrmBuscaArbol::TreeArbol_MouseDown(qint32 Button, qint32, float x, float y) {
-  cNodoCheck_.clear();
-  if (!lMultiSeleccion_ || Button != zolmar::TreeView::LeftButton) return;
-  const zolmar::TreeView::HitInfo hit = TreeArbol->HitTest(qRound(x), qRound(y));
-  if ((hit.flags & zolmar::TreeView::OnItemStateIcon) && hit.node) cNodoCheck_ = hit.node.Key();
+  if (!lMultiSeleccion_) return;
+  marcaPendiente_.MouseDown(*TreeArbol, Button, x, y);
 }
 
-void FrmBuscaArbol::TreeArbol_MouseUp(qint32, qint32, float, float) { cNodoCheck_.clear(); }
+void FrmBuscaArbol::TreeArbol_MouseUp(qint32, qint32, float, float) { marcaPendiente_.MouseUp(); }
 
 void FrmBuscaArbol::TreeArbol_KeyPress(qint32& KeyAscii) {
-  if (!lMultiSeleccion_ || KeyAscii != 32) return;
-  const zolmar::TreeNode actual = TreeArbol->SelectedItem();
-  cNodoCheck_ = actual ? actual.Key() : QString();
+  if (lMultiSeleccion_) marcaPendiente_.KeyPress(*TreeArbol, KeyAscii);
 }
 
 // A toggle no action of the person announced is undone: the row set decides.
@@ -89,11 +81,10 @@ void FrmBuscaArbol::TreeArbol_NodeCheck(const zolmar::TreeNode& node) {
   const qint32 pos = posDeId_.value(IdDeClave(node.Key()), -1);
   if (pos < 0) return;
   zolmar::TreeNode nodo = node;
-  if (cNodoCheck_.isEmpty() || nodo.Key() != cNodoCheck_) {
+  if (!marcaPendiente_.Tomar(nodo)) {
     if (nodo.Checked() != (marcas_[pos] != 0)) nodo.setChecked(marcas_[pos] != 0);
     return;
   }
-  cNodoCheck_.clear();
   AplicarMarca(pos, nodo.Checked());
 }
 

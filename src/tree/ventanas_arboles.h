@@ -7,7 +7,13 @@
 #include <QString>
 #include <functional>
 
+#include "host/host_types.h"
+
 class QWidget;
+
+namespace zolmar {
+class FrmBasico;
+}
 
 namespace arboles {
 
@@ -40,6 +46,9 @@ class VentanasArboles {
   using MoverCategorias = std::function<QWidget*(cTAZ_Arboles& taz, qint32 nTipoArbol)>;
   // Creates the restaurant category window and calls its Run(taz).
   using CrearCategoriasRest = std::function<QWidget*(cTAZ_Arboles& taz)>;
+  // Creates the window of the service's categories and calls its
+  // Run(editor, rows); returns it (for waiting) or nullptr.
+  using ImportarCategorias = std::function<QWidget*(zolmar::FrmBasico& editor, RecordsetPtr oDatos)>;
 
   static VentanasArboles& instance();
 
@@ -49,12 +58,14 @@ class VentanasArboles {
   void registerBusqueda(Busqueda f) { busqueda_ = std::move(f); }
   void registerMoverCategorias(MoverCategorias f) { moverCategorias_ = std::move(f); }
   void registerCrearCategoriasRest(CrearCategoriasRest f) { crearCategoriasRest_ = std::move(f); }
+  void registerImportarCategorias(ImportarCategorias f) { importarCategorias_ = std::move(f); }
 
   const Editor& editor() const { return editor_; }
   const Informes& informes() const { return informes_; }
   const Busqueda& busqueda() const { return busqueda_; }
   const MoverCategorias& moverCategorias() const { return moverCategorias_; }
   const CrearCategoriasRest& crearCategoriasRest() const { return crearCategoriasRest_; }
+  const ImportarCategorias& importarCategorias() const { return importarCategorias_; }
 
  private:
   Editor editor_;
@@ -62,6 +73,7 @@ class VentanasArboles {
   Busqueda busqueda_;
   MoverCategorias moverCategorias_;
   CrearCategoriasRest crearCategoriasRest_;
+  ImportarCategorias importarCategorias_;
 };
 
 }  // namespace arboles

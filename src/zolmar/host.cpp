@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "zolmar/cotalia/cotalia.h"
+#include "zolmar/cotalia/cotalia_demo.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/lock_manager.h"
 #include "zolmar/db/sample_data.h"
@@ -56,11 +58,13 @@ void Host::registerHostClasses() {
   app_->registerTableAccess(TazArticulos::kClassName, [] { return std::make_shared<TazArticulos>(); });
   for (const char* name : {RecordValidator::kCustomerClassName, RecordValidator::kSupplierClassName})
     app_->registerFieldValidator(name, [] { return std::make_shared<RecordValidator>(); });
+  app_->registerPriceService(cCotalia::kClassName, [] { return std::make_shared<cCotalia>(); });
 }
 
 void Host::sampleData() {
   QString error;
   if (!SampleData::fill(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
+  if (!CotaliaDemo::Instalar(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
 }
 
 void Host::demoCompany() {

@@ -5,6 +5,7 @@
 #include <QMap>
 
 #include "zolmar/db/connection.h"
+#include "zolmar/db/restaurant_template.h"
 #include "zolmar/db/tree_builder.h"
 
 namespace zolmar {
@@ -167,17 +168,9 @@ bool Schema::createConsultant(const QString& file, QString* error) {
   if (!cn) return false;
   if (!run(*cn, {tableDdl("Arboles"), indexes().first()}, error)) return false;
   TreeBuilder builder(*cn);
-  const std::vector<TreeBuilder::Node> templateTree = {
-      {"Entrantes", {{"Ensaladas"}, {"Entrantes fríos"}, {"Entrantes calientes"}, {"Sopas y cremas"}}},
-      {"Carnes", {{"Ternera"}, {"Cerdo"}, {"Cordero"}, {"Aves"}}},
-      {"Pescados y mariscos", {{"Pescado blanco"}, {"Pescado azul"}, {"Mariscos"}}},
-      {"Postres", {{"Postres caseros"}, {"Helados"}, {"Frutas"}}},
-      {"Bebidas",
-       {{"Refrescos"}, {"Aguas"}, {"Cervezas"}, {"Vinos", {{"Tintos"}, {"Blancos"}, {"Rosados"}}}}},
-      {"Cafés e infusiones", {{"Cafés"}, {"Infusiones"}}},
-  };
   QString failure;
-  const bool ok = cn->atomically([&] { return builder.addTree(3, templateTree, &failure); }, &failure);
+  const bool ok =
+      cn->atomically([&] { return builder.addTree(3, RestaurantTemplate::nodes(), &failure); }, &failure);
   if (!ok && error) *error = failure;
   return ok;
 }

@@ -197,6 +197,17 @@ void AppGlobal::registerFieldValidator(const QString& className, FieldValidatorF
   validators_.insert(className.toUpper(), std::move(factory));
 }
 
+void AppGlobal::registerPriceService(const QString& className, PriceServiceFactory factory) {
+  priceServices_.insert(className.toUpper(), std::move(factory));
+}
+
+std::shared_ptr<arboles::IPriceService> AppGlobal::CreatePriceService(const QString& className) {
+  const auto it = priceServices_.constFind(className.toUpper());
+  return it == priceServices_.constEnd() ? nullptr : it.value()();
+}
+
+QString AppGlobal::CheckText(const QString& text) { return forms_.checkText(text); }
+
 void AppGlobal::registerShortcut(qint32 keyCode, qint32 shift, Shortcut action) {
   shortcuts_.insert(shortcutKey(keyCode, shift), std::move(action));
 }

@@ -26,6 +26,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   using TableAccessFactory = std::function<std::shared_ptr<arboles::IHostTableAccess>()>;
   using FieldValidatorFactory = std::function<std::shared_ptr<arboles::IHostFieldValidator>()>;
   using Shortcut = std::function<void()>;
+  using PriceServiceFactory = std::function<std::shared_ptr<arboles::IPriceService>()>;
 
   AppGlobal(std::shared_ptr<Connection> cn, std::shared_ptr<LockManager> locks,
             std::shared_ptr<UserInterface> ui);
@@ -70,6 +71,8 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   qint32 BeginEventHandler() override;
   void EndEventHandler(qint32 mark) override;
   bool HandleEventError(qint32 mark, const QString& formName, const QString& message) override;
+  std::shared_ptr<arboles::IPriceService> CreatePriceService(const QString& className) override;
+  QString CheckText(const QString& text) override;
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.
@@ -90,6 +93,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   // Class names are compared without regard to case.
   void registerTableAccess(const QString& className, TableAccessFactory factory);
   void registerFieldValidator(const QString& className, FieldValidatorFactory factory);
+  void registerPriceService(const QString& className, PriceServiceFactory factory);
   void registerShortcut(qint32 keyCode, qint32 shift, Shortcut action);
   void setMenuGrid(std::shared_ptr<arboles::IListObject> grid) { menuGrid_ = std::move(grid); }
   // What HaltExecution does once the person chose to stop (default: quit the process).
@@ -107,6 +111,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   EventErrors eventErrors_;
   QHash<QString, TableAccessFactory> tableAccess_;
   QHash<QString, FieldValidatorFactory> validators_;
+  QHash<QString, PriceServiceFactory> priceServices_;
   QHash<qint64, Shortcut> shortcuts_;
   std::function<void()> haltAction_;
   std::shared_ptr<arboles::IListObject> menuGrid_;

@@ -24,6 +24,8 @@ class FormServices {
   // when the entry has the dynamic property "Obligatorio" set); else the reason.
   QString validateEntry(QWidget* entry) const;
   void setWaitState(QWidget* form, bool on);
+  // A name typed outside an entry control: "" when it is acceptable (not blank).
+  QString checkText(const QString& text) const { return validateText(text, 0, 0, true); }
 
  private:
   QString validateText(const QString& text, qint32 maxLength, qint32 dataType, bool required) const;

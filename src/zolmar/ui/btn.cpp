@@ -1,7 +1,8 @@
 #include "zolmar/ui/btn.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QStyle>
-
 #include <QToolTip>
 
 #include "zolmar/ui/event_guard.h"
@@ -63,6 +64,11 @@ QIcon btn::Picture(qint32 number) const {
     default:
       return style()->standardIcon(QStyle::SP_FileIcon);
   }
+}
+
+QColor btn::ColorByIndex(qint32 index) {
+  if (index == 18) return QColor(0x1F, 0x4E, 0x8C);
+  return QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
 }
 
 }  // namespace zolmar

@@ -33,6 +33,9 @@ class btn : public QPushButton {
   // A picture of the host's button library by number (401 a record list);
   // the desktop's standard icons stand in for it.
   QIcon Picture(qint32 number) const;
+  // Colours of the host's button library by number: 18 paints data that came
+  // from outside and stays as it came; any other number the button text.
+  static QColor ColorByIndex(qint32 index);
 
   // A balloon beside the button with a short message (a refused action).
   void ShowTip(const QString& text);

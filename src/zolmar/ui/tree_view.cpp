@@ -3,16 +3,32 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QStyledItemDelegate>
 
 #include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/key_codes.h"
 
 namespace zolmar {
+
+// Commits a typed label through AfterLabelEdit instead of writing it straight
+// into the item.
+class LabelDelegate : public QStyledItemDelegate {
+ public:
+  explicit LabelDelegate(TreeView* tree) : QStyledItemDelegate(tree), tree_(tree) {}
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line) tree_->commitLabel(tree_->itemFromIndex(index), line->text());
+  }
+
+ private:
+  TreeView* tree_;
+};
 
 TreeView::TreeView(QWidget* parent) : QTreeWidget(parent), nodes_(this) {
   setColumnCount(1);
@@ -21,6 +37,7 @@ TreeView::TreeView(QWidget* parent) : QTreeWidget(parent), nodes_(this) {
   setUniformRowHeights(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setItemDelegate(new LabelDelegate(this));
   connect(this, &QTreeWidget::itemExpanded, this,
           [this](QTreeWidgetItem* item) { Raise([&] { emit Expand(TreeNode(this, item)); }); });
   connect(this, &QTreeWidget::itemCollapsed, this,
@@ -29,7 +46,8 @@ TreeView::TreeView(QWidget* parent) : QTreeWidget(parent), nodes_(this) {
 
 void TreeView::prepareItem(QTreeWidgetItem* item) const {
   // Not user-checkable: the check is toggled here, once per action, never by Qt.
-  item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+  item->setFlags(labelEdit_ ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
+                            : Qt::ItemIsSelectable | Qt::ItemIsEnabled);
   if (checkboxes_) item->setData(0, Qt::CheckStateRole, Qt::Unchecked);
 }
 
@@ -40,6 +58,45 @@ void TreeView::setCheckboxes(bool on) {
   for (; *it; ++it) {
     (*it)->setData(0, Qt::CheckStateRole, on ? QVariant(Qt::Unchecked) : QVariant());
   }
+}
+
+void TreeView::setLabelEdit(bool on) {
+  if (labelEdit_ == on) return;
+  labelEdit_ = on;
+  setEditTriggers(on ? QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked
+                     : QAbstractItemView::NoEditTriggers);
+  QTreeWidgetItemIterator it(this);
+  for (; *it; ++it)
+    (*it)->setFlags(on ? (*it)->flags() | Qt::ItemIsEditable : (*it)->flags() & ~Qt::ItemIsEditable);
+}
+
+bool TreeView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  const bool starts = labelEdit_ && trigger != QAbstractItemView::NoEditTriggers &&
+                      (editTriggers() & trigger) && state() != QAbstractItemView::EditingState;
+  if (starts && !beginLabelEdit(itemFromIndex(index))) return false;
+  return QTreeWidget::edit(index, trigger, event);
+}
+
+bool TreeView::beginLabelEdit(QTreeWidgetItem* item) {
+  if (!item || !labelEdit_ || !isEnabled()) return false;
+  bool cancel = false;
+  emit BeforeLabelEdit(TreeNode(this, item), cancel);
+  return !cancel;
+}
+
+bool TreeView::commitLabel(QTreeWidgetItem* item, QString text) {
+  if (!item) return false;
+  bool cancel = false;
+  emit AfterLabelEdit(TreeNode(this, item), cancel, text);
+  if (!cancel) item->setText(0, text);
+  return !cancel;
+}
+
+bool TreeView::EditLabel(const QString& key, const QString& newText) {
+  TreeNode node = Node(key);
+  if (!node) return false;
+  setCurrentItem(node.item());
+  return beginLabelEdit(node.item()) && commitLabel(node.item(), newText);
 }
 
 TreeNode TreeView::SelectedItem() const { return TreeNode(const_cast<TreeView*>(this), currentItem()); }

@@ -52,6 +52,9 @@ class TreeView : public QTreeWidget {
   bool Enabled() const { return isEnabled(); }
   bool Checkboxes() const { return checkboxes_; }
   void setCheckboxes(bool on);
+  // Labels the person may rename (F2 or a click on the selected node).
+  bool LabelEdit() const { return labelEdit_; }
+  void setLabelEdit(bool on);
   TreeNode SelectedItem() const;
   void setSelectedItem(const TreeNode& node);
 
@@ -74,6 +77,9 @@ class TreeView : public QTreeWidget {
   bool ClickCheckBox(const QString& key);
   void PressKey(qint32 keyAscii);
   bool CollapseNode(const QString& key);
+  // Renames the node as a person typing newText would: BeforeLabelEdit, then
+  // AfterLabelEdit; True when the new text was kept.
+  bool EditLabel(const QString& key, const QString& newText);
   bool ExpandNode(const QString& key);
 
  signals:
@@ -85,12 +91,16 @@ class TreeView : public QTreeWidget {
   void KeyPress(qint32& KeyAscii);
   void MouseDown(qint32 button, qint32 shift, float x, float y);
   void MouseUp(qint32 button, qint32 shift, float x, float y);
+  // Cancel refuses the edit; NewString may be changed before it is kept.
+  void BeforeLabelEdit(const zolmar::TreeNode& node, bool& Cancel);
+  void AfterLabelEdit(const zolmar::TreeNode& node, bool& Cancel, QString& NewString);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
  private:
   // Every event reaches the window under the host's error handling.
@@ -100,11 +110,15 @@ class TreeView : public QTreeWidget {
   void prepareItem(QTreeWidgetItem* item) const;
   QRect checkRect(QTreeWidgetItem* item) const;
   void toggleByUser(QTreeWidgetItem* item);
+  friend class LabelDelegate;
+  bool beginLabelEdit(QTreeWidgetItem* item);
+  bool commitLabel(QTreeWidgetItem* item, QString text);
   void sendMouse(QEvent::Type type, const QPoint& p, Qt::MouseButton button);
   static qint32 buttonOf(Qt::MouseButton button);
 
   TreeNodes nodes_;
   bool checkboxes_ = false;
+  bool labelEdit_ = false;
   QTreeWidgetItem* pressedItem_ = nullptr;
   qint32 pressedFlags_ = OnNowhere;
 };
