@@ -95,6 +95,9 @@ class IAppGlobal {
   // The comment service: the record browser shows whether the record it
   // displays has a comment (idComentario 0: none).
   virtual void ShowCommentState(qint32 /*idComentario*/, QWidget* /*ctlFicha*/) {}
+  // Name of the database that holds the comments table, as statements write
+  // it before "..comentarios".
+  virtual QString CommentsDatabase() { return QString(); }
 };
 
 }  // namespace arboles

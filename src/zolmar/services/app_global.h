@@ -66,6 +66,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   void MarkControl(QWidget* control, qint32 code) override;
   void Signal(qint32 kind) override;
   void ShowCommentState(qint32 idComentario, QWidget* ctlFicha) override;
+  QString CommentsDatabase() override;
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.
