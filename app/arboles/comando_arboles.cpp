@@ -1,5 +1,7 @@
 #include "comando_arboles.h"
 
+#include "comando_informe.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -46,17 +48,19 @@ ComandoArboles::~ComandoArboles() = default;
 
 QString ComandoArboles::Uso() {
   return QStringLiteral(
-      "uso: arboles --db FICHERO ORDEN ...\n"
-      "órdenes:\n"
-      "  init [--sample]               crea el esquema (y la empresa de demostración)\n"
-      "  show TIPO                     muestra el árbol en orden de clave\n"
-      "  check TIPO                    verifica las claves, los enlaces con el padre y las rutas\n"
-      "  repair TIPO                   cuelga del primer nivel los nodos inalcanzables, reconstruye las\n"
-      "                                claves a partir de los padres, después las rutas, y verifica\n"
-      "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
-      "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
-      "  delete ID                     borra un nodo que nada usa\n"
-      "TIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
+             "uso: arboles --db FICHERO ORDEN ...\n"
+             "órdenes:\n"
+             "  init [--sample]               crea el esquema (y la empresa de demostración)\n"
+             "  show TIPO                     muestra el árbol en orden de clave\n"
+             "  check TIPO                    verifica las claves, los enlaces con el padre y las rutas\n"
+             "  repair TIPO                   cuelga del primer nivel los nodos inalcanzables, reconstruye "
+             "las\n"
+             "                                claves a partir de los padres, después las rutas, y verifica\n"
+             "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
+             "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
+             "  delete ID                     borra un nodo que nada usa\n") +
+         ComandoInforme::Uso() +
+         QStringLiteral("\nTIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
 int ComandoArboles::MalUso(const QString& motivo) {
@@ -95,6 +99,7 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
 
 int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
   if (orden == QStringLiteral("init")) return Init(resto);
+  if (orden == QStringLiteral("report")) return Report(resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))
@@ -138,6 +143,14 @@ bool ComandoArboles::AbrirBase() {
     return false;
   }
   return true;
+}
+
+int ComandoArboles::Report(const QStringList& resto) {
+  ComandoInforme informe(out_, err_);
+  const QString motivo = informe.Analizar(resto);
+  if (!motivo.isEmpty()) return MalUso(motivo);
+  if (!AbrirBase()) return UsoIncorrecto;
+  return informe.Ejecutar(*taz_);
 }
 
 // The name shown in messages: a server connection string without its password.

@@ -1,7 +1,7 @@
 #pragma once
 // The administrator's command line over one database file:
 //   arboles --db FICHERO init [--sample] | show|check|repair|paths TIPO |
-//           renumber TIPO [--keep-order] | delete ID
+//           renumber TIPO [--keep-order] | delete ID | report TIPO ...
 // Exit status 0 on success, 1 on a refused operation or an unsound tree,
 // 2 on bad usage.
 
@@ -39,6 +39,7 @@ class ComandoArboles {
   int Renumber(qint32 tipo, bool conservarOrden);
   int Paths(qint32 tipo);
   int Delete(qint32 id);
+  int Report(const QStringList& resto);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;

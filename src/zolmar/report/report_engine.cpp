@@ -160,10 +160,11 @@ void ReportEngine::PaintHeader(QPainter& painter, const ReportLayout& layout, qi
       Qt::AlignLeft | Qt::AlignVCenter, data_.Variable(QStringLiteral("TipoDeGrupo")));
   painter.setFont(layout.headerFont());
   for (qint32 c = 0; c < data_.columns.size(); ++c) {
-    const QRectF cell = layout.headerCell(c);
-    painter.drawText(cell.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+    const qreal pad = layout.rowHeight() * 0.3;
+    const QRectF cell = layout.headerCell(c).adjusted(pad, 0, -pad, 0);
+    painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(layout.headerFont(), painter.device())
-                         .elidedText(data_.columns.at(c).caption, Qt::ElideRight, cell.width() - 4));
+                         .elidedText(data_.columns.at(c).caption, Qt::ElideRight, cell.width()));
   }
   const qreal rule = layout.bodyTop() - layout.rowHeight() * 0.15;
   painter.drawLine(QPointF(area.left(), rule), QPointF(area.right(), rule));
@@ -180,7 +181,8 @@ void ReportEngine::PaintRow(QPainter& painter, const ReportLayout& layout, qint3
     const QVariant value = CellValue(row, column);
     QString text = plainText(value);
     emit GetText(column.Alias(), text);
-    ReportItem item{&painter, layout.cell(c, rowOnPage).adjusted(2, 0, -2, 0), column.Alias(), text, row};
+    const qreal pad = layout.rowHeight() * 0.3;
+    ReportItem item{&painter, layout.cell(c, rowOnPage).adjusted(pad, 0, -pad, 0), column.Alias(), text, row};
     bool painted = false;
     emit PaintRptItem(painted, item);
     if (painted) continue;

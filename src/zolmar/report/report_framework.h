@@ -154,6 +154,8 @@ class ReportFramework : public QObject {
   void SaveReportDesign(const QString& design);
   QObject* DesignObject() { return &engine_; }
   void Close();
+  // A run without a person (the command line) leaves the stored configuration alone.
+  void SetRecordarConfiguracion(bool on) { remember_ = on; }
 
  signals:
   void CfgProcesos();
@@ -195,6 +197,7 @@ class ReportFramework : public QObject {
   QString extraFields_, extraCondition_, extraJoins_;
   std::optional<ReportRun> run_;
   bool produced_ = false;
+  bool remember_ = true;
   bool capture_ = false;
   QString captured_;
   QString lastError_;

@@ -194,7 +194,7 @@ void ReportFramework::SaveOptions(qint32) { SaveConfig(); }
 void ReportFramework::SaveReportDesign(const QString& design) { store_->Save(key_, kDiseno, 0, design); }
 
 void ReportFramework::Close() {
-  SaveConfig();
+  if (remember_) SaveConfig();
   if (preview_) preview_->close();
 }
 
