@@ -19,6 +19,8 @@ struct ArbolesMenuEntry {
   // False for a window reached from elsewhere (a record list's action) that
   // the screenshots still show.
   bool inMenu = true;
+  // The menu of the bar it goes in: empty for "Árboles".
+  QString menu = QString();
 };
 
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host);

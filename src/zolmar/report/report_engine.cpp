@@ -160,7 +160,7 @@ void ReportEngine::PaintHeader(QPainter& painter, const ReportLayout& layout, qi
       Qt::AlignLeft | Qt::AlignVCenter, data_.Variable(QStringLiteral("TipoDeGrupo")));
   painter.setFont(layout.headerFont());
   for (qint32 c = 0; c < data_.columns.size(); ++c) {
-    const qreal pad = layout.rowHeight() * 0.3;
+    const qreal pad = layout.rowHeight() * 0.12;
     const QRectF cell = layout.headerCell(c).adjusted(pad, 0, -pad, 0);
     painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(layout.headerFont(), painter.device())
@@ -181,7 +181,7 @@ void ReportEngine::PaintRow(QPainter& painter, const ReportLayout& layout, qint3
     const QVariant value = CellValue(row, column);
     QString text = plainText(value);
     emit GetText(column.Alias(), text);
-    const qreal pad = layout.rowHeight() * 0.3;
+    const qreal pad = layout.rowHeight() * 0.12;
     ReportItem item{&painter, layout.cell(c, rowOnPage).adjusted(pad, 0, -pad, 0), column.Alias(), text, row};
     bool painted = false;
     emit PaintRptItem(painted, item);
