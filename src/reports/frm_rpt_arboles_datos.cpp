@@ -129,7 +129,7 @@ void FrmRptArboles::oRpt_PaintRptItem(bool& painted, const zolmar::ReportItem& i
   DibujoArbol::Pintar(*item.painter, item.rect, prefijo);
   const QFontMetricsF fm(item.painter->font(), item.painter->device());
   item.painter->drawText(item.rect, Qt::AlignLeft | Qt::AlignVCenter,
-                         fm.elidedText(item.text, Qt::ElideRight, item.rect.width()));
+                         zolmar::ReportEngine::Fit(fm, item.text, item.rect.width()));
 }
 
 }  // namespace arboles

@@ -24,13 +24,13 @@ TEST_F(InformesFixture, ElPrefijoDeCadaNodoDibujaSusRamas) {
     EXPECT_EQ(rs->Field("F_ZOLMARID").toInt(), id);
     EXPECT_EQ(frm->PrefijoFila(fila), prefijo);
     // The name goes after twice as many blanks as the prefix has characters.
-    EXPECT_EQ(frm->oRptForm->Engine().CellText(fila, frm->oRptForm->CamposSeleccionados().at(1)),
+    EXPECT_EQ(frm->oRptForm->Engine().CellText(fila, 1),
               QString(2 * prefijo.size(), ' ') + rs->Field("F_NOMBRE").toString());
   }
   // The listing shows names as they are.
   frm->oRptForm->SetProceso(2);
   ASSERT_TRUE(frm->oRptForm->Generar({ReportOutputKind::Csv, Fichero("lista.csv")}));
-  EXPECT_EQ(frm->oRptForm->Engine().CellText(2, frm->oRptForm->CamposSeleccionados().at(1)), "A1");
+  EXPECT_EQ(frm->oRptForm->Engine().CellText(2, 1), "A1");
   frm->Unload();
 }
 

@@ -24,10 +24,15 @@ bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error)
   }
   const ReportFields& columns = engine.Data().columns;
   QString line;
+  QByteArray buffer;
   auto flush = [&] {
     line += QStringLiteral("\r\n");
-    out.write(line.toUtf8());
+    buffer += line.toUtf8();
     line.clear();
+    if (buffer.size() > (1 << 20)) {
+      out.write(buffer);
+      buffer.clear();
+    }
   };
   out.write("\xEF\xBB\xBF");
   for (qint32 c = 0; c < columns.size(); ++c)
@@ -36,14 +41,15 @@ bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error)
   const qint32 rows = engine.RowCount();
   for (qint32 r = 1; r <= rows; ++r) {
     for (qint32 c = 0; c < columns.size(); ++c) {
-      const QVariant value = engine.CellValue(r, columns[c]);
-      QString text = engine.CellText(r, columns[c]);
+      const QVariant value = engine.CellValue(r, c);
+      QString text = engine.CellText(r, c, value);
       if (value.typeId() == QMetaType::Double) text.replace(QLatin1Char('.'), QLatin1Char(','));
       if (c) line += QLatin1Char(';');
       line += Quote(text);
     }
     flush();
   }
+  out.write(buffer);
   if (out.error() != QFile::NoError) {
     if (error) *error = out.errorString();
     return false;

@@ -41,6 +41,12 @@ QRectF paintArea(const QPageLayout& layout, int resolution) {
 
 }  // namespace
 
+QString ReportEngine::Fit(const QFontMetricsF& fm, const QString& text, qreal width) {
+  // Most cells are short: measuring them would cost as much as drawing them.
+  if (text.size() * fm.maxWidth() <= width) return text;
+  return fm.elidedText(text, Qt::ElideRight, width);
+}
+
 qint32 ReportEngine::RowCount() const { return data_.rows ? data_.rows->RecordCount() : 0; }
 
 QPageLayout::Orientation ReportEngine::Orientation() const {
@@ -54,15 +60,28 @@ QPageLayout ReportEngine::PageLayout() const {
                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
-QVariant ReportEngine::CellValue(qint32 row, const ReportField& column) const {
-  if (!data_.rows) return QVariant();
-  data_.rows->SetPosition(row);
-  return data_.rows->Field(column.ResultName());
+void ReportEngine::SetData(ReportData data) {
+  data_ = std::move(data);
+  names_.clear();
+  aliases_.clear();
+  for (const ReportField& c : data_.columns) {
+    names_ << c.ResultName();
+    aliases_ << c.Alias();
+  }
 }
 
-QString ReportEngine::CellText(qint32 row, const ReportField& column) {
-  QString text = plainText(CellValue(row, column));
-  emit GetText(column.Alias(), text);
+QVariant ReportEngine::CellValue(qint32 row, qint32 c) const {
+  if (!data_.rows || c < 0 || c >= names_.size()) return QVariant();
+  data_.rows->SetPosition(row);
+  return data_.rows->Field(names_.at(c));
+}
+
+QString ReportEngine::CellText(qint32 row, qint32 c) { return CellText(row, c, CellValue(row, c)); }
+
+QString ReportEngine::CellText(qint32 row, qint32 c, const QVariant& value) {
+  QString text = plainText(value);
+  if (data_.rows) data_.rows->SetPosition(row);
+  emit GetText(aliases_.value(c), text);
   return text;
 }
 
@@ -177,17 +196,15 @@ void ReportEngine::PaintHeader(QPainter& painter, const ReportLayout& layout, qi
 void ReportEngine::PaintRow(QPainter& painter, const ReportLayout& layout, qint32 row, qint32 rowOnPage) {
   const QFontMetricsF fm(layout.bodyFont(), painter.device());
   for (qint32 c = 0; c < data_.columns.size(); ++c) {
-    const ReportField& column = data_.columns.at(c);
-    const QVariant value = CellValue(row, column);
-    QString text = plainText(value);
-    emit GetText(column.Alias(), text);
+    const QVariant value = CellValue(row, c);
+    const QString text = CellText(row, c, value);
     const qreal pad = layout.rowHeight() * 0.12;
-    ReportItem item{&painter, layout.cell(c, rowOnPage).adjusted(pad, 0, -pad, 0), column.Alias(), text, row};
+    ReportItem item{&painter, layout.cell(c, rowOnPage).adjusted(pad, 0, -pad, 0), aliases_.at(c), text, row};
     bool painted = false;
     emit PaintRptItem(painted, item);
     if (painted) continue;
     const Qt::Alignment align = (isNumber(value) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    painter.drawText(item.rect, align, fm.elidedText(text, Qt::ElideRight, item.rect.width()));
+    painter.drawText(item.rect, align, Fit(fm, text, item.rect.width()));
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include "zolmar/report/report_data.h"
 
+class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
@@ -24,7 +25,7 @@ class ReportEngine : public QObject {
  public:
   explicit ReportEngine(QObject* parent = nullptr) : QObject(parent) {}
 
-  void SetData(ReportData data) { data_ = std::move(data); }
+  void SetData(ReportData data);
   const ReportData& Data() const { return data_; }
   ReportData& Data() { return data_; }
   qint32 RowCount() const;
@@ -40,10 +41,13 @@ class ReportEngine : public QObject {
   QImage PageImage(qint32 page, qreal dpi = 96);
   qint32 PageCount(qreal dpi = 96);
 
-  // The text of a column on the row at position row, after GetText.
-  QString CellText(qint32 row, const ReportField& column);
-  // The raw value of a column on the row (for writers that keep numbers).
-  QVariant CellValue(qint32 row, const ReportField& column) const;
+  // The text as it fits the width, elided when it does not.
+  static QString Fit(const QFontMetricsF& fm, const QString& text, qreal width);
+  // The raw value of column c on the row at position row (writers keep numbers).
+  QVariant CellValue(qint32 row, qint32 c) const;
+  // Its text after GetText; value is CellValue's when the caller has it.
+  QString CellText(qint32 row, qint32 c);
+  QString CellText(qint32 row, qint32 c, const QVariant& value);
 
  signals:
   void PaintRptItem(bool& painted, const zolmar::ReportItem& item);
@@ -58,6 +62,8 @@ class ReportEngine : public QObject {
   void PaintRow(QPainter& painter, const ReportLayout& layout, qint32 row, qint32 rowOnPage);
 
   ReportData data_;
+  // Per column, worked out once: what the result calls it and its alias.
+  QStringList names_, aliases_;
 };
 
 }  // namespace zolmar

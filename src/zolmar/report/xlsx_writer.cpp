@@ -36,8 +36,8 @@ bool XlsxWriter::Write(ReportEngine& engine, const QString& file, QString* error
   const qint32 rows = engine.RowCount();
   for (qint32 r = 1; r <= rows; ++r) {
     for (qint32 c = 0; c < columns.size(); ++c) {
-      const QVariant value = engine.CellValue(r, columns[c]);
-      const QString text = engine.CellText(r, columns[c]);
+      const QVariant value = engine.CellValue(r, c);
+      const QString text = engine.CellText(r, c, value);
       const bool number = value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
                           value.typeId() == QMetaType::Double;
       if (number)
