@@ -289,3 +289,24 @@ TEST_F(InformesFixture, AbiertaEsperandoNoDejaTerminarLaAplicacion) {
   delete segunda;
   libre->Unload();
 }
+
+// Markers another window may set before the filter comes back.
+TEST_F(InformesFixture, LasMarcasDelFiltro) {
+  ui().whenWaitingFor("FrmRptArboles", [&](QWidget* w) {
+    auto* frm = static_cast<FrmRptArboles*>(w);
+    frm->getNombre->setText("B");
+    zolmar::ReportFramework* resultado = nullptr;
+    frm->setFilterText("***");
+    frm->oRptForm_GenerarDatos(resultado);
+    EXPECT_EQ(frm->FilterText(),
+              "SELECT TOP 1 Arboles.ZolmarID FROM Arboles WHERE tipo=3 AND Arboles.Nombre LIKE 'B%'");
+    EXPECT_EQ(resultado, nullptr);
+    // "*" prints the report as outside filter mode.
+    frm->setFilterText("*");
+    EXPECT_TRUE(frm->oRptForm->Generar({ReportOutputKind::Csv, Fichero("marca.csv")}));
+    EXPECT_EQ(frm->oRptForm->Filas(), 2);
+    frm->Unload();
+  });
+  FrmRptArboles frm;
+  EXPECT_EQ(frm.RunGetFilter(*taz, 3, false), "*");
+}
