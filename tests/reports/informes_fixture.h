@@ -7,9 +7,9 @@
 #include "common/host_fixture.h"
 #include "host/i_recordset.h"
 #include "reports/frm_rpt_arboles.h"
+#include "zolmar/report/report_framework.h"
 #include "zolmar/report/rpt_generar.h"
 #include "zolmar/ui/get.h"
-#include "zolmar/report/report_framework.h"
 
 class InformesFixture : public HostFixture {
  protected:
