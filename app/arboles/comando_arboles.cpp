@@ -1,5 +1,7 @@
 #include "comando_arboles.h"
 
+#include "comando_informe.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
@@ -47,21 +49,24 @@ ComandoArboles::~ComandoArboles() = default;
 
 QString ComandoArboles::Uso() {
   return QStringLiteral(
-      "uso: arboles --db FICHERO ORDEN ...\n"
-      "órdenes:\n"
-      "  init [--sample]               crea el esquema (y la empresa de demostración)\n"
-      "  show TIPO                     muestra el árbol en orden de clave\n"
-      "  check TIPO                    verifica las claves, los enlaces con el padre y las rutas\n"
-      "  repair TIPO                   cuelga del primer nivel los nodos inalcanzables, reconstruye las\n"
-      "                                claves a partir de los padres, después las rutas, y verifica\n"
-      "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
-      "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
-      "  delete ID                     borra un nodo que nada usa\n"
-      "  merge ORIGEN DESTINO [--delete]  traspasa las referencias de ORIGEN a DESTINO (y borra ORIGEN)\n"
-      "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
-      "  import DOCUMENTO              importa un documento de árbol (JSON) en su árbol\n"
-      "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n"
-      "TIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
+             "uso: arboles --db FICHERO ORDEN ...\n"
+             "órdenes:\n"
+             "  init [--sample]               crea el esquema (y la empresa de demostración)\n"
+             "  show TIPO                     muestra el árbol en orden de clave\n"
+             "  check TIPO                    verifica las claves, los enlaces con el padre y las rutas\n"
+             "  repair TIPO                   cuelga del primer nivel los nodos inalcanzables, reconstruye "
+             "las\n"
+             "                                claves a partir de los padres, después las rutas, y verifica\n"
+             "  renumber TIPO [--keep-order]  renumera las claves por nombre (o conservando su orden)\n"
+             "  paths TIPO                    reconstruye las rutas de los antecesores (RutaPadre)\n"
+             "  delete ID                     borra un nodo que nada usa\n"
+             "  merge ORIGEN DESTINO [--delete]  traspasa las referencias de ORIGEN a DESTINO (y borra "
+             "ORIGEN)\n"
+             "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
+             "  import DOCUMENTO              importa un documento de árbol (JSON) en su árbol\n"
+             "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n") +
+         ComandoInforme::Uso() +
+         QStringLiteral("\nTIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
 int ComandoArboles::MalUso(const QString& motivo) {
@@ -104,6 +109,7 @@ int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
     return Organizar(orden == QStringLiteral("merge"), resto);
   if (orden == QStringLiteral("import") || orden == QStringLiteral("export"))
     return Intercambio(orden, resto);
+  if (orden == QStringLiteral("report")) return Report(resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))
@@ -147,6 +153,14 @@ bool ComandoArboles::AbrirBase() {
     return false;
   }
   return true;
+}
+
+int ComandoArboles::Report(const QStringList& resto) {
+  ComandoInforme informe(out_, err_);
+  const QString motivo = informe.Analizar(resto);
+  if (!motivo.isEmpty()) return MalUso(motivo);
+  if (!AbrirBase()) return UsoIncorrecto;
+  return informe.Ejecutar(*taz_);
 }
 
 // The name shown in messages: a server connection string without its password.

@@ -3,7 +3,8 @@
 //   arboles --db FICHERO init [--sample] | show|check|repair|paths TIPO |
 //           renumber TIPO [--keep-order] | delete ID |
 //           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE |
-//           import DOCUMENTO | export TIPO DOCUMENTO
+//           import DOCUMENTO | export TIPO DOCUMENTO |
+//           report TIPO ...
 // Exit status 0 on success, 1 on a refused operation or an unsound tree,
 // 2 on bad usage.
 
@@ -46,6 +47,7 @@ class ComandoArboles {
   int Intercambio(const QString& orden, const QStringList& resto);
   int Import(const QString& documento);
   int Export(qint32 tipo, const QString& documento);
+  int Report(const QStringList& resto);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;

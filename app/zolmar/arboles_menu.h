@@ -22,6 +22,8 @@ struct ArbolesMenuEntry {
   // What the screenshots show instead of open, for an entry whose window
   // would wait for the person.
   std::function<QWidget*()> preview = {};
+  // The menu of the bar it goes in: empty for "Árboles".
+  QString menu = QString();
 };
 
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host);

@@ -58,7 +58,7 @@ QList<MenuRow> MainWindow::arbolesMenuRows() {
   auto app = host_.appGlobal();
   QList<MenuRow> rows = {{app->Translate(QString::fromUtf8("Árboles")), 0, QString(), {}}};
   for (const ArbolesMenuEntry& entry : arboles_) {
-    if (!entry.inMenu) continue;
+    if (!entry.inMenu || !entry.menu.isEmpty()) continue;
     auto open = entry.open;
     rows.append({app->Translate(entry.caption), 1, QString(), [open] { open(); }});
   }
@@ -70,11 +70,30 @@ void MainWindow::buildMenus() {
   // Right after "Edición", so it stays on screen however many menus follow.
   const qint32 informes = TopMenuRow(rows_, host_.appGlobal()->Translate(QStringLiteral("Informes")));
   InsertMenuRows(rows_, informes > 0 ? informes : qint32(rows_.size()) + 1, arbolesMenuRows());
+  appendReportRows();
   BuildMenus(menuBar(), rows_);
   // The pick dialog offers the options of these very menus.
   QList<MainMenuGrid::Row> grid;
   for (const MenuRow& row : rows_) grid.append({row.caption, row.parentRow});
   host_.app()->setMenuGrid(MainMenuGrid::fromRows(grid));
+}
+
+// The tree reports close the host's "Informes" menu, after its separator.
+void MainWindow::appendReportRows() {
+  auto app = host_.appGlobal();
+  const QString caption = app->Translate(QStringLiteral("Informes"));
+  const qint32 informes = TopMenuRow(rows_, caption);
+  if (informes <= 0) return;
+  QList<MenuRow> rows;
+  for (const ArbolesMenuEntry& entry : arboles_) {
+    if (!entry.inMenu || entry.menu != QLatin1String("Informes")) continue;
+    if (rows.isEmpty()) rows.append({QStringLiteral("-"), informes, QString(), {}});
+    auto open = entry.open;
+    const QString text = app->Translate(entry.caption);
+    rows.append(
+        {text, informes, caption + QStringLiteral(":") + text + QStringLiteral(": "), [open] { open(); }});
+  }
+  rows_.append(rows);
 }
 
 void MainWindow::notAvailable(const QString& path) {

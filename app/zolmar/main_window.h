@@ -30,6 +30,7 @@ class MainWindow : public QMainWindow {
   QList<MenuRow> moduleMenuRows();
   QList<MenuRow> arbolesMenuRows();
   void buildMenus();
+  void appendReportRows();
   void notAvailable(const QString& path);
 
   Host& host_;

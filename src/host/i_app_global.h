@@ -111,6 +111,9 @@ class IAppGlobal {
   virtual std::shared_ptr<IPriceService> CreatePriceService(const QString& /*className*/) { return nullptr; }
   // The host's check of a typed text (a name): the reason it is refused, "" when acceptable.
   virtual QString CheckText(const QString& /*text*/) { return QString(); }
+  // Name of the database that holds the comments table, as statements write
+  // it before "..comentarios".
+  virtual QString CommentsDatabase() { return QString(); }
 };
 
 }  // namespace arboles

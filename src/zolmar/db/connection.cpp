@@ -113,7 +113,7 @@ bool Connection::configure(QString* error) {
   columnTypes_ = std::make_shared<SqliteColumnTypes>(db_);
   translator_ = std::make_unique<TSqlTranslator>(columnTypes_);
   // "Empresa..comentarios" names this very database: no second attachment.
-  if (!databaseName().isEmpty()) translator_->setCurrentDatabase(databaseName());
+  translator_->setCurrentDatabase(catalogName());
   return true;
 }
 
@@ -129,7 +129,7 @@ Connection::~Connection() {
 
 void Connection::setServerFolder(const QString& folder) {
   serverFolder_ = folder;
-  if (translator_) translator_->setCurrentDatabase(databaseName());
+  if (translator_) translator_->setCurrentDatabase(catalogName());
 }
 
 void Connection::setBusyTimeout(int milliseconds) {
@@ -140,6 +140,11 @@ QString Connection::databaseName() const {
   if (odbc_) return odbc_->databaseName();
   if (serverFolder_.isEmpty() || path_ == QLatin1String(":memory:")) return QString();
   return QFileInfo(path_).completeBaseName();
+}
+
+QString Connection::catalogName() const {
+  const QString name = databaseName();
+  return name.isEmpty() ? QStringLiteral("Empresa") : name;
 }
 
 std::shared_ptr<Connection> Connection::openDatabase(const QString& name, QString* error) const {

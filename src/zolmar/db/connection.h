@@ -76,6 +76,9 @@ class Connection : public arboles::IConnection {
   QString path() const { return path_; }
   // Name of this database on its server: the file name without ".db".
   QString databaseName() const;
+  // The name statements give this database ("Name..table"): databaseName(),
+  // or "Empresa" for one that has no server (in memory).
+  QString catalogName() const;
   // Another database of the same server ("Zolmar_Cons#1"), by its file.
   std::shared_ptr<Connection> openDatabase(const QString& name, QString* error) const;
 

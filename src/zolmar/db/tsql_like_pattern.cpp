@@ -103,6 +103,20 @@ bool TSqlLikePattern::matchWeights(const std::vector<Weight>& text, size_t n) co
 }
 
 bool TSqlLikePattern::matches(const char* text, int length) const {
+  // "abc%", the commonest pattern (key prefixes, name searches): only the
+  // first characters of the text need their weights.
+  const size_t m = elements.size();
+  size_t fixed = 0;
+  while (fixed < m && elements[fixed].kind == Element::Char) ++fixed;
+  if (m > 0 && fixed == m - 1 && elements[m - 1].kind == Element::Many) {
+    auto p = reinterpret_cast<const unsigned char*>(text);
+    const unsigned char* end = p + length;
+    for (size_t i = 0; i < fixed; ++i) {
+      if (p >= end || TSqlCollation::weight(TSqlCollation::decode(p, end)) != elements[i].weight)
+        return false;
+    }
+    return true;
+  }
   thread_local std::vector<Weight> weights;
   weights.clear();
   auto p = reinterpret_cast<const unsigned char*>(text);

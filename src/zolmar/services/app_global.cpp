@@ -133,6 +133,9 @@ std::shared_ptr<arboles::IFormWaiter> AppGlobal::GetFormWaiter() {
 
 QVariantMap AppGlobal::GetConfig() { return data_.configuration(); }
 
+// The comments live in the company database itself.
+QString AppGlobal::CommentsDatabase() { return cn_->catalogName(); }
+
 bool AppGlobal::IsWindowOpen(const QString& formName) { return windows_.isOpen(formName); }
 
 qint32 AppGlobal::RegisterWindow(QWidget* form, const QString& name) { return windows_.add(form, name); }

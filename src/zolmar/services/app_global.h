@@ -73,6 +73,7 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   bool HandleEventError(qint32 mark, const QString& formName, const QString& message) override;
   std::shared_ptr<arboles::IPriceService> CreatePriceService(const QString& className) override;
   QString CheckText(const QString& text) override;
+  QString CommentsDatabase() override;
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.

@@ -1,0 +1,361 @@
+#include "reports/frm_rpt_arboles.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "host/i_app_global.h"
+#include "host/i_connection.h"
+#include "host/i_globales.h"
+#include "host/i_host_objects.h"
+#include "host/i_list_object.h"
+#include "tree/taz_arboles.h"
+#include "tree/ventanas_arboles.h"
+#include "zolmar/report/id_list.h"
+#include "zolmar/report/report_panel.h"
+#include "zolmar/report/rpt_generar.h"
+#include "zolmar/ui/btn.h"
+#include "zolmar/ui/frame.h"
+#include "zolmar/ui/get.h"
+#include "zolmar/ui/lbl.h"
+#include "zolmar/ui/st_bar.h"
+
+namespace arboles {
+
+const QString FrmRptArboles::NombreVentana = QStringLiteral("FrmRptArboles");
+
+namespace {
+
+// Every program that links the window gets it through MostrarInformes.
+const bool registrado = (FrmRptArboles::Registrar(), true);
+
+}  // namespace
+
+void FrmRptArboles::Registrar() {
+  VentanasArboles::instance().registerInformes([](cTAZ_Arboles& taz, qint32 nTipoArbol,
+                                                  qint32 nProcesoInicial, bool& lWaitUntilClose,
+                                                  bool lOnlyLeafNodes) -> qint32 {
+    auto* frm = new FrmRptArboles();
+    frm->setAttribute(Qt::WA_DeleteOnClose);
+    const qint32 resultado = frm->Run(taz, nTipoArbol, nProcesoInicial, lWaitUntilClose, lOnlyLeafNodes);
+    // Not shown: a window of the name was open already.
+    if (!frm->IsLoaded()) delete frm;
+    return resultado;
+  });
+}
+
+FrmRptArboles::FrmRptArboles(QWidget* parent) : zolmar::FrmBasico(parent) {
+  (void)registrado;
+  setObjectName(NombreVentana);
+  setWindowTitle(QStringLiteral("Informes"));
+  resize(720, 560);
+  CrearFiltros();
+}
+
+FrmRptArboles::~FrmRptArboles() = default;
+
+QString FrmRptArboles::ClaveConfiguracion(qint32 nTipoArbol) {
+  switch (nTipoArbol) {
+    case TipoArbolClientes:
+      return QStringLiteral("FRMRPTARBOLESCLIENTES");
+    case TipoArbolProveedores:
+      return QStringLiteral("FRMRPTARBOLESPROVEEDORES");
+    case TipoArbolArticulos:
+      return QStringLiteral("FRMRPTARBOLESARTICULOS");
+    default:
+      return QString();
+  }
+}
+
+QString FrmRptArboles::TituloArbol(qint32 nTipoArbol) {
+  switch (nTipoArbol) {
+    case TipoArbolClientes:
+      return QStringLiteral("Grupos de Clientes");
+    case TipoArbolProveedores:
+      return QStringLiteral("Grupos de Proveedores/Acreedores");
+    case TipoArbolArticulos:
+      return QString::fromUtf8("Categorías de Artículos");
+    default:
+      return QString();
+  }
+}
+
+zolmar::ReportFields FrmRptArboles::Catalogo(const QString& D) {
+  const QString comentario =
+      QStringLiteral("CASE Arboles.ID_Comentario ") + QStringLiteral(" WHEN 0 THEN ''") +
+      QStringLiteral(" ELSE isnull((SELECT comentario") + QStringLiteral(" FROM ") + D +
+      QStringLiteral("..comentarios ") + QStringLiteral(" WHERE zolmarID=Arboles.ID_Comentario),'')") +
+      QStringLiteral(" END AS Comentario");
+  zolmar::ReportFields campos = {
+      {QStringLiteral("Ficha"), QStringLiteral("Arboles.ZolmarID"), 7},
+      {QStringLiteral("Nombre"), QStringLiteral("Arboles.Nombre"), 30},
+      {QStringLiteral("Padre"), QStringLiteral("Arboles.ID_Padre"), 7},
+      {QStringLiteral("Orden"), QStringLiteral("Arboles.Clave"), 30},
+      {QString::fromUtf8("Criterio de clasificación"), QStringLiteral("Arboles.CriterioHijos"), 30}};
+  for (int i = 1; i <= 6; ++i)
+    campos.append(
+        {QString::fromUtf8("Campo auxiliar %1º").arg(i), QStringLiteral("Arboles.NomAux%1").arg(i), 25});
+  campos.append({QStringLiteral("Comentario"), comentario, 50});
+  return campos;
+}
+
+zolmar::ReportFields FrmRptArboles::CamposBusqueda() {
+  zolmar::ReportFields campos = {{QStringLiteral("Ficha"), QStringLiteral("Arboles.ZolmarID"), 70},
+                                 {QStringLiteral("Nombre"), QStringLiteral("Arboles.Nombre"), 200}};
+  for (int i = 1; i <= 6; ++i)
+    campos.append(
+        {QString::fromUtf8("Campo auxiliar %1º").arg(i), QStringLiteral("Arboles.NomAux%1").arg(i), 150});
+  return campos;
+}
+
+QString FrmRptArboles::Traducir(const QString& text) const {
+  return oAppGlobal_ ? oAppGlobal_->Translate(text) : text;
+}
+
+void FrmRptArboles::CrearFiltros() {
+  Frame1 = new zolmar::Frame(QStringLiteral("Filtros"), this);
+  lblZolmarID = new zolmar::lbl(QStringLiteral("Fichas"), Frame1);
+  getZolmarID = new zolmar::get(Frame1);
+  getZolmarID->setObjectName(QStringLiteral("getZolmarID"));
+  getZolmarID->setAlias(QStringLiteral("Arboles"));
+  getZolmarID->setCampo(QStringLiteral("ZolmarID"));
+  getZolmarID->setToolTipText(QString::fromUtf8(
+      "Introduzca los números de las fichas separados por comas (use \"-\" para indicar un rango)"));
+  lblNombre = new zolmar::lbl(QStringLiteral("Nombre"), Frame1);
+  getNombre = new zolmar::get(Frame1);
+  getNombre->setObjectName(QStringLiteral("getNombre"));
+  getNombre->setAlias(QStringLiteral("Arboles"));
+  getNombre->setCampo(QStringLiteral("Nombre"));
+  getNombre->setToolTipText(QStringLiteral("Nombre del grupo buscado"));
+  chkLeafNodes = new zolmar::btn(QString::fromUtf8("Sólo elementos sin dependencias"), Frame1);
+  chkLeafNodes->setCheckButton(true);
+  chkLeafNodes->setToolTipText(
+      QString::fromUtf8("Procesa sólo los elementos del árbol de los que no dependa ningún otro"));
+  auto* grid = new QGridLayout(Frame1);
+  grid->addWidget(lblZolmarID, 0, 0);
+  grid->addWidget(getZolmarID, 0, 1);
+  grid->addWidget(lblNombre, 1, 0);
+  grid->addWidget(getNombre, 1, 1);
+  grid->addWidget(chkLeafNodes, 2, 1, Qt::AlignLeft);
+  grid->setRowStretch(3, 1);
+  stbEstado = new zolmar::StBar(this);
+  stbEstado->AddPanel(0);
+  connect(getZolmarID, &zolmar::get::Validating, this,
+          [this](bool& Cancel) { Cancel = getZolmarID_Validate(); });
+}
+
+void FrmRptArboles::CrearFramework() {
+  oRptForm = new zolmar::ReportFramework(oAppGlobal_, oCn_, this);
+  oRptForm->SetCarpetaInformes(QCoreApplication::applicationDirPath() + QStringLiteral("/Report/"));
+  zolmar::ReportPanel* p = oRptForm->Panel();
+  rptGenerar = p->rptGenerar;
+  getModelo = p->getModelo;
+  lblModelo = p->lblModelo;
+  getPreSets = p->getPreSets;
+  lblPreSets = p->lblPreSets;
+  getTipoProceso = p->getTipoProceso;
+  lblTipoProceso = p->lblTipoProceso;
+  getOrden = p->getOrden;
+  lblOrden = p->lblOrden;
+  for (int i = 0; i < 2; ++i) {
+    btnPreSets[i] = p->btnPreSets[i];
+    btnModelo[i] = p->btnModelo[i];
+    btnOrden[i] = p->btnOrden[i];
+    btnFrames[i] = p->btnFrames[i];
+  }
+  btnSQLExpert = p->btnSQLExpert;
+  btnReturnFilter = p->btnReturnFilter;
+  btnDefaults = p->btnDefaults;
+  btnReturnFilter->setVisible(lFiltro_);
+  p->FilterArea()->layout()->addWidget(Frame1);
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(p, 1);
+  all->addWidget(stbEstado);
+  ConectarFramework();
+}
+
+void FrmRptArboles::ConectarFramework() {
+  using zolmar::ReportFramework;
+  connect(oRptForm, &ReportFramework::CfgProcesos, this, [this] { CfgProcesos(); });
+  connect(oRptForm, &ReportFramework::ShowGets, this, [this] { oRptForm_ShowGets(); });
+  connect(oRptForm, &ReportFramework::SaveCfg, this,
+          [this](zolmar::ReportCfgList& l) { oRptForm_SaveCfg(l); });
+  connect(oRptForm, &ReportFramework::SetCfg, this,
+          [this](const QString& n, const QVariant& v) { oRptForm_SetCfg(n, v); });
+  connect(oRptForm, &ReportFramework::GenerarDatos, this,
+          [this](ReportFramework*& r) { oRptForm_GenerarDatos(r); });
+  connect(oRptForm, &ReportFramework::CerrarVentana, this, [this] { Unload(); });
+  connect(rptGenerar, &zolmar::RptGenerar::Action, this,
+          [this](qint32 kind, const QString& file, qint32 copies, bool ask) {
+            oRptForm->Accion(kind, file, copies, ask, 0, 500, 1.0);
+          });
+  connect(btnReturnFilter, &zolmar::btn::Clicked, this, [this] { btnReturnFilter_Click(); });
+  connect(btnDefaults, &zolmar::btn::Clicked, this, [this] { btnDefaults_Click(); });
+}
+
+qint32 FrmRptArboles::Run(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, qint32 nProcesoInicial,
+                          bool lWaitUntilClose, bool lOnlyLeafNodes) {
+  oTAZ_Arboles_ = &oTAZ_Arboles;
+  oGlobales_ = oTAZ_Arboles.oGlobales;
+  oCn_ = oGlobales_->GetConnection();
+  oAppGlobal_ = oTAZ_Arboles.oAppGlobal;
+  nTipoArbol_ = nTipoArbol;
+  lOnlyLeafNodes_ = lOnlyLeafNodes;
+  lNoEsperar_ = !lWaitUntilClose;
+  if (lNoEsperar_ && oAppGlobal_->IsWindowOpen(NombreVentana)) return 0;
+  dibujo_.emplace(oCn_, nTipoArbol_);
+  CrearFramework();
+  SetAppGlobal(oAppGlobal_, NombreVentana);
+  Show();
+  QCoreApplication::processEvents();
+  LoadConfig(nProcesoInicial);
+  ready_ = true;
+  rptGenerar->setOptionEnabled(zolmar::RptGenerar::EnviarA,
+                               oAppGlobal_->CanOpenWindow(QStringLiteral("INFORMES_ENVIAR_A"), 1, 0, 0));
+  if (lNoEsperar_) return 0;
+  if (auto waiter = oAppGlobal_->GetFormWaiter()) waiter->WaitFormClosed(this);
+  return oRptForm->Resultado();
+}
+
+QString FrmRptArboles::RunGetFilter(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, bool lOnlyLeafNodes) {
+  lFiltro_ = true;
+  Run(oTAZ_Arboles, nTipoArbol, TAZ_Arboles_ProcesosListados, true, lOnlyLeafNodes);
+  return cFiltro_;
+}
+
+bool FrmRptArboles::AppQueryUnload() {
+  if (lNoEsperar_) return false;
+  raise();
+  activateWindow();
+  oAppGlobal_->ShowMessage(Traducir(QStringLiteral("Debe cerrar esta ventana manualmente; ")) +
+                               Traducir(QString::fromUtf8("si no, no podrá finalizar la aplicación.")),
+                           0, Traducir(QString::fromUtf8("Información")), IconInformation);
+  return true;
+}
+
+void FrmRptArboles::Form_Load() {
+  setWindowTitle(Traducir(QStringLiteral("Informes de")) + QStringLiteral(" ") +
+                 Traducir(TituloArbol(nTipoArbol_)));
+  zolmar::ReportEngine& oRpt = oRptForm->Engine();
+  connect(&oRpt, &zolmar::ReportEngine::PaintRptItem, this,
+          [this](bool& painted, const zolmar::ReportItem& item) { oRpt_PaintRptItem(painted, item); });
+  connect(&oRpt, &zolmar::ReportEngine::GetText, this,
+          [this](const QString& field, QString& text) { oRpt_GetText(field, text); });
+}
+
+void FrmRptArboles::Form_QueryUnload(bool& Cancel, qint32) {
+  if (!ready_) {
+    Cancel = true;
+    return;
+  }
+  Cancel = !FormGuard() || !CloseCheck();
+}
+
+void FrmRptArboles::Form_Unload(bool&) {
+  if (oRptForm) oRptForm->Close();
+}
+
+void FrmRptArboles::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
+  if (oAppGlobal_) oAppGlobal_->MapKey(KeyCode, Shift, 2);
+}
+
+void FrmRptArboles::LoadConfig(qint32 nProcesoInicial) {
+  oRptForm->ClearProcesos();
+  oRptForm->AddProceso(TAZ_Arboles_ProcesosBusqueda, Traducir(QStringLiteral("Buscar una ficha")));
+  oRptForm->AddProceso(TAZ_Arboles_ProcesosListados, Traducir(QStringLiteral("Listados")));
+  oRptForm->AddProceso(TAZ_Arboles_ProcesosArbol, Traducir(QStringLiteral("Arbol de grupos")));
+  if (!oRptForm->LoadConfig(ClaveConfiguracion(nTipoArbol_), nProcesoInicial)) {
+    oRptForm->SeleccionarProceso(nProcesoInicial == 0 ? TAZ_Arboles_ProcesosListados : nProcesoInicial);
+    getModelo->SetFocus();
+  }
+  CfgProcesos();
+  oRptForm->CargarModelos();
+  oRptForm->CargarPreSets();
+  oRptForm->CargarOrdenes();
+  oRptForm->MostrarLimite();
+  oRptForm->Preparado();
+}
+
+void FrmRptArboles::CfgProcesos() {
+  if (oRptForm->Proceso() == TAZ_Arboles_ProcesosBusqueda) {
+    zolmar::ReportFields campos = CamposBusqueda();
+    for (auto& c : campos) c.caption = Traducir(c.caption);
+    oRptForm->SetCamposBusqueda(campos);
+  } else {
+    zolmar::ReportFields campos = Catalogo(oAppGlobal_->CommentsDatabase());
+    for (auto& c : campos) c.caption = Traducir(c.caption);
+    // Ficha, Nombre, Padre and Orden: what the drawing needs.
+    oRptForm->SetCatalogo(campos, 4);
+  }
+}
+
+std::shared_ptr<I_DAZ> FrmRptArboles::Ctl2DAZ(zolmar::get* control) {
+  if (!control || !oTAZ_Arboles_) return nullptr;
+  return oTAZ_Arboles_->I_TAZ_Str2DAZ((control->Alias() + QStringLiteral(".") + control->Campo()).toUpper());
+}
+
+bool FrmRptArboles::getZolmarID_Validate() {
+  const QString mensaje = zolmar::IdList::Check(getZolmarID->Text());
+  if (mensaje.isEmpty()) return false;
+  getZolmarID->ShowTip(mensaje);
+  return true;
+}
+
+void FrmRptArboles::PintarFiltro(zolmar::get* control, bool enabled) {
+  if (!enabled) control->setText(QString());
+  control->setShownEnabled(enabled);
+  QPalette colores = control->lineEdit()->palette();
+  colores.setColor(QPalette::Base, palette().color(enabled ? QPalette::Base : QPalette::Button));
+  control->lineEdit()->setPalette(colores);
+}
+
+void FrmRptArboles::oRptForm_ShowGets() {
+  const bool arbol = oRptForm->Proceso() == TAZ_Arboles_ProcesosArbol;
+  oRptForm->SetProcesoArbol(arbol);
+  PintarFiltro(getNombre, !arbol);
+  PintarFiltro(getZolmarID, !arbol);
+  if (arbol) {
+    chkLeafNodes->setChecked(false);
+    chkLeafNodes->setEnabled(false);
+  } else if (lOnlyLeafNodes_) {
+    chkLeafNodes->setChecked(true);
+    chkLeafNodes->setEnabled(false);
+  } else {
+    chkLeafNodes->setEnabled(true);
+  }
+}
+
+void FrmRptArboles::oRptForm_SaveCfg(zolmar::ReportCfgList& list) {
+  if (!getNombre->Text().isEmpty()) list.append({QStringLiteral("Filtro Nombre"), getNombre, true, 0});
+  list.append({QString::fromUtf8("Filtro Sólo elementos sin dependencias"), chkLeafNodes, true, 0});
+}
+
+void FrmRptArboles::oRptForm_SetCfg(const QString& name, const QVariant& value) {
+  if (name == QLatin1String("FILTRO NOMBRE"))
+    getNombre->setText(value.toString());
+  else if (name == QString::fromUtf8("FILTRO SÓLO ELEMENTOS SIN DEPENDENCIAS"))
+    chkLeafNodes->setChecked(value.toString() != QLatin1String("0"));
+}
+
+void FrmRptArboles::btnDefaults_Click() {
+  oRptForm->GuardarDefectos({{Traducir(QStringLiteral("Fichas")), QStringLiteral("getZolmarId")},
+                             {Traducir(QStringLiteral("Nombre")), QStringLiteral("getNombre")}});
+}
+
+void FrmRptArboles::RptCallBack_SaveOptions(qint32 option) { oRptForm->SaveOptions(option); }
+
+void FrmRptArboles::RptCallBack_SaveReportDesign() { oRptForm->SaveReportDesign(QString()); }
+
+void FrmRptArboles::RptCallBack_GetDesignDataForPreview(zolmar::ReportFramework*& result) {
+  oRptForm_GenerarDatos(result);
+}
+
+void FrmRptArboles::RptCallBack_GetDesignVars(QObject*& design, std::shared_ptr<IListObject>& vars) {
+  design = oRptForm->DesignObject();
+  vars = oGlobales_->CreateListObject();
+  vars->Init(1, 3, 1, 0);
+  for (const auto& [name, value] : VariablesInforme()) vars->AddRow({name, value, 40});
+}
+
+}  // namespace arboles

@@ -1,0 +1,60 @@
+#include "zolmar/report/csv_writer.h"
+
+#include <QFile>
+
+#include "zolmar/report/report_engine.h"
+
+namespace zolmar {
+
+QString CsvWriter::Quote(const QString& text) {
+  static const QString special = QStringLiteral(";\"\r\n");
+  bool needs = false;
+  for (QChar c : text) needs = needs || special.contains(c);
+  if (!needs) return text;
+  QString quoted = text;
+  quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error) {
+  QFile out(file);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (error) *error = out.errorString();
+    return false;
+  }
+  const ReportFields& columns = engine.Data().columns;
+  QString line;
+  QByteArray buffer;
+  auto flush = [&] {
+    line += QStringLiteral("\r\n");
+    buffer += line.toUtf8();
+    line.clear();
+    if (buffer.size() > (1 << 20)) {
+      out.write(buffer);
+      buffer.clear();
+    }
+  };
+  out.write("\xEF\xBB\xBF");
+  for (qint32 c = 0; c < columns.size(); ++c)
+    line += (c ? QStringLiteral(";") : QString()) + Quote(columns[c].caption);
+  flush();
+  const qint32 rows = engine.RowCount();
+  for (qint32 r = 1; r <= rows; ++r) {
+    for (qint32 c = 0; c < columns.size(); ++c) {
+      const QVariant value = engine.CellValue(r, c);
+      QString text = engine.CellText(r, c, value);
+      if (value.typeId() == QMetaType::Double) text.replace(QLatin1Char('.'), QLatin1Char(','));
+      if (c) line += QLatin1Char(';');
+      line += Quote(text);
+    }
+    flush();
+  }
+  out.write(buffer);
+  if (out.error() != QFile::NoError) {
+    if (error) *error = out.errorString();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace zolmar
