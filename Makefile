@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
             libgl-dev libsqlite3-dev unixodbc-dev tdsodbc libsqliteodbc libgtest-dev libgmock-dev \
-            fonts-dejavu-core nlohmann-json3-dev
+            fonts-dejavu-core nlohmann-json3-dev librapidcheck-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build test run bench clean format
