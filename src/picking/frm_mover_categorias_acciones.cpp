@@ -18,6 +18,7 @@ namespace {
 const QString kTransaccion = QStringLiteral("Unir Arbol");
 const QString kConfirmacion = QString::fromUtf8("Confirmación");
 constexpr qint32 kMaxHijos = 255;
+constexpr qint32 kMaxNiveles = 8;
 
 }  // namespace
 
@@ -161,6 +162,10 @@ void FrmMoverCategorias::AnadirNivel() {
       return;
     }
   }
+  if (ExcedeNiveles(nSeleccion_[0], nSeleccion_[1])) {
+    Informar(QString::fromUtf8("No se pueden añadir más niveles"), 1);
+    return;
+  }
   const qint32 hijos = Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=") +
                                  QString::number(nTipoArbol_) + QStringLiteral(" AND ID_Padre=") + destino,
                              0)
@@ -180,6 +185,28 @@ void FrmMoverCategorias::AnadirNivel() {
   Ejecutar(QStringLiteral("UPDATE Arboles SET ID_padre=") + destino + QStringLiteral(" WHERE ZolmarID=") +
            QString::number(nSeleccion_[0]));
   Reconstruir(hijoUnico);
+}
+
+// A key holds eight levels: the branch may not reach deeper under its new
+// parent. Its deepest node is found by the segment that would fall outside.
+bool FrmMoverCategorias::ExcedeNiveles(qint32 nOrigen, qint32 nDestino) {
+  const auto clave = [this](qint32 id) {
+    return Valor(QStringLiteral("SELECT Clave FROM Arboles WHERE ZolmarID=") + QString::number(id), QString())
+        .toString();
+  };
+  const QString claveOrigen = clave(nOrigen);
+  const qint32 nivelOrigen = oTAZ_Arboles_->ObtenerNivel(claveOrigen);
+  const qint32 nivelDestino = nDestino == 0 ? 0 : oTAZ_Arboles_->ObtenerNivel(clave(nDestino));
+  const qint32 segmento = kMaxNiveles + nivelOrigen - nivelDestino;  // 1-based, in the origin's key
+  if (segmento <= nivelOrigen) return true;
+  if (segmento > kMaxNiveles) return false;
+  return Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=") + QString::number(nTipoArbol_) +
+                   QStringLiteral(" AND Clave LIKE ") +
+                   oCn_->SQLLiteral(claveOrigen.left(2 * nivelOrigen) + "%") +
+                   QStringLiteral(" AND SUBSTRING(Clave,") + QString::number(2 * segmento - 1) +
+                   QStringLiteral(",2)<>'00'"),
+               0)
+             .toInt() > 0;
 }
 
 // Keys are renumbered in their present order (a moved branch takes its place
