@@ -91,6 +91,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void Unir();
   void AnadirNivel();
   void BorrarOrigen();
+  void RenumerarYRutas();
   void Reconstruir(bool lExpandirOrigen);
   void Informar(const QString& cTexto, qint32 nBotones = 0);
 

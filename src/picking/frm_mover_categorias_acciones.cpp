@@ -16,6 +16,7 @@ namespace arboles {
 namespace {
 
 const QString kTransaccion = QStringLiteral("Unir Arbol");
+const QString kTransaccionMover = QStringLiteral("Mover Arbol");
 const QString kConfirmacion = QString::fromUtf8("Confirmación");
 constexpr qint32 kMaxHijos = 255;
 constexpr qint32 kMaxNiveles = 8;
@@ -122,6 +123,7 @@ void FrmMoverCategorias::Unir() {
       hijoUnico || oAppGlobal_->AskYesNo(QString::fromUtf8("¿ Desea borrar la categoría de origen ?"), 4,
                                          kConfirmacion, IconQuestion);
   if (borrar) BorrarOrigen();
+  RenumerarYRutas();
   oCn_->CommitTrans(kTransaccion, 0);
   if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
   Reconstruir(borrar);
@@ -134,8 +136,11 @@ void FrmMoverCategorias::BorrarOrigen() {
   if (oTAZ_Arboles_->I_TAZ_SeekID(origen) != origen) return;
   const zolmar::TreeNode padre = TreeArbol[0]->Node(ClaveDeId(origen)).Parent();
   const qint32 idPadre = padre ? IdDeClave(padre.Key()) : 0;
-  if (oTAZ_Arboles_->CanBeDeleted().isEmpty()) {
+  const QString motivo = oTAZ_Arboles_->CanBeDeleted();
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
+  if (motivo.isEmpty()) {
     oAppGlobal_->DeleteComment(oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("id_comentario")).toInt(), 0);
+    if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
     Ejecutar(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID=") + QString::number(origen));
   }
   nSeleccion_[0] = idPadre;
@@ -182,8 +187,15 @@ void FrmMoverCategorias::AnadirNivel() {
   if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
                              IconQuestion))
     return;
+  // The new parent link and the keys and paths that follow from it stand or
+  // fall together: a key left behind would disagree with its parent.
+  oCn_->BeginTrans(kTransaccionMover);
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
   Ejecutar(QStringLiteral("UPDATE Arboles SET ID_padre=") + destino + QStringLiteral(" WHERE ZolmarID=") +
            QString::number(nSeleccion_[0]));
+  RenumerarYRutas();
+  oCn_->CommitTrans(kTransaccionMover, 0);
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
   Reconstruir(hijoUnico);
 }
 
@@ -211,11 +223,14 @@ bool FrmMoverCategorias::ExcedeNiveles(qint32 nOrigen, qint32 nDestino) {
 
 // Keys are renumbered in their present order (a moved branch takes its place
 // among its new siblings by its old key), then the paths follow the parents.
-void FrmMoverCategorias::Reconstruir(bool lExpandirOrigen) {
+void FrmMoverCategorias::RenumerarYRutas() {
   oAppGlobal_->ShowWait(QStringLiteral("Ordenando categorias... Paso 1."));
   oTAZ_Arboles_->OrdenarClavesNombre(nTipoArbol_, false, false);
   oAppGlobal_->ShowWait(QStringLiteral("Ordenando categorias... Paso 2"));
   oTAZ_Arboles_->UpdateRutaPadre(nTipoArbol_, false);
+}
+
+void FrmMoverCategorias::Reconstruir(bool lExpandirOrigen) {
   oAppGlobal_->ShowWait(QStringLiteral("Creando arboles de categorias..."));
   CargarArboles(false);
   for (qint32 i = 0; i < 2; ++i) {
