@@ -29,6 +29,7 @@ RC_GTEST_FIXTURE_PROP(SecuenciasArbol, CadaPasoDejaElArbolComoElModelo,
     hechos << "  " << ejecutor.Descripcion().toStdString() << "\n";
     Soak::Contar(Soak::Operaciones);
     const QString diferencia = error.isEmpty() ? ejecutor.Comprobar() : error;
+    if (diferencia.startsWith(QStringLiteral("perdido"))) Soak::Contar(Soak::FilasPerdidas);
     if (!diferencia.isEmpty()) RC_FAIL(hechos.str() + "=> " + diferencia.toStdString());
   }
   Soak::Contar(Soak::Secuencias);

@@ -24,7 +24,7 @@ class ResumenSoak : public ::testing::Environment {
 };
 
 const bool kPreparado = [] {
-  setenv("RC_PARAMS", Soak::Activo() ? "max_success=200 max_size=120" : "max_success=6 max_size=25", 0);
+  setenv("RC_PARAMS", Soak::Activo() ? "max_success=100 max_size=80" : "max_success=6 max_size=25", 0);
   ::testing::AddGlobalTestEnvironment(new ResumenSoak);
   return true;
 }();
