@@ -1,12 +1,12 @@
-# Entry points: make deps | build | test | run | bench [QUICK=1]
+# Entry points: make deps | build | test | run | bench [QUICK=1] | soak
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
             libgl-dev libsqlite3-dev unixodbc-dev tdsodbc libsqliteodbc libgtest-dev libgmock-dev \
-            fonts-dejavu-core nlohmann-json3-dev libxlsxwriter-dev poppler-utils
+            fonts-dejavu-core nlohmann-json3-dev libxlsxwriter-dev poppler-utils librapidcheck-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run bench clean format
+.PHONY: deps build test run bench soak clean format
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -34,6 +34,11 @@ run: build
 
 bench: build
 	$(BUILD)/bench/arboles_bench $(if $(QUICK),--quick)
+
+# The reliability suite at length; the full log stays in $(BUILD)/soak.log.
+soak: build
+	@cd $(BUILD) && ARBOLES_SOAK=1 QT_QPA_PLATFORM=offscreen ./tests/reliability_tests > soak.log 2>&1; \
+	status=$$?; grep -E '^\[  FAILED  \]|Falsifiable' soak.log; grep '^SOAK' soak.log; exit $$status
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

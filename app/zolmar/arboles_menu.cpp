@@ -244,54 +244,56 @@ ArbolesMenuEntry restaurantCategories(Host& host) {
     return frm;
   };
   return entry;
-  arboles::FrmRptArboles* openReport(QWidget* except = nullptr) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* report = qobject_cast<arboles::FrmRptArboles*>(w);
-      if (report && report != except && !report->IsClosed()) return report;
-    }
-    return nullptr;
-  }
+}
 
-  // The tree report as the host's "Informes" menu opens it (MostrarInformes, not waiting).
-  ArbolesMenuEntry treeReport(Host & host, const QString& caption, qint32 tipo) {
-    auto app = host.appGlobal();
-    auto taz = std::make_shared<arboles::cTAZ_Arboles>();
-    taz->I_TAZ_Configure(app->GetGlobales(), app);
-    return {caption,
-            [taz, tipo]() -> QWidget* {
-              taz->MostrarInformes(tipo, arboles::TAZ_Arboles_ProcesosListados);
-              return openReport();
-            },
-            true, QStringLiteral("Informes")};
+arboles::FrmRptArboles* openReport(QWidget* except = nullptr) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* report = qobject_cast<arboles::FrmRptArboles*>(w);
+    if (report && report != except && !report->IsClosed()) return report;
   }
+  return nullptr;
+}
 
-  // A preview page of the article tree's drawing, for the screenshots.
-  ArbolesMenuEntry treeDrawingPreview(Host & host) {
-    auto app = host.appGlobal();
-    auto taz = std::make_shared<arboles::cTAZ_Arboles>();
-    taz->I_TAZ_Configure(app->GetGlobales(), app);
-    return {QStringLiteral("Vista previa del árbol de categorías"),
-            [taz]() -> QWidget* {
-              auto* frm = new arboles::FrmRptArboles();
-              frm->setAttribute(Qt::WA_DeleteOnClose);
-              frm->Run(*taz, arboles::TipoArbolArticulos, arboles::TAZ_Arboles_ProcesosArbol, false, false);
-              if (!frm->IsLoaded()) {
-                delete frm;
-                return nullptr;
-              }
-              frm->oRptForm->SetRecordarConfiguracion(false);
-              frm->rptGenerar->Option(0)->Click();
-              QWidget* preview = frm->oRptForm->Preview();
-              if (!preview) {
-                frm->Unload();
-                return nullptr;
-              }
-              // The report goes when its preview is closed.
-              QObject::connect(preview, &QObject::destroyed, frm, [frm] { frm->Unload(); });
-              return preview;
-            },
-            false};
-  }
+// The tree report as the host's "Informes" menu opens it (MostrarInformes, not waiting).
+ArbolesMenuEntry treeReport(Host& host, const QString& caption, qint32 tipo) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  return {caption,
+          [taz, tipo]() -> QWidget* {
+            taz->MostrarInformes(tipo, arboles::TAZ_Arboles_ProcesosListados);
+            return openReport();
+          },
+          true, QStringLiteral("Informes")};
+}
+
+// A preview page of the article tree's drawing, for the screenshots.
+ArbolesMenuEntry treeDrawingPreview(Host& host) {
+  auto app = host.appGlobal();
+  auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+  taz->I_TAZ_Configure(app->GetGlobales(), app);
+  return {QStringLiteral("Vista previa del árbol de categorías"),
+          [taz]() -> QWidget* {
+            auto* frm = new arboles::FrmRptArboles();
+            frm->setAttribute(Qt::WA_DeleteOnClose);
+            frm->Run(*taz, arboles::TipoArbolArticulos, arboles::TAZ_Arboles_ProcesosArbol, false, false);
+            if (!frm->IsLoaded()) {
+              delete frm;
+              return nullptr;
+            }
+            frm->oRptForm->SetRecordarConfiguracion(false);
+            frm->rptGenerar->Option(0)->Click();
+            QWidget* preview = frm->oRptForm->Preview();
+            if (!preview) {
+              frm->Unload();
+              return nullptr;
+            }
+            // The report goes when its preview is closed.
+            QObject::connect(preview, &QObject::destroyed, frm, [frm] { frm->Unload(); });
+            return preview;
+          },
+          false};
+}
 
 }  // namespace
 

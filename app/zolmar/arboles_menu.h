@@ -19,11 +19,11 @@ struct ArbolesMenuEntry {
   // False for a window reached from elsewhere (a record list's action) that
   // the screenshots still show.
   bool inMenu = true;
+  // The menu of the bar it goes in: empty for "Árboles".
+  QString menu = QString();
   // What the screenshots show instead of open, for an entry whose window
   // would wait for the person.
   std::function<QWidget*()> preview = {};
-  // The menu of the bar it goes in: empty for "Árboles".
-  QString menu = QString();
 };
 
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host);

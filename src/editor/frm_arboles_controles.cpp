@@ -79,6 +79,7 @@ QWidget* FrmArboles::CrearPanelFicha() {
   sayNombre = soloLectura(Frame1);
   lblNombre = new zolmar::lbl(QString(), Frame1);
   getNombre = entrada(Frame1, QStringLiteral("Nombre"), 50);
+  getNombre->setProperty("Obligatorio", true);  // a blank name could not be told from its siblings
   lblCriteriohijos = new zolmar::lbl(QString(), Frame1);
   getCriteriohijos = entrada(Frame1, QStringLiteral("CriterioHijos"), 75);
   g->addWidget(new zolmar::lbl(QStringLiteral("Ficha Nº"), Frame1), 0, 0);

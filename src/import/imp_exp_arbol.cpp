@@ -80,6 +80,11 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
     prefijo = prefijo.left(lista.Cell(1, fila).toString().length() - 2);
     // Names are stored cut, so a long name is looked for as it was stored.
     const QString nombre = contenido.Field(QStringLiteral("Nombre")).toString().left(kLargoNombre);
+    // A branch without a name could never be told apart, nor found again.
+    if (nombre.trimmed().isEmpty()) {
+      cStatus = oAppGlobal->Translate(QString::fromUtf8("El documento tiene una rama sin nombre."));
+      return false;
+    }
     const QString existente =
         Consultar(QStringLiteral("SELECT Clave") + QStringLiteral(" FROM Arboles") + condicionTipo +
                       QStringLiteral(" AND Nombre=") + oCn->SQLLiteral(nombre) +

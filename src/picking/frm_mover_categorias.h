@@ -91,6 +91,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void Unir();
   void AnadirNivel();
   void BorrarOrigen();
+  void RenumerarYRutas();
   void Reconstruir(bool lExpandirOrigen);
   void Informar(const QString& cTexto, qint32 nBotones = 0);
 
@@ -101,6 +102,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   // A failed statement is raised: it ends the click handling.
   void Ejecutar(const QString& sql);
   QVariant Valor(const QString& sql, const QVariant& def);
+  bool ExcedeNiveles(qint32 nOrigen, qint32 nDestino);
   RecordsetPtr Abrir(const QString& sql, qint32 nModo);
 
   std::shared_ptr<IGlobales> oGlobales_;

@@ -16,8 +16,10 @@ namespace arboles {
 namespace {
 
 const QString kTransaccion = QStringLiteral("Unir Arbol");
+const QString kTransaccionMover = QStringLiteral("Mover Arbol");
 const QString kConfirmacion = QString::fromUtf8("Confirmación");
 constexpr qint32 kMaxHijos = 255;
+constexpr qint32 kMaxNiveles = 8;
 
 }  // namespace
 
@@ -121,6 +123,7 @@ void FrmMoverCategorias::Unir() {
       hijoUnico || oAppGlobal_->AskYesNo(QString::fromUtf8("¿ Desea borrar la categoría de origen ?"), 4,
                                          kConfirmacion, IconQuestion);
   if (borrar) BorrarOrigen();
+  RenumerarYRutas();
   oCn_->CommitTrans(kTransaccion, 0);
   if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
   Reconstruir(borrar);
@@ -133,8 +136,11 @@ void FrmMoverCategorias::BorrarOrigen() {
   if (oTAZ_Arboles_->I_TAZ_SeekID(origen) != origen) return;
   const zolmar::TreeNode padre = TreeArbol[0]->Node(ClaveDeId(origen)).Parent();
   const qint32 idPadre = padre ? IdDeClave(padre.Key()) : 0;
-  if (oTAZ_Arboles_->CanBeDeleted().isEmpty()) {
+  const QString motivo = oTAZ_Arboles_->CanBeDeleted();
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
+  if (motivo.isEmpty()) {
     oAppGlobal_->DeleteComment(oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("id_comentario")).toInt(), 0);
+    if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
     Ejecutar(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID=") + QString::number(origen));
   }
   nSeleccion_[0] = idPadre;
@@ -161,6 +167,10 @@ void FrmMoverCategorias::AnadirNivel() {
       return;
     }
   }
+  if (ExcedeNiveles(nSeleccion_[0], nSeleccion_[1])) {
+    Informar(QString::fromUtf8("No se pueden añadir más niveles"), 1);
+    return;
+  }
   const qint32 hijos = Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=") +
                                  QString::number(nTipoArbol_) + QStringLiteral(" AND ID_Padre=") + destino,
                              0)
@@ -177,18 +187,50 @@ void FrmMoverCategorias::AnadirNivel() {
   if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
                              IconQuestion))
     return;
+  // The new parent link and the keys and paths that follow from it stand or
+  // fall together: a key left behind would disagree with its parent.
+  oCn_->BeginTrans(kTransaccionMover);
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
   Ejecutar(QStringLiteral("UPDATE Arboles SET ID_padre=") + destino + QStringLiteral(" WHERE ZolmarID=") +
            QString::number(nSeleccion_[0]));
+  RenumerarYRutas();
+  oCn_->CommitTrans(kTransaccionMover, 0);
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
   Reconstruir(hijoUnico);
+}
+
+// A key holds eight levels: the branch may not reach deeper under its new
+// parent. Its deepest node is found by the segment that would fall outside.
+bool FrmMoverCategorias::ExcedeNiveles(qint32 nOrigen, qint32 nDestino) {
+  const auto clave = [this](qint32 id) {
+    return Valor(QStringLiteral("SELECT Clave FROM Arboles WHERE ZolmarID=") + QString::number(id), QString())
+        .toString();
+  };
+  const QString claveOrigen = clave(nOrigen);
+  const qint32 nivelOrigen = oTAZ_Arboles_->ObtenerNivel(claveOrigen);
+  const qint32 nivelDestino = nDestino == 0 ? 0 : oTAZ_Arboles_->ObtenerNivel(clave(nDestino));
+  const qint32 segmento = kMaxNiveles + nivelOrigen - nivelDestino;  // 1-based, in the origin's key
+  if (segmento <= nivelOrigen) return true;
+  if (segmento > kMaxNiveles) return false;
+  return Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=") + QString::number(nTipoArbol_) +
+                   QStringLiteral(" AND Clave LIKE ") +
+                   oCn_->SQLLiteral(claveOrigen.left(2 * nivelOrigen) + "%") +
+                   QStringLiteral(" AND SUBSTRING(Clave,") + QString::number(2 * segmento - 1) +
+                   QStringLiteral(",2)<>'00'"),
+               0)
+             .toInt() > 0;
 }
 
 // Keys are renumbered in their present order (a moved branch takes its place
 // among its new siblings by its old key), then the paths follow the parents.
-void FrmMoverCategorias::Reconstruir(bool lExpandirOrigen) {
+void FrmMoverCategorias::RenumerarYRutas() {
   oAppGlobal_->ShowWait(QStringLiteral("Ordenando categorias... Paso 1."));
   oTAZ_Arboles_->OrdenarClavesNombre(nTipoArbol_, false, false);
   oAppGlobal_->ShowWait(QStringLiteral("Ordenando categorias... Paso 2"));
   oTAZ_Arboles_->UpdateRutaPadre(nTipoArbol_, false);
+}
+
+void FrmMoverCategorias::Reconstruir(bool lExpandirOrigen) {
   oAppGlobal_->ShowWait(QStringLiteral("Creando arboles de categorias..."));
   CargarArboles(false);
   for (qint32 i = 0; i < 2; ++i) {

@@ -65,7 +65,11 @@ QString BorradoArbol::CanBeDeleted() {
 
 QString BorradoArbol::PrimerUso(const QVector<Comprobacion>& comprobaciones) {
   for (const Comprobacion& c : comprobaciones) {
-    const qint32 encontrado = oGlobales_->GetConnection()->ExecuteSQL(c.sql, 2, 0).toInt();
+    const auto cn = oGlobales_->GetConnection();
+    const qint32 encontrado = cn->ExecuteSQL(c.sql, 2, 0).toInt();
+    // A check that could not run proves nothing: the node may be in use.
+    if (cn->HasError())
+      return QString::fromUtf8("No se ha podido comprobar si la ficha está en uso:<BR>") + cn->LastError();
     if (encontrado >= 1) return oAppGlobal_->FormatMessage(c.mensaje, QVariantList{encontrado});
   }
   return QString();

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QVector>
 #include <optional>
+#include <stdexcept>
 
 #include "host/host_types.h"
 #include "host/i_app_global.h"
@@ -14,6 +15,17 @@
 
 namespace arboles {
 
+namespace {
+
+// A statement that failed half-way through a renumbering would leave a key
+// equal to a sibling's new one; the caller is told instead, as the documented
+// contract says, and rolls back when it opened a transaction.
+void Comprobar(const std::shared_ptr<IConnection>& cn) {
+  if (cn->HasError()) throw std::runtime_error(cn->LastError().toStdString());
+}
+
+}  // namespace
+
 MantenimientoArbol::MantenimientoArbol(std::shared_ptr<IGlobales> oGlobales,
                                        std::shared_ptr<IAppGlobal> oAppGlobal)
     : oGlobales_(std::move(oGlobales)), oAppGlobal_(std::move(oAppGlobal)) {}
@@ -22,7 +34,10 @@ std::shared_ptr<IRecordset> MantenimientoArbol::AbrirArbol(qint32 nTipoArbol, co
   const QString sql = QStringLiteral("SELECT zolmarID, clave, nombre, id_padre") +
                       QStringLiteral(" FROM Arboles") + QStringLiteral(" WHERE tipo = ") +
                       QString::number(nTipoArbol) + orden;
-  return recordsetOf(oGlobales_->GetConnection()->ExecuteSQL(sql, 7, QVariant()));
+  const auto cn = oGlobales_->GetConnection();
+  auto rs = recordsetOf(cn->ExecuteSQL(sql, 7, QVariant()));
+  Comprobar(cn);
+  return rs;
 }
 
 void MantenimientoArbol::OrdenarClavesNombre(qint32 nTipoArbol, bool lBloquear, bool lOrdenarPorNombre) {
@@ -64,6 +79,7 @@ void MantenimientoArbol::EscribirClaves(IRecordset& rs) {
     cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET clave=") + cn->SQLLiteral(clave) +
                        QStringLiteral(" WHERE zolmarID= ") + rs.Field(QStringLiteral("zolmarID")).toString(),
                    1, QVariant());
+    Comprobar(cn);
   }
 }
 
@@ -75,9 +91,11 @@ void MantenimientoArbol::UpdateRutaPadre(qint32 nTipoArbol, bool lBloquear) {
   }
   const auto rs = AbrirArbol(nTipoArbol, QStringLiteral(" ORDER BY id_padre, nombre"));
   if (!rs) return;
-  oGlobales_->GetConnection()->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre='' WHERE tipo= ") +
-                                              QString::number(nTipoArbol) + QStringLiteral(" ; "),
-                                          1, QVariant());
+  const auto cn = oGlobales_->GetConnection();
+  cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre='' WHERE tipo= ") +
+                     QString::number(nTipoArbol) + QStringLiteral(" ; "),
+                 1, QVariant());
+  Comprobar(cn);
   EscribirRutas(*rs);
 }
 
@@ -121,17 +139,18 @@ void MantenimientoArbol::EscribirRutas(IRecordset& rs) {
 void MantenimientoArbol::EscribirRuta(IRecordset& rs) {
   const qint32 idPadre = rs.Field(QStringLiteral("ID_Padre")).toInt();
   if (idPadre <= 0) return;
-  const QString ruta =
-      oGlobales_->GetConnection()
-          ->ExecuteSQL(QStringLiteral("SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=") +
-                           QString::number(idPadre),
-                       2, QStringLiteral(""))
-          .toString();
   const auto cn = oGlobales_->GetConnection();
+  const QString ruta =
+      cn->ExecuteSQL(QStringLiteral("SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=") +
+                         QString::number(idPadre),
+                     2, QStringLiteral(""))
+          .toString();
+  Comprobar(cn);
   cn->ExecuteSQL(QStringLiteral("UPDATE arboles SET RutaPadre = LEFT(RutaPadre + ") +
                      cn->SQLLiteral(ruta + QLatin1Char(':')) + QStringLiteral(",150) WHERE zolmarID= ") +
                      rs.Field(QStringLiteral("zolmarID")).toString(),
                  1, QVariant());
+  Comprobar(cn);
 }
 
 QString MantenimientoArbol::NameByID(qint32 nID) {

@@ -2,6 +2,7 @@
 
 #include "arbol_fixture.h"
 #include "host/i_ficha_db.h"
+#include "zolmar/db/fault_injector.h"
 
 namespace {
 
@@ -133,4 +134,21 @@ TEST_F(Borrado, DeleteBorraLasAsignacionesDeCualquierTipo) {
   const QStringList& enviadas = Grabar();
   EXPECT_TRUE(taz->Delete());
   EXPECT_TRUE(enviadas.contains(QStringLiteral("DELETE FROM Categorias WHERE ID_Categoria=%1").arg(id)));
+}
+
+// A usage check that cannot run must not read as "not in use".
+TEST_F(Borrado, UnaComprobacionQueFallaImpideElBorrado) {
+  const qint32 id = Nodo(3, "0100000000000000", "Vinos", 0);
+  ASSERT_EQ(taz->I_TAZ_SeekID(id), id);
+  qint32 total = 0;
+  {
+    zolmar::FaultInjector contador(cn, 0);
+    ASSERT_EQ(taz->CanBeDeleted(), QString());
+    total = contador.statements();
+  }
+  ASSERT_GT(total, 3);
+  for (qint32 k = 1; k <= total; ++k) {
+    zolmar::FaultInjector fallo(cn, k);
+    EXPECT_TRUE(taz->CanBeDeleted().startsWith(QString::fromUtf8("No se ha podido comprobar"))) << k;
+  }
 }

@@ -1,7 +1,10 @@
 #include <QTemporaryDir>
+#include <functional>
+#include <stdexcept>
 
 #include "arbol_fixture.h"
 #include "tree/clave_arbol.h"
+#include "zolmar/db/fault_injector.h"
 
 using Mantenimiento = ArbolFixture;
 
@@ -121,4 +124,30 @@ TEST_F(Mantenimiento, RespetaElBloqueoDeOtroUsuarioYLoDevuelve) {
   otro->appGlobal()->LockTable(3, false, "Arboles", 0, "Tipo=3", 3);
   taz->OrdenarClavesNombre(3);
   EXPECT_FALSE(otro->appGlobal()->LockTable(3, true, "Arboles", 0, "", 3)) << "lock not released";
+}
+
+// A statement failing half-way is raised, never passed over: a key left
+// behind could equal a sibling's new one, a path could read ":".
+TEST_F(Mantenimiento, UnaSentenciaFallidaSeComunicaAlLlamador) {
+  const qint32 a = Nodo(3, "0200000000000000", "A", 0);
+  Nodo(3, "0201000000000000", "A1", a);
+  Nodo(3, "0500000000000000", "B", 0);
+  const struct {
+    const char* nombre;
+    std::function<void()> operacion;
+  } casos[] = {{"renumerar", [this] { taz->OrdenarClavesNombre(3, true, false); }},
+               {"rutas", [this] { taz->UpdateRutaPadre(3); }}};
+  for (const auto& c : casos) {
+    qint32 total = 0;
+    {
+      zolmar::FaultInjector contador(cn, 0);
+      c.operacion();
+      total = contador.statements();
+    }
+    for (qint32 k = 1; k <= total; ++k) {
+      zolmar::FaultInjector fallo(cn, k);
+      EXPECT_THROW(c.operacion(), std::runtime_error) << c.nombre << " " << k;
+      EXPECT_EQ(Cuenta("ZolmarBloqueos"), 0) << c.nombre << " " << k;
+    }
+  }
 }

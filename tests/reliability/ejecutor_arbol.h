@@ -1,0 +1,65 @@
+#pragma once
+// Runs random steps on one tree through the module's own windows and classes,
+// keeps the in-memory model in step, and compares the two after each step.
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "modelo_arbol.h"
+#include "operacion_arbol.h"
+
+namespace arboles {
+class cTAZ_Arboles;
+class FrmArboles;
+}  // namespace arboles
+namespace zolmar {
+class Host;
+class Connection;
+}  // namespace zolmar
+
+class EjecutorArbol {
+ public:
+  EjecutorArbol(zolmar::Host& host, std::shared_ptr<arboles::cTAZ_Arboles> taz);
+  ~EjecutorArbol();
+
+  // The starting tree, written straight into the table: node i hangs from
+  // the top level or from an earlier node chosen by padres[i]; every fourth
+  // leaf gets an article.
+  void Sembrar(const std::vector<uint32_t>& padres);
+  // One step through the module and the model; empty when the module did what
+  // the model expected, else what differed. Descripcion() tells what it did.
+  QString Aplicar(const OperacionArbol& op);
+  // The first disagreement between the database and the model; empty if none.
+  QString Comprobar();
+  QString Descripcion() const { return descripcion_; }
+  qint32 Nodos() const { return modelo_.Tamano(); }
+
+ private:
+  QString AnadirNodo(qint32 desde, bool hijo);
+  QString Renombrar(qint32 id);
+  QString Borrar(uint32_t eleccion);
+  QString Orden(qint32 id, qint32 boton);
+  QString Ordenar();
+  QString Mantener(OperacionArbol::Tipo tipo);
+  QString Organizar(const OperacionArbol& op);
+  QString PrevisionOrganizar(qint32 origen, qint32 destino, bool unir) const;
+  void AplicarOrganizar(qint32 origen, qint32 destino, bool unir, bool borrar);
+
+  std::unique_ptr<arboles::FrmArboles> AbrirEditor();
+  QString NombreNuevo();
+  qint32 Elegir(uint32_t eleccion, const QVector<qint32>& candidatos) const;
+  QString Nodo(qint32 id) const;
+  QMap<qint32, QString> ClavesActuales() const;
+  QString ComprobarClaves(const QMap<qint32, QString>& claves) const;
+
+  zolmar::Host& host_;
+  std::shared_ptr<zolmar::Connection> cn_;
+  std::shared_ptr<arboles::cTAZ_Arboles> taz_;
+  ModeloArbol modelo_;
+  QString descripcion_;
+  qint32 contador_ = 0;
+  static constexpr qint32 kTipo = 3;
+};

@@ -1,0 +1,126 @@
+// EjecutorArbol: the comparison of the database with the model, read with
+// SQLite itself so that the module does not judge its own work.
+
+#include <sqlite3.h>
+
+#include <QRegularExpression>
+
+#include "ejecutor_arbol.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/host.h"
+#include "zolmar/services/scripted_user_interface.h"
+
+namespace {
+
+struct Fila {
+  QString clave, nombre, ruta;
+  qint32 padre = 0;
+};
+
+QString Texto(sqlite3_stmt* st, int columna) {
+  const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, columna));
+  return t ? QString::fromUtf8(t) : QString();
+}
+
+QMap<qint32, Fila> LeerArbol(sqlite3* db) {
+  QMap<qint32, Fila> filas;
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db, "SELECT ZolmarID, Clave, Nombre, id_padre, RutaPadre FROM Arboles WHERE Tipo=3", -1,
+                     &st, nullptr);
+  while (sqlite3_step(st) == SQLITE_ROW)
+    filas.insert(sqlite3_column_int(st, 0),
+                 {Texto(st, 1), Texto(st, 2), Texto(st, 4), sqlite3_column_int(st, 3)});
+  sqlite3_finalize(st);
+  return filas;
+}
+
+qint64 Numero(sqlite3* db, const char* sql) {
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+  const qint64 n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+  sqlite3_finalize(st);
+  return n;
+}
+
+qint32 NivelDe(const QString& clave) {
+  qint32 nivel = 0;
+  while (nivel < 8 && clave.mid(2 * nivel, 2) != QLatin1String("00")) ++nivel;
+  return nivel;
+}
+
+}  // namespace
+
+QString EjecutorArbol::ComprobarClaves(const QMap<qint32, QString>& claves) const {
+  static const QRegularExpression forma(QStringLiteral("^([0-9A-F]{2}){8}$"));
+  for (auto it = claves.begin(); it != claves.end(); ++it) {
+    const qint32 id = it.key();
+    const QString& clave = it.value();
+    if (!forma.match(clave).hasMatch())
+      return QStringLiteral("clave mal formada de %1: '%2'").arg(Nodo(id), clave);
+    const qint32 nivel = NivelDe(clave);
+    if (nivel != modelo_.Nivel(id))
+      return QStringLiteral("%1 en el nivel %2 según su clave %3, %4 según sus padres")
+          .arg(Nodo(id))
+          .arg(nivel)
+          .arg(clave)
+          .arg(modelo_.Nivel(id));
+    if (clave.mid(2 * nivel).count(QLatin1Char('0')) != 16 - 2 * nivel)
+      return QStringLiteral("clave de %1 con segmentos tras un 00: %2").arg(Nodo(id), clave);
+    const qint32 padre = modelo_.Padre(id);
+    const QString prefijo = padre ? claves.value(padre).left(2 * (nivel - 1)) : QString();
+    if (!clave.startsWith(prefijo))
+      return QStringLiteral("clave %1 de %2 fuera de la de su padre %3")
+          .arg(clave, Nodo(id), claves.value(padre));
+  }
+  QVector<qint32> padres = modelo_.Nodos();
+  padres.prepend(0);
+  for (qint32 padre : padres) {
+    const auto& hijos = modelo_.Hijos(padre);
+    for (qsizetype i = 1; i < hijos.size(); ++i)
+      if (claves.value(hijos[i - 1]) >= claves.value(hijos[i]))
+        return QStringLiteral("hermanos fuera de orden o repetidos bajo %1: %2 (%3) antes que %4 (%5)")
+            .arg(Nodo(padre), Nodo(hijos[i - 1]), claves.value(hijos[i - 1]), Nodo(hijos[i]),
+                 claves.value(hijos[i]));
+  }
+  return {};
+}
+
+QString EjecutorArbol::Comprobar() {
+  sqlite3* db = cn_->handle();
+  const QMap<qint32, Fila> filas = LeerArbol(db);
+  QMap<qint32, QString> claves;
+  for (qint32 id : modelo_.Nodos()) {
+    if (!filas.contains(id)) return QStringLiteral("perdido el nodo %1").arg(Nodo(id));
+    const Fila& f = filas[id];
+    if (f.padre != modelo_.Padre(id))
+      return QStringLiteral("%1 cuelga de %2, debería de %3")
+          .arg(Nodo(id))
+          .arg(f.padre)
+          .arg(modelo_.Padre(id));
+    if (f.nombre != modelo_.Nombre(id)) return QStringLiteral("%1 se llama '%2'").arg(Nodo(id), f.nombre);
+    if (f.ruta != modelo_.Ruta(id))
+      return QStringLiteral("RutaPadre de %1 es '%2', debería ser '%3'")
+          .arg(Nodo(id), f.ruta, modelo_.Ruta(id));
+    claves.insert(id, f.clave);
+  }
+  for (auto it = filas.begin(); it != filas.end(); ++it)
+    if (!modelo_.Existe(it.key())) return QStringLiteral("nodo %1 '%2' de más").arg(it.key()).arg(it->nombre);
+  if (QString e = ComprobarClaves(claves); !e.isEmpty()) return e;
+  for (auto it = modelo_.TodasLasReferencias().begin(); it != modelo_.TodasLasReferencias().end(); ++it) {
+    const qint64 nodo = Numero(
+        db, QStringLiteral("SELECT ID_Categoria1 FROM Articulos WHERE ZolmarID=%1").arg(it.key()).toUtf8());
+    if (nodo != it.value())
+      return QStringLiteral("el artículo %1 apunta a %2, debería a %3")
+          .arg(it.key())
+          .arg(nodo)
+          .arg(it.value());
+    if (!modelo_.Existe(it.value()))
+      return QStringLiteral("el artículo %1 apunta a un nodo borrado").arg(it.key());
+  }
+  if (const qint64 n = Numero(db, "SELECT COUNT(*) FROM ZolmarBloqueos"); n != 0)
+    return QStringLiteral("%1 bloqueos sin liberar").arg(n);
+  if (cn_->transactionDepth() != 0) return QStringLiteral("transacción abierta");
+  const auto& fallos = host_.scriptedUserInterface().failures();
+  if (!fallos.isEmpty()) return QStringLiteral("interfaz: ") + fallos.join(QStringLiteral("; "));
+  return {};
+}

@@ -1,0 +1,77 @@
+#include "modelo_arbol.h"
+
+#include <algorithm>
+
+void ModeloArbol::Anadir(qint32 id, qint32 padre, const QString& nombre) {
+  nodos_.insert(id, {padre, nombre});
+  hijos_[padre].append(id);
+}
+
+void ModeloArbol::Quitar(qint32 id) {
+  hijos_[Padre(id)].removeAll(id);
+  nodos_.remove(id);
+}
+
+void ModeloArbol::Colgar(qint32 id, qint32 padre, qint32 posicion) {
+  hijos_[Padre(id)].removeAll(id);
+  nodos_[id].padre = padre;
+  auto& hermanos = hijos_[padre];
+  hermanos.insert(std::clamp<qint32>(posicion, 0, hermanos.size()), id);
+}
+
+void ModeloArbol::Intercambiar(qint32 id, qint32 desplazamiento) {
+  auto& hermanos = hijos_[Padre(id)];
+  const qint32 i = hermanos.indexOf(id);
+  const qint32 j = i + desplazamiento;
+  if (j >= 0 && j < hermanos.size()) std::swap(hermanos[i], hermanos[j]);
+}
+
+void ModeloArbol::OrdenarPorNombre() {
+  for (auto& hermanos : hijos_)
+    std::sort(hermanos.begin(), hermanos.end(), [this](qint32 a, qint32 b) {
+      return QString::compare(Nombre(a), Nombre(b), Qt::CaseInsensitive) < 0;
+    });
+}
+
+void ModeloArbol::OrdenarPorId() {
+  for (auto& hermanos : hijos_) std::sort(hermanos.begin(), hermanos.end());
+}
+
+void ModeloArbol::Reapuntar(qint32 desde, qint32 hasta) {
+  for (auto& nodo : referencias_)
+    if (nodo == desde) nodo = hasta;
+}
+
+const QVector<qint32>& ModeloArbol::Hijos(qint32 padre) const {
+  static const QVector<qint32> ninguno;
+  const auto it = hijos_.find(padre);
+  return it == hijos_.end() ? ninguno : *it;
+}
+
+qint32 ModeloArbol::Nivel(qint32 id) const {
+  qint32 nivel = 0;
+  for (qint32 n = id; n != 0; n = Padre(n)) ++nivel;
+  return nivel;
+}
+
+qint32 ModeloArbol::Altura(qint32 id) const {
+  qint32 mayor = 0;
+  for (qint32 h : Hijos(id)) mayor = std::max(mayor, Altura(h));
+  return mayor + 1;
+}
+
+bool ModeloArbol::EnRama(qint32 id, qint32 raiz) const {
+  for (qint32 n = id; n != 0; n = Padre(n))
+    if (n == raiz) return true;
+  return false;
+}
+
+QString ModeloArbol::Ruta(qint32 id) const {
+  QString ruta;
+  for (qint32 n = Padre(id); n != 0; n = Padre(n)) ruta.prepend(Nombre(n) + QLatin1Char(':'));
+  return ruta.left(150);
+}
+
+qint32 ModeloArbol::Referencias(qint32 nodo) const {
+  return static_cast<qint32>(std::count(referencias_.begin(), referencias_.end(), nodo));
+}
