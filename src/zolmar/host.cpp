@@ -61,15 +61,15 @@ void Host::registerHostClasses() {
   app_->registerPriceService(cCotalia::kClassName, [] { return std::make_shared<cCotalia>(); });
 }
 
-void Host::sampleData() {
-  QString error;
-  if (!SampleData::fill(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
-  if (!CotaliaDemo::Instalar(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
-}
+void Host::sampleData() { fillSample(false); }
 
-void Host::demoCompany() {
+void Host::demoCompany() { fillSample(true); }
+
+// The company, then the price service's classification file beside it.
+void Host::fillSample(bool withCatalogue) {
   QString error;
-  if (!SampleData::fill(*cn_, &error, true)) refuse(QStringLiteral("Datos de ejemplo"), error);
+  if (!SampleData::fill(*cn_, &error, withCatalogue)) refuse(QStringLiteral("Datos de ejemplo"), error);
+  if (!CotaliaDemo::Instalar(*cn_, &error)) refuse(QStringLiteral("Datos de ejemplo"), error);
 }
 
 void Host::useScriptedUserInterface() {

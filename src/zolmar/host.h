@@ -50,6 +50,7 @@ class Host {
   LockManager& locks() { return *locks_; }
 
  private:
+  void fillSample(bool withCatalogue);
   explicit Host(std::shared_ptr<Connection> cn);
   void registerHostClasses();
 
