@@ -1,11 +1,13 @@
 #include "comando_arboles.h"
 
 #include "comando_informe.h"
+#include "comando_informe_categorias.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "categories/taz_categorias.h"
 #include "host/host_types.h"
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
@@ -65,7 +67,7 @@ QString ComandoArboles::Uso() {
              "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
              "  import DOCUMENTO              importa un documento de árbol (JSON) en su árbol\n"
              "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n") +
-         ComandoInforme::Uso() +
+         ComandoInforme::Uso() + ComandoInformeCategorias::Uso() +
          QStringLiteral("\nTIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
 
@@ -110,6 +112,7 @@ int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
   if (orden == QStringLiteral("import") || orden == QStringLiteral("export"))
     return Intercambio(orden, resto);
   if (orden == QStringLiteral("report")) return Report(resto);
+  if (orden == QStringLiteral("report-categorias")) return ReportCategorias(resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))
@@ -161,6 +164,20 @@ int ComandoArboles::Report(const QStringList& resto) {
   if (!motivo.isEmpty()) return MalUso(motivo);
   if (!AbrirBase()) return UsoIncorrecto;
   return informe.Ejecutar(*taz_);
+}
+
+int ComandoArboles::ReportCategorias(const QStringList& resto) {
+  ComandoInformeCategorias informe(out_, err_);
+  const QString motivo = informe.Analizar(resto);
+  if (!motivo.isEmpty()) return MalUso(motivo);
+  if (!AbrirBase()) return UsoIncorrecto;
+  auto oAppGlobal = host_->appGlobal();
+  arboles::cTAZ_Categorias categorias;
+  if (!categorias.I_TAZ_Configure(oAppGlobal->GetGlobales(), oAppGlobal)) {
+    MalUso(QStringLiteral("La base de datos %1 no tiene la tabla de categorías").arg(NombreBase()));
+    return UsoIncorrecto;
+  }
+  return informe.Ejecutar(categorias);
 }
 
 // The name shown in messages: a server connection string without its password.

@@ -48,6 +48,7 @@ class ComandoArboles {
   int Import(const QString& documento);
   int Export(qint32 tipo, const QString& documento);
   int Report(const QStringList& resto);
+  int ReportCategorias(const QStringList& resto);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;

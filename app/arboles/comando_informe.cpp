@@ -17,6 +17,25 @@ QString ComandoInforme::Uso() {
       "                                escribe el listado (o con --tree el dibujo) del árbol");
 }
 
+bool ComandoInforme::AnalizarSalida(const QStringList& args, qint32& i, ReportOutput& salida,
+                                    QString& error) {
+  const QString& a = args.at(i);
+  const bool esSalida =
+      a == QLatin1String("--pdf") || a == QLatin1String("--csv") || a == QLatin1String("--xlsx");
+  if (!esSalida) return false;
+  if (i + 1 >= args.size()) {
+    error = QStringLiteral("Falta el valor de %1").arg(a);
+  } else if (salida.kind != ReportOutputKind::None) {
+    error = QStringLiteral("Indique un solo fichero de salida");
+  } else {
+    salida.kind = a == QLatin1String("--pdf")   ? ReportOutputKind::Pdf
+                  : a == QLatin1String("--csv") ? ReportOutputKind::Csv
+                                                : ReportOutputKind::Xlsx;
+    salida.file = args.at(++i);
+  }
+  return true;
+}
+
 QString ComandoInforme::Analizar(const QStringList& args) {
   if (args.isEmpty()) return QStringLiteral("La orden report necesita un TIPO");
   bool ok = false;
@@ -25,24 +44,19 @@ QString ComandoInforme::Analizar(const QStringList& args) {
     return QStringLiteral("El TIPO debe ser 1, 2 o 3, no %1").arg(args.at(0));
   for (qint32 i = 1; i < args.size(); ++i) {
     const QString& a = args.at(i);
-    const bool conValor = a == QLatin1String("--pdf") || a == QLatin1String("--csv") ||
-                          a == QLatin1String("--xlsx") || a == QLatin1String("--name") ||
-                          a == QLatin1String("--ids");
-    if (conValor && i + 1 >= args.size()) return QStringLiteral("Falta el valor de %1").arg(a);
-    if (a == QLatin1String("--tree")) {
+    QString error;
+    if (AnalizarSalida(args, i, salida_, error)) {
+      if (!error.isEmpty()) return error;
+    } else if (a == QLatin1String("--tree")) {
       arbol_ = true;
     } else if (a == QLatin1String("--leaves")) {
       hojas_ = true;
+    } else if ((a == QLatin1String("--name") || a == QLatin1String("--ids")) && i + 1 >= args.size()) {
+      return QStringLiteral("Falta el valor de %1").arg(a);
     } else if (a == QLatin1String("--name")) {
       nombre_ = args.at(++i);
     } else if (a == QLatin1String("--ids")) {
       ids_ = args.at(++i);
-    } else if (conValor) {
-      if (salida_.kind != ReportOutputKind::None) return QStringLiteral("Indique un solo fichero de salida");
-      salida_.kind = a == QLatin1String("--pdf")   ? ReportOutputKind::Pdf
-                     : a == QLatin1String("--csv") ? ReportOutputKind::Csv
-                                                   : ReportOutputKind::Xlsx;
-      salida_.file = args.at(++i);
     } else {
       return QStringLiteral("Argumento inesperado: %1").arg(a);
     }
@@ -50,44 +64,53 @@ QString ComandoInforme::Analizar(const QStringList& args) {
   if (salida_.kind == ReportOutputKind::None) return QStringLiteral("Falta --pdf, --csv o --xlsx FICHERO");
   if (arbol_ && (hojas_ || !nombre_.isEmpty() || !ids_.isEmpty()))
     return QStringLiteral("--tree dibuja el árbol entero: no admite --leaves, --name ni --ids");
-  const QString lista = IdList::Check(ids_);
-  return lista;
+  return IdList::Check(ids_);
+}
+
+int ComandoInforme::ProbarSalida(const ReportOutput& salida, QTextStream& err) {
+  QFile probe(salida.file);
+  if (probe.open(QIODevice::WriteOnly)) return 0;
+  err << "arboles: No se puede escribir " << salida.file << ": " << probe.errorString() << "\n";
+  return 2;
+}
+
+int ComandoInforme::Escribir(arboles::FrmInforme& frm, const ReportOutput& salida, QTextStream& out,
+                             QTextStream& err) {
+  ReportFramework* informe = frm.oRptForm;
+  const bool ok = informe->Generar(salida);
+  const qint32 filas = informe->Filas();
+  const QString error = informe->LastError();
+  frm.Unload();
+  if (!ok) {
+    err << "arboles: " << error << "\n";
+    return 1;
+  }
+  out << filas << (filas == 1 ? " fila escrita en " : " filas escritas en ") << salida.file << "\n";
+  return 0;
 }
 
 int ComandoInforme::Ejecutar(arboles::cTAZ_Arboles& taz) {
-  {
-    QFile probe(salida_.file);
-    if (!probe.open(QIODevice::WriteOnly)) {
-      err_ << "arboles: No se puede escribir " << salida_.file << ": " << probe.errorString() << "\n";
-      return 2;
-    }
-  }
+  if (const int status = ProbarSalida(salida_, err_)) return status;
   auto* frm = new arboles::FrmRptArboles();
   frm->setAttribute(Qt::WA_DeleteOnClose);
   frm->Run(taz, tipo_, arbol_ ? arboles::TAZ_Arboles_ProcesosArbol : arboles::TAZ_Arboles_ProcesosListados,
            false, false);
-  ReportFramework* informe = frm->oRptForm;
-  // What the person chose last in the window does not apply here.
-  informe->SetRecordarConfiguracion(false);
-  informe->SetSeleccion({});
-  informe->SetExtras(QString(), QString(), QString());
-  informe->SetOrden(QString());
-  informe->SetLimite(false, 1);
+  SinEleccionesAnteriores(*frm->oRptForm);
   if (!arbol_) {
     frm->getNombre->setText(nombre_);
     frm->getZolmarID->setText(ids_);
     frm->chkLeafNodes->setChecked(hojas_);
   }
-  const bool ok = informe->Generar(salida_);
-  const qint32 filas = informe->Filas();
-  const QString error = informe->LastError();
-  frm->Unload();
-  if (!ok) {
-    err_ << "arboles: " << error << "\n";
-    return 1;
-  }
-  out_ << filas << (filas == 1 ? " fila escrita en " : " filas escritas en ") << salida_.file << "\n";
-  return 0;
+  return Escribir(*frm, salida_, out_, err_);
+}
+
+void ComandoInforme::SinEleccionesAnteriores(ReportFramework& informe) {
+  // What the person chose last in the window does not apply here.
+  informe.SetRecordarConfiguracion(false);
+  informe.SetSeleccion({});
+  informe.SetExtras(QString(), QString(), QString());
+  informe.SetOrden(QString());
+  informe.SetLimite(false, 1);
 }
 
 }  // namespace zolmar

@@ -17,6 +17,7 @@
 #include "picking/frm_busca_arbol.h"
 #include "picking/frm_mover_categorias.h"
 #include "reports/frm_rpt_arboles.h"
+#include "reports/frm_rpt_categorias.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/host.h"
 #include "zolmar/report/report_framework.h"
@@ -39,7 +40,7 @@ std::shared_ptr<arboles::cTAZ_Categorias> categoryTable(Host& host) {
 
 // A listing of one of the host's tables, opened without waiting. Customers
 // and suppliers (tipoCategorias 1, 2) offer the category grid of the
-// selected record.
+// selected record and a filter by categories (the category report's subquery).
 ArbolesMenuEntry listing(Host& host, const QString& caption, const char* className,
                          qint32 tipoCategorias = 0) {
   auto app = host.appGlobal();
@@ -51,6 +52,10 @@ ArbolesMenuEntry listing(Host& host, const QString& caption, const char* classNa
     access->AddListAction(
         app->Translate(QString::fromUtf8("Categorías")),
         [categorias, tipoCategorias](qint32 id) { categorias->MostrarFicha(tipoCategorias, id); });
+    arboles::FrmRptCategorias::Registrar();
+    access->AddListFilter(
+        app->Translate(QString::fromUtf8("Filtrar por categorías")),
+        [categorias, tipoCategorias] { return categorias->GetFilterForSubQuery(tipoCategorias); });
   }
   return {caption, [access]() -> QWidget* {
             access->MostrarInformes(0, false, 0);
@@ -267,6 +272,22 @@ ArbolesMenuEntry treeReport(Host& host, const QString& caption, qint32 tipo) {
           true, QStringLiteral("Informes")};
 }
 
+// The category report as the host's "Informes" menu opens it (MostrarInformes, not waiting).
+ArbolesMenuEntry categoryReport(Host& host, const QString& caption, qint32 proceso) {
+  arboles::FrmRptCategorias::Registrar();
+  auto categorias = categoryTable(host);
+  return {caption,
+          [categorias, proceso]() -> QWidget* {
+            categorias->MostrarInformes(proceso, false);
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+              auto* report = qobject_cast<arboles::FrmRptCategorias*>(w);
+              if (report && !report->IsClosed()) return report;
+            }
+            return nullptr;
+          },
+          true, QStringLiteral("Informes")};
+}
+
 // A preview page of the article tree's drawing, for the screenshots.
 ArbolesMenuEntry treeDrawingPreview(Host& host) {
   auto app = host.appGlobal();
@@ -321,6 +342,10 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       treeReport(host, QStringLiteral("Informe de grupos de clientes"), arboles::TipoArbolClientes),
       treeReport(host, QStringLiteral("Informe de grupos de proveedores"), arboles::TipoArbolProveedores),
       treeReport(host, QStringLiteral("Informe de categorías de artículos"), arboles::TipoArbolArticulos),
+      categoryReport(host, QString::fromUtf8("Categorías de clientes"),
+                     arboles::TAZ_Categorias_ProcesosListadosCli),
+      categoryReport(host, QString::fromUtf8("Categorías de proveedores"),
+                     arboles::TAZ_Categorias_ProcesosListadosPro),
       treeDrawingPreview(host),
   };
 }

@@ -1,25 +1,17 @@
 #include "reports/frm_rpt_arboles.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
-#include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
-#include "host/i_globales.h"
-#include "host/i_host_objects.h"
-#include "host/i_list_object.h"
 #include "tree/taz_arboles.h"
 #include "tree/ventanas_arboles.h"
 #include "zolmar/report/id_list.h"
-#include "zolmar/report/report_panel.h"
 #include "zolmar/report/rpt_generar.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/frame.h"
 #include "zolmar/ui/get.h"
 #include "zolmar/ui/lbl.h"
-#include "zolmar/ui/st_bar.h"
 
 namespace arboles {
 
@@ -45,7 +37,7 @@ void FrmRptArboles::Registrar() {
   });
 }
 
-FrmRptArboles::FrmRptArboles(QWidget* parent) : zolmar::FrmBasico(parent) {
+FrmRptArboles::FrmRptArboles(QWidget* parent) : FrmInforme(parent) {
   (void)registrado;
   setObjectName(NombreVentana);
   setWindowTitle(QStringLiteral("Informes"));
@@ -109,10 +101,6 @@ zolmar::ReportFields FrmRptArboles::CamposBusqueda() {
   return campos;
 }
 
-QString FrmRptArboles::Traducir(const QString& text) const {
-  return oAppGlobal_ ? oAppGlobal_->Translate(text) : text;
-}
-
 void FrmRptArboles::CrearFiltros() {
   Frame1 = new zolmar::Frame(QStringLiteral("Filtros"), this);
   lblZolmarID = new zolmar::lbl(QStringLiteral("Fichas"), Frame1);
@@ -139,99 +127,24 @@ void FrmRptArboles::CrearFiltros() {
   grid->addWidget(getNombre, 1, 1);
   grid->addWidget(chkLeafNodes, 2, 1, Qt::AlignLeft);
   grid->setRowStretch(3, 1);
-  stbEstado = new zolmar::StBar(this);
-  stbEstado->AddPanel(0);
   connect(getZolmarID, &zolmar::get::Validating, this,
           [this](bool& Cancel) { Cancel = getZolmarID_Validate(); });
-}
-
-void FrmRptArboles::CrearFramework() {
-  oRptForm = new zolmar::ReportFramework(oAppGlobal_, oCn_, this);
-  oRptForm->SetCarpetaInformes(QCoreApplication::applicationDirPath() + QStringLiteral("/Report/"));
-  zolmar::ReportPanel* p = oRptForm->Panel();
-  rptGenerar = p->rptGenerar;
-  getModelo = p->getModelo;
-  lblModelo = p->lblModelo;
-  getPreSets = p->getPreSets;
-  lblPreSets = p->lblPreSets;
-  getTipoProceso = p->getTipoProceso;
-  lblTipoProceso = p->lblTipoProceso;
-  getOrden = p->getOrden;
-  lblOrden = p->lblOrden;
-  for (int i = 0; i < 2; ++i) {
-    btnPreSets[i] = p->btnPreSets[i];
-    btnModelo[i] = p->btnModelo[i];
-    btnOrden[i] = p->btnOrden[i];
-    btnFrames[i] = p->btnFrames[i];
-  }
-  btnSQLExpert = p->btnSQLExpert;
-  btnReturnFilter = p->btnReturnFilter;
-  btnDefaults = p->btnDefaults;
-  btnReturnFilter->setVisible(lFiltro_);
-  p->FilterArea()->layout()->addWidget(Frame1);
-  auto* all = new QVBoxLayout(this);
-  all->addWidget(p, 1);
-  all->addWidget(stbEstado);
-  ConectarFramework();
-}
-
-void FrmRptArboles::ConectarFramework() {
-  using zolmar::ReportFramework;
-  connect(oRptForm, &ReportFramework::CfgProcesos, this, [this] { CfgProcesos(); });
-  connect(oRptForm, &ReportFramework::ShowGets, this, [this] { oRptForm_ShowGets(); });
-  connect(oRptForm, &ReportFramework::SaveCfg, this,
-          [this](zolmar::ReportCfgList& l) { oRptForm_SaveCfg(l); });
-  connect(oRptForm, &ReportFramework::SetCfg, this,
-          [this](const QString& n, const QVariant& v) { oRptForm_SetCfg(n, v); });
-  connect(oRptForm, &ReportFramework::GenerarDatos, this,
-          [this](ReportFramework*& r) { oRptForm_GenerarDatos(r); });
-  connect(oRptForm, &ReportFramework::CerrarVentana, this, [this] { Unload(); });
-  connect(rptGenerar, &zolmar::RptGenerar::Action, this,
-          [this](qint32 kind, const QString& file, qint32 copies, bool ask) {
-            oRptForm->Accion(kind, file, copies, ask, 0, 500, 1.0);
-          });
-  connect(btnReturnFilter, &zolmar::btn::Clicked, this, [this] { btnReturnFilter_Click(); });
-  connect(btnDefaults, &zolmar::btn::Clicked, this, [this] { btnDefaults_Click(); });
 }
 
 qint32 FrmRptArboles::Run(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, qint32 nProcesoInicial,
                           bool lWaitUntilClose, bool lOnlyLeafNodes) {
   oTAZ_Arboles_ = &oTAZ_Arboles;
-  oGlobales_ = oTAZ_Arboles.oGlobales;
-  oCn_ = oGlobales_->GetConnection();
-  oAppGlobal_ = oTAZ_Arboles.oAppGlobal;
+  Configurar(oTAZ_Arboles.oGlobales, oTAZ_Arboles.oAppGlobal);
   nTipoArbol_ = nTipoArbol;
   lOnlyLeafNodes_ = lOnlyLeafNodes;
-  lNoEsperar_ = !lWaitUntilClose;
-  if (lNoEsperar_ && oAppGlobal_->IsWindowOpen(NombreVentana)) return 0;
   dibujo_.emplace(oCn_, nTipoArbol_);
-  CrearFramework();
-  SetAppGlobal(oAppGlobal_, NombreVentana);
-  Show();
-  QCoreApplication::processEvents();
-  LoadConfig(nProcesoInicial);
-  ready_ = true;
-  rptGenerar->setOptionEnabled(zolmar::RptGenerar::EnviarA,
-                               oAppGlobal_->CanOpenWindow(QStringLiteral("INFORMES_ENVIAR_A"), 1, 0, 0));
-  if (lNoEsperar_) return 0;
-  if (auto waiter = oAppGlobal_->GetFormWaiter()) waiter->WaitFormClosed(this);
-  return oRptForm->Resultado();
+  return Ejecutar(NombreVentana, Frame1, nProcesoInicial, lWaitUntilClose);
 }
 
 QString FrmRptArboles::RunGetFilter(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, bool lOnlyLeafNodes) {
   lFiltro_ = true;
   Run(oTAZ_Arboles, nTipoArbol, TAZ_Arboles_ProcesosListados, true, lOnlyLeafNodes);
   return cFiltro_;
-}
-
-bool FrmRptArboles::AppQueryUnload() {
-  if (lNoEsperar_) return false;
-  raise();
-  activateWindow();
-  oAppGlobal_->ShowMessage(Traducir(QStringLiteral("Debe cerrar esta ventana manualmente; ")) +
-                               Traducir(QString::fromUtf8("si no, no podrá finalizar la aplicación.")),
-                           0, Traducir(QString::fromUtf8("Información")), IconInformation);
-  return true;
 }
 
 void FrmRptArboles::Form_Load() {
@@ -242,22 +155,6 @@ void FrmRptArboles::Form_Load() {
           [this](bool& painted, const zolmar::ReportItem& item) { oRpt_PaintRptItem(painted, item); });
   connect(&oRpt, &zolmar::ReportEngine::GetText, this,
           [this](const QString& field, QString& text) { oRpt_GetText(field, text); });
-}
-
-void FrmRptArboles::Form_QueryUnload(bool& Cancel, qint32) {
-  if (!ready_) {
-    Cancel = true;
-    return;
-  }
-  Cancel = !FormGuard() || !CloseCheck();
-}
-
-void FrmRptArboles::Form_Unload(bool&) {
-  if (oRptForm) oRptForm->Close();
-}
-
-void FrmRptArboles::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  if (oAppGlobal_) oAppGlobal_->MapKey(KeyCode, Shift, 2);
 }
 
 void FrmRptArboles::LoadConfig(qint32 nProcesoInicial) {
@@ -302,14 +199,6 @@ bool FrmRptArboles::getZolmarID_Validate() {
   return true;
 }
 
-void FrmRptArboles::PintarFiltro(zolmar::get* control, bool enabled) {
-  if (!enabled) control->setText(QString());
-  control->setShownEnabled(enabled);
-  QPalette colores = control->lineEdit()->palette();
-  colores.setColor(QPalette::Base, palette().color(enabled ? QPalette::Base : QPalette::Button));
-  control->lineEdit()->setPalette(colores);
-}
-
 void FrmRptArboles::oRptForm_ShowGets() {
   const bool arbol = oRptForm->Proceso() == TAZ_Arboles_ProcesosArbol;
   oRptForm->SetProcesoArbol(arbol);
@@ -341,21 +230,6 @@ void FrmRptArboles::oRptForm_SetCfg(const QString& name, const QVariant& value) 
 void FrmRptArboles::btnDefaults_Click() {
   oRptForm->GuardarDefectos({{Traducir(QStringLiteral("Fichas")), QStringLiteral("getZolmarId")},
                              {Traducir(QStringLiteral("Nombre")), QStringLiteral("getNombre")}});
-}
-
-void FrmRptArboles::RptCallBack_SaveOptions(qint32 option) { oRptForm->SaveOptions(option); }
-
-void FrmRptArboles::RptCallBack_SaveReportDesign() { oRptForm->SaveReportDesign(QString()); }
-
-void FrmRptArboles::RptCallBack_GetDesignDataForPreview(zolmar::ReportFramework*& result) {
-  oRptForm_GenerarDatos(result);
-}
-
-void FrmRptArboles::RptCallBack_GetDesignVars(QObject*& design, std::shared_ptr<IListObject>& vars) {
-  design = oRptForm->DesignObject();
-  vars = oGlobales_->CreateListObject();
-  vars->Init(1, 3, 1, 0);
-  for (const auto& [name, value] : VariablesInforme()) vars->AddRow({name, value, 40});
 }
 
 }  // namespace arboles

@@ -8,16 +8,13 @@
 #include "host/i_recordset.h"
 #include "reports/frm_rpt_arboles.h"
 #include "tree/taz_arboles.h"
-#include "zolmar/report/report_query.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/get.h"
-#include "zolmar/ui/st_bar.h"
 
 namespace arboles {
 
 QList<std::pair<QString, QString>> FrmRptArboles::VariablesInforme() const {
-  const QString empresa = oAppGlobal_->GetConfig().value(QStringLiteral("CFG_EMPRESA:NOMBRE")).toString();
-  return {{QStringLiteral("NombreDeLaEmpresa"), empresa},
+  return {{QStringLiteral("NombreDeLaEmpresa"), NombreEmpresa()},
           {QStringLiteral("TipoDeGrupo"), Traducir(QStringLiteral("Listado de")) + QStringLiteral(" ") +
                                               Traducir(TituloArbol(nTipoArbol_))}};
 }
@@ -55,18 +52,7 @@ void FrmRptArboles::oRptForm_GenerarDatos(zolmar::ReportFramework*& result) {
       cFiltro_ = QStringLiteral("SELECT TOP 1 ") + FIELDS + QStringLiteral(" FROM ") + FROM + WHERE + ORDER;
     if (cFiltro_ != QLatin1String("*")) return;
   }
-  delete oDatos;
-  oDatos = new zolmar::ReportQuery(this);
-  connect(oDatos, &zolmar::ReportQuery::QueryInProgress, this,
-          [this](const QString& text, qint32 records) { oDatos_QueryInProgress(text, records); });
-  if (zolmar::ReportRun* run = oRptForm->RunObject()) {
-    run->Run(*oDatos);
-    TOP = oRptForm->LimiteActivo()
-              ? QStringLiteral(" TOP ") + QString::number(oRptForm->Limite()) + QStringLiteral(" ")
-              : QStringLiteral(" ");
-  } else {
-    TOP = QStringLiteral(" TOP 250 ");
-  }
+  TOP = NuevaConsulta();
   if (P == TAZ_Arboles_ProcesosBusqueda) {
     SQL = QStringLiteral("SELECT TOP 500 ") + FIELDS + QStringLiteral(" FROM ") + FROM + WHERE + ORDER;
     oRptForm->EjecutarBusqueda(*oDatos, SQL);
@@ -76,35 +62,8 @@ void FrmRptArboles::oRptForm_GenerarDatos(zolmar::ReportFramework*& result) {
     oRptForm->EjecutarInforme(*oDatos, SQL);
     for (const auto& [name, value] : VariablesInforme()) oRptForm->SetVariable(name, value);
   }
-  stbEstado->setPanelText(0, Traducir(QStringLiteral("Registros: ")) +
-                                 QString::number(P == TAZ_Arboles_ProcesosBusqueda ? oRptForm->FilasBusqueda()
-                                                                                   : oRptForm->Filas()));
-  stbEstado->Refresh();
+  MostrarRegistros(P == TAZ_Arboles_ProcesosBusqueda ? oRptForm->FilasBusqueda() : oRptForm->Filas());
   result = oRptForm;
-}
-
-void FrmRptArboles::oDatos_QueryInProgress(const QString& text, qint32 records) {
-  if (!oRptForm->MuestraProgreso()) return;
-  QString mensaje = Traducir(text);
-  if (records > 0)
-    mensaje +=
-        QStringLiteral("\r") + QString::number(records) + Traducir(QStringLiteral(" registros recuperados."));
-  oAppGlobal_->ShowWait(mensaje);
-}
-
-void FrmRptArboles::btnReturnFilter_Click() {
-  if (!ready_) {
-    oAppGlobal_->Signal(0);
-    return;
-  }
-  cFiltro_ = QStringLiteral("**");
-  zolmar::ReportFramework* result = nullptr;
-  oRptForm_GenerarDatos(result);
-  if (cFiltro_ != QLatin1String("**")) {
-    Unload();
-    return;
-  }
-  cFiltro_.clear();
 }
 
 QString FrmRptArboles::PrefijoFila(qint32 row) {

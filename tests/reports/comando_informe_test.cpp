@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "host/i_app_global.h"
+#include "host/i_connection.h"
+#include "host/i_globales.h"
 #include "zolmar/host.h"
 
 namespace {
@@ -81,5 +84,50 @@ TEST_F(ComandoInforme, UsoIncorrectoOFicheroNoEscribibleSale2) {
     const Resultado r = Informe(c.args);
     EXPECT_EQ(r.salida, 2);
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mensaje))) << r.err.toStdString();
+  }
+}
+
+// arboles report-categorias: the category report with its category filters. The
+// small company gives its ten customers Tintos, Cervezas, Lácteos and Limpieza
+// in turn (3, 3, 2, 2), its eight suppliers one category each.
+TEST_F(ComandoInforme, InformeDeCategoriasConSusFiltros) {
+  auto id = [this](const char* nombre) {
+    auto host = zolmar::Host::open(db);
+    return host->appGlobal()
+        ->GetGlobales()
+        ->GetConnection()
+        ->ExecuteSQL(QStringLiteral("SELECT ZolmarID FROM Arboles WHERE Tipo=3 AND Nombre='%1'")
+                         .arg(QString::fromUtf8(nombre)),
+                     2, 0)
+        .toString();
+  };
+  const QString bebidas = id("Bebidas"), tintos = id("Tintos"), lacteos = id("Lácteos");
+  struct Caso {
+    QStringList args;
+    int salida;
+    QString texto;
+  };
+  const QList<Caso> casos = {
+      {{"1", "--csv", F("c.csv")}, 0, "10 filas escritas en " + F("c.csv")},
+      {{"2", "--xlsx", F("p.xlsx")}, 0, "8 filas escritas en " + F("p.xlsx")},
+      {{"1", "--csv", F("b.csv"), "--categoria", bebidas}, 0, "6 filas escritas en " + F("b.csv")},
+      {{"1", "--csv", F("e.csv"), "--categoria", bebidas, "--exact"}, 0, "0 filas escritas en " + F("e.csv")},
+      {{"1", "--pdf", F("a.pdf"), "--categoria", tintos, "--categoria", lacteos, "--any"},
+       0,
+       "5 filas escritas en " + F("a.pdf")},
+      {{"1", "--csv", F("t.csv"), "--categoria", tintos, "--categoria", lacteos},
+       0,
+       "0 filas escritas en " + F("t.csv")},
+      {{"3", "--csv", F("x.csv")}, 2, "1 (clientes) o 2 (proveedores)"},
+      {{"1", "--csv", F("x.csv"), "--categoria", "-4"}, 2, "no válido: -4"},
+      {{"1", "--csv", F("x.csv"), "--categoria", "99999"}, 2, "no es una categoría de artículos"},
+      {{"1", "--categoria", tintos}, 2, "Falta --pdf, --csv o --xlsx"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const Resultado r = Arboles(QStringList{"--db", db, "report-categorias"} + c.args);
+    EXPECT_EQ(r.salida, c.salida) << r.err.toStdString();
+    EXPECT_TRUE((c.salida == 0 ? r.out : r.err).contains(c.texto))
+        << r.out.toStdString() << r.err.toStdString();
   }
 }

@@ -1,8 +1,11 @@
 #pragma once
 // What one report run hands to the engine: the columns of the model, the rows
 // the query read and the report variables ("NombreDeLaEmpresa" heads every
-// page, "TipoDeGrupo" is the title under it).
+// page; the title under it is "TituloInforme", else "TipoDeGrupo", else the
+// process's caption; "FechaInforme" replaces today's date in the header and
+// "PrimeraPagina" numbers the first page).
 
+#include <QDate>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -18,6 +21,21 @@ struct ReportData {
   ReportFields columns;
   arboles::RecordsetPtr rows;
   QList<std::pair<QString, QString>> variables;
+  QString defaultTitle;
+
+  QString Titulo() const {
+    for (const char* name : {"TituloInforme", "TipoDeGrupo"})
+      if (const QString t = Variable(QLatin1String(name)); !t.trimmed().isEmpty()) return t;
+    return defaultTitle;
+  }
+  QString Fecha() const {
+    const QString f = Variable(QStringLiteral("FechaInforme"));
+    return f.trimmed().isEmpty() ? QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")) : f;
+  }
+  qint32 PrimeraPagina() const {
+    const qint32 n = Variable(QStringLiteral("PrimeraPagina")).toInt();
+    return n >= 1 ? n : 1;
+  }
 
   QString Variable(const QString& name) const {
     for (const auto& [n, v] : variables)

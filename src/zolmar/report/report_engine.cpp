@@ -96,7 +96,7 @@ bool ReportEngine::WritePdf(const QString& file, QString* error) {
   QPdfWriter writer(file);
   writer.setResolution(300);
   writer.setPageLayout(PageLayout());
-  writer.setTitle(data_.Variable(QStringLiteral("TipoDeGrupo")));
+  writer.setTitle(data_.Titulo());
   writer.setCreator(QStringLiteral("Zolmar"));
   QPainter painter(&writer);
   if (!painter.isActive()) {
@@ -171,12 +171,11 @@ void ReportEngine::PaintHeader(QPainter& painter, const ReportLayout& layout, qi
   painter.drawText(companyLine, Qt::AlignLeft | Qt::AlignVCenter,
                    data_.Variable(QStringLiteral("NombreDeLaEmpresa")));
   painter.setFont(layout.bodyFont());
-  painter.drawText(companyLine, Qt::AlignRight | Qt::AlignVCenter,
-                   QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+  painter.drawText(companyLine, Qt::AlignRight | Qt::AlignVCenter, data_.Fecha());
   painter.setFont(layout.titleFont());
   painter.drawText(
       QRectF(area.left(), companyLine.bottom(), area.width(), layout.lineHeight(layout.titleFont())),
-      Qt::AlignLeft | Qt::AlignVCenter, data_.Variable(QStringLiteral("TipoDeGrupo")));
+      Qt::AlignLeft | Qt::AlignVCenter, data_.Titulo());
   painter.setFont(layout.headerFont());
   for (qint32 c = 0; c < data_.columns.size(); ++c) {
     const qreal pad = layout.rowHeight() * 0.12;
@@ -190,7 +189,9 @@ void ReportEngine::PaintHeader(QPainter& painter, const ReportLayout& layout, qi
   painter.setFont(layout.bodyFont());
   const QRectF footer(area.left(), area.bottom() - layout.rowHeight(), area.width(), layout.rowHeight());
   painter.drawText(footer, Qt::AlignHCenter | Qt::AlignVCenter,
-                   QStringLiteral("Página %1 de %2").arg(page).arg(pages));
+                   QStringLiteral("Página %1 de %2")
+                       .arg(page + data_.PrimeraPagina() - 1)
+                       .arg(pages + data_.PrimeraPagina() - 1));
 }
 
 void ReportEngine::PaintRow(QPainter& painter, const ReportLayout& layout, qint32 row, qint32 rowOnPage) {

@@ -230,6 +230,8 @@ void ReportFramework::EjecutarInforme(ReportQuery& query, const QString& sql) {
   }
   data.rows = rs;
   data.variables = engine_.Data().variables;
+  for (const auto& [n, caption] : procesos_)
+    if (n == proceso_) data.defaultTitle = caption;
   engine_.SetData(std::move(data));
   produced_ = true;
 }

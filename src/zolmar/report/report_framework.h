@@ -84,7 +84,8 @@ class ReportFramework : public QObject {
   void ApplyConfig(const ReportConfig& config);
   QString Key() const { return key_; }
   // The set-up steps after LoadConfig: the lists of the model, presets and
-  // sort choices, the record limit and the first ShowGets.
+  // sort choices, the record limit and the first ShowGets, after which the
+  // loaded entries (SetCfg) or the stored defaults fill the filters.
   void CargarModelos();
   void CargarPreSets();
   void CargarOrdenes();
@@ -201,6 +202,9 @@ class ReportFramework : public QObject {
   bool capture_ = false;
   QString captured_;
   QString lastError_;
+  // Loaded entries and defaults wait for the filters' ShowGets.
+  QList<std::pair<QString, QVariant>> pendientes_;
+  bool defectos_ = false;
   QVector<qint32> searchIds_;
   qint32 searchedId_ = 0;
   QPointer<QPrintPreviewDialog> preview_;

@@ -1,5 +1,7 @@
 // Stored configurations, presets, models and defaults of the report framework.
 
+#include <utility>
+
 #include "host/i_app_global.h"
 #include "host/i_host_objects.h"
 #include "zolmar/report/frm_modelo_informe.h"
@@ -33,10 +35,11 @@ QVariant valueOf(QWidget* control) {
 }  // namespace
 
 bool ReportFramework::LoadConfig(const QString& key, qint32 proceso) {
-  key_ = key;
+  // Without a key the window's own name keeps its configurations apart.
+  key_ = key.isEmpty() ? window_->objectName().toUpper() : key;
   const QString text = store_->Load(key_, QString(), proceso);
   if (text.isEmpty()) {
-    AplicarDefectos();
+    defectos_ = true;
     return false;
   }
   ApplyConfig(ReportConfig::FromText(text));
@@ -73,7 +76,7 @@ void ReportFramework::ApplyConfig(const ReportConfig& c) {
   SetOrden(c.order, c.descending);
   SetLimite(c.limitOn, c.limit);
   SetExtras(c.extraFields, c.extraCondition, c.extraJoins);
-  for (const auto& [name, value] : c.entries) emit SetCfg(name, value);
+  pendientes_ = c.entries;
 }
 
 void ReportFramework::SaveConfig(const QString& name) {
@@ -104,6 +107,9 @@ void ReportFramework::Preparado() {
   panel_->btnModelo[0]->setEnabled(!search);
   panel_->btnModelo[1]->setEnabled(!search);
   emit ShowGets();
+  // The stored values go into the filters the process has just prepared.
+  for (const auto& [name, value] : std::exchange(pendientes_, {})) emit SetCfg(name, value);
+  if (std::exchange(defectos_, false)) AplicarDefectos();
 }
 
 bool ReportFramework::GuardarPreSet(const QString& name) {

@@ -97,8 +97,7 @@ void ReportFramework::MostrarVistaPrevia() {
   preview_ = new QPrintPreviewDialog(window_);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
   preview_->setObjectName(QStringLiteral("FrmVistaPrevia"));
-  preview_->setWindowTitle(QStringLiteral("Vista previa - ") +
-                           engine_.Data().Variable(QStringLiteral("TipoDeGrupo")));
+  preview_->setWindowTitle(QStringLiteral("Vista previa - ") + engine_.Data().Titulo());
   preview_->printer()->setPageLayout(engine_.PageLayout());
   connect(preview_, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* printer) { engine_.Print(printer); });

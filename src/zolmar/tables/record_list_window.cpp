@@ -65,7 +65,7 @@ void RecordListWindow::setPicking(bool on) {
 
 void RecordListWindow::Reload() {
   grdLista->setRowCount(0);
-  auto rs = arboles::recordsetOf(cn_->ExecuteSQL(query_(getBuscar->Text()), 5));
+  auto rs = arboles::recordsetOf(cn_->ExecuteSQL(query_(getBuscar->Text(), subquery_), 5));
   if (!rs) return;
   const int columns = std::min(rs->FieldCount(), static_cast<qint32>(columns_.size()));
   while (rs->Read()) {
@@ -137,6 +137,23 @@ btn* RecordListWindow::AddAction(const QString& caption, const std::function<voi
     if (row >= 0) action(RowID(row));
   });
   return button;
+}
+
+btn* RecordListWindow::AddFilter(const QString& caption, const std::function<QString()>& subquery) {
+  auto* button = new btn(caption, this);
+  buttons_->insertWidget(buttons_->count() - 3, button);
+  connect(button, &btn::Clicked, this, [this, subquery] {
+    const QString text = subquery().trimmed();
+    if (text.isEmpty() || text.startsWith(QLatin1String("SELECT "), Qt::CaseInsensitive)) SetSubquery(text);
+  });
+  return button;
+}
+
+void RecordListWindow::SetSubquery(const QString& subquery) {
+  if (subquery_.isEmpty()) title_ = windowTitle();
+  subquery_ = subquery;
+  setWindowTitle(subquery_.isEmpty() ? title_ : title_ + QStringLiteral(" (filtrada)"));
+  Reload();
 }
 
 }  // namespace zolmar

@@ -29,8 +29,9 @@ class RecordListWindow : public FrmBasico {
     QString caption;
     int width;
   };
-  // The SELECT for a typed text; its first column is the record id.
-  using QueryBuilder = std::function<QString(const QString& typed)>;
+  // The SELECT for a typed text, limited to the ids a subquery selects when
+  // it is not empty; its first column is the record id.
+  using QueryBuilder = std::function<QString(const QString& typed, const QString& ids)>;
 
   RecordListWindow(std::shared_ptr<arboles::IConnection> cn, QueryBuilder query, QList<Column> columns,
                    QWidget* parent = nullptr);
@@ -43,6 +44,12 @@ class RecordListWindow : public FrmBasico {
   // A button of the window's own that acts on the selected record's id
   // (nothing happens while no record is selected).
   btn* AddAction(const QString& caption, const std::function<void(qint32 id)>& action);
+  // A button that asks for a subquery of ids and shows only those records:
+  // an empty text shows them all again; a text that is no SELECT (the person
+  // gave up) leaves the list as it is.
+  btn* AddFilter(const QString& caption, const std::function<QString()>& subquery);
+  void SetSubquery(const QString& subquery);
+  QString Subquery() const { return subquery_; }
 
   // The person's actions and what they see.
   void Search(const QString& typed);
@@ -69,6 +76,8 @@ class RecordListWindow : public FrmBasico {
   QList<Column> columns_;
   QHBoxLayout* buttons_;
   qint32 chosenId_ = 0;
+  QString subquery_;
+  QString title_;
 };
 
 }  // namespace zolmar

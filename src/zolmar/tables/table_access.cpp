@@ -31,10 +31,11 @@ QString TableAccess::NameByID(qint32 nID) {
   return cn_->ExecuteSQL(sql, 2, QString()).toString().trimmed();
 }
 
-QString TableAccess::listQuery(const QString& typed, qint32 groupId) const {
+QString TableAccess::listQuery(const QString& typed, qint32 groupId, const QString& ids) const {
   QString sql = QStringLiteral("SELECT T.ZolmarID, T.Codigo, %1 AS Nombre FROM %2 WHERE (T.Activo & 2)=0")
                     .arg(def_.nameExpr, def_.from);
   if (groupId > 0) sql += QStringLiteral(" AND %1=%2").arg(def_.groupColumn).arg(groupId);
+  if (!ids.isEmpty()) sql += QStringLiteral(" AND T.ZolmarID IN (") + ids + QStringLiteral(")");
   sql += cn_->BuildCondition(typed, def_.nameExpr, 0);
   return sql + QStringLiteral(" ORDER BY Nombre");
 }
@@ -53,17 +54,23 @@ void TableAccess::AddListAction(const QString& caption, std::function<void(qint3
   listActions_.append({caption, std::move(action)});
 }
 
+void TableAccess::AddListFilter(const QString& caption, std::function<QString()> subquery) {
+  listFilters_.append({caption, std::move(subquery)});
+}
+
 RecordListWindow* TableAccess::openList(QWidget* parent, qint32 groupId, bool picking, const QString& typed) {
   auto translate = [this](const QString& text) { return app_ ? app_->Translate(text) : text; };
   QList<RecordListWindow::Column> columns = {{translate(QStringLiteral("Ficha")), 70},
                                              {translate(QStringLiteral("Código")), 110},
                                              {translate(QStringLiteral("Nombre")), 300}};
   auto* window = new RecordListWindow(
-      cn_, [this, groupId](const QString& text) { return listQuery(text, groupId); }, columns, parent);
+      cn_, [this, groupId](const QString& text, const QString& ids) { return listQuery(text, groupId, ids); },
+      columns, parent);
   window->setObjectName(def_.windowName);
   window->SetAppGlobal(app_, def_.windowName);
   window->setPicking(picking);
   for (const auto& [caption, action] : listActions_) window->AddAction(caption, action);
+  for (const auto& [caption, subquery] : listFilters_) window->AddFilter(caption, subquery);
   if (groupId > 0) {
     const QString group =
         cn_->ExecuteSQL(QStringLiteral("SELECT Nombre FROM Arboles WHERE ZolmarID=%1").arg(groupId), 2,

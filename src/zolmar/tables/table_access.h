@@ -48,15 +48,18 @@ class TableAccess : public arboles::IHostTableAccess {
   RecordListWindow* lastWindow() const;
   // A button every list window of this table gets, acting on the selected record.
   void AddListAction(const QString& caption, std::function<void(qint32 id)> action);
+  // A button every list window gets that limits it to the ids of a subquery.
+  void AddListFilter(const QString& caption, std::function<QString()> subquery);
 
  protected:
-  QString listQuery(const QString& typed, qint32 groupId) const;
+  QString listQuery(const QString& typed, qint32 groupId, const QString& ids = QString()) const;
   RecordListWindow* openList(QWidget* parent, qint32 groupId, bool picking, const QString& typed);
   qint32 showList(RecordListWindow* window, bool wait);
 
  private:
   Definition def_;
   QList<std::pair<QString, std::function<void(qint32)>>> listActions_;
+  QList<std::pair<QString, std::function<QString()>>> listFilters_;
   std::shared_ptr<arboles::IConnection> cn_;
   std::shared_ptr<arboles::IAppGlobal> app_;
   std::shared_ptr<arboles::IGlobales> globales_;
