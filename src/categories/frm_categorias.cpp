@@ -209,8 +209,6 @@ bool FrmCategorias::Guardar() {
 
 void FrmCategorias::Form_QueryUnload(bool& Cancel, qint32) { Cancel = !FormGuard() || !CloseCheck(); }
 
-bool FrmCategorias::AppQueryUnload() { return zolmar::FrmBasico::AppQueryUnload(); }
-
 void FrmCategorias::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
   switch (oAppGlobal_ ? oAppGlobal_->MapKey(KeyCode, Shift, kModoDialogo) : 0) {
     case kAccionAceptar:

@@ -34,7 +34,6 @@ class FrmCategorias : public zolmar::FrmBasico {
   // Loads the rows of the customer (nTipoCategoria 1) or supplier (2) and
   // shows the window without waiting.
   bool Run(cTAZ_Categorias& oTAZ, qint32 nTipoCategoria, qint32 ID_CliProv);
-  bool AppQueryUnload() override;
 
   // Validation event of the in-cell editor.
   void getGrid_Validate(bool& Cancel);

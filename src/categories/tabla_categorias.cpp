@@ -21,7 +21,7 @@ bool TablaCategorias::I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobalesActual
   oGlobales = std::move(oGlobalesActual);
   oAppGlobal = std::move(oAppGlobalActual);
   tabla_ = cTabla.isEmpty() ? tablaPropia_ : cTabla;
-  CrearDescriptores();
+  descriptores_ = ColumnasTabla(tablaPropia_, columnas_).CrearDescriptores(*oGlobales);
   if (lCrear) return false;
   fichaDB_ = oGlobales->CreateFichaDB();
   if (!fichaDB_ ||
@@ -32,36 +32,9 @@ bool TablaCategorias::I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobalesActual
   return true;
 }
 
-void TablaCategorias::CrearDescriptores() {
-  descriptores_.clear();
-  for (const Columna& c : columnas_) {
-    const QString nombre = QString::fromUtf8(c.nombre);
-    const QString tip = QString::fromUtf8(c.tip);
-    switch (c.clase) {
-      case Clase::Id:
-        descriptores_.append(oGlobales->CreateIdDAZ(nombre));
-        break;
-      case Clase::Numero: {
-        auto daz = oGlobales->CreateNumberDAZ();
-        daz->Configure(nombre, c.ancho, tip, QStringLiteral("(%1)").arg(c.ancho), c.tipoNumerico, c.indexado);
-        descriptores_.append(daz);
-        break;
-      }
-      case Clase::Texto: {
-        auto daz = oGlobales->CreateTextDAZ();
-        daz->Configure(nombre, c.ancho, tip, QStringLiteral("x"), c.indexado);
-        descriptores_.append(daz);
-        break;
-      }
-    }
-  }
-}
-
 std::shared_ptr<I_DAZ> TablaCategorias::I_TAZ_Str2DAZ(const QString& cCampo) {
-  const QString prefijo = tablaPropia_.toUpper() + QLatin1Char('.');
-  for (qint32 i = 0; i < descriptores_.size(); ++i)
-    if (cCampo == prefijo + QString::fromUtf8(columnas_[i].nombre).toUpper()) return descriptores_.at(i);
-  return nullptr;
+  const qint32 i = ColumnasTabla(tablaPropia_, columnas_).Indice(cCampo);
+  return i >= 0 && i < descriptores_.size() ? descriptores_.at(i) : nullptr;
 }
 
 QVector<std::shared_ptr<I_DAZ>> TablaCategorias::I_TAZ_EnumerateDAZs() { return descriptores_; }

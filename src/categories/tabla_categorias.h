@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "host/i_taz.h"
+#include "tree/columnas_tabla.h"
 
 namespace arboles {
 
@@ -19,15 +20,8 @@ class I_DAZ;
 
 class TablaCategorias : public I_TAZ {
  public:
-  enum class Clase { Id, Numero, Texto };
-  struct Columna {
-    const char* nombre;
-    Clase clase;
-    qint32 ancho;  // digits of a number, width of a text
-    const char* tip;
-    qint32 tipoNumerico;
-    bool indexado;
-  };
+  using Clase = ColumnasTabla::Clase;
+  using Columna = ColumnasTabla::Columna;
 
   std::shared_ptr<IGlobales> oGlobales;
   std::shared_ptr<IAppGlobal> oAppGlobal;
@@ -60,8 +54,6 @@ class TablaCategorias : public I_TAZ {
   std::shared_ptr<IFichaDB> fichaDB_;
 
  private:
-  void CrearDescriptores();
-
   QString tablaPropia_;
   QVector<Columna> columnas_;
   QString tabla_;

@@ -57,6 +57,15 @@ qint32 FrmInforme::Ejecutar(const QString& nombreVentana, QWidget* filtros, qint
   return oRptForm->Resultado();
 }
 
+void FrmInforme::CompletarCarga() {
+  CfgProcesos();
+  oRptForm->CargarModelos();
+  oRptForm->CargarPreSets();
+  oRptForm->CargarOrdenes();
+  oRptForm->MostrarLimite();
+  oRptForm->Preparado();
+}
+
 void FrmInforme::CrearFramework(QWidget* filtros) {
   oRptForm = new zolmar::ReportFramework(oAppGlobal_, oCn_, this);
   oRptForm->SetCarpetaInformes(QCoreApplication::applicationDirPath() + QStringLiteral("/Report/"));

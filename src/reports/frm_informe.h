@@ -89,6 +89,8 @@ class FrmInforme : public zolmar::FrmBasico {
   qint32 Ejecutar(const QString& nombreVentana, QWidget* filtros, qint32 nProcesoInicial,
                   bool lWaitUntilClose);
   virtual void LoadConfig(qint32 nProcesoInicial) = 0;
+  // The end of every LoadConfig: the process's fields, then the framework's set-up steps.
+  void CompletarCarga();
   // The report variables offered while a model is designed (width 40).
   virtual QList<std::pair<QString, QString>> VariablesDiseno() const = 0;
 

@@ -48,16 +48,8 @@ FrmRptArboles::FrmRptArboles(QWidget* parent) : FrmInforme(parent) {
 FrmRptArboles::~FrmRptArboles() = default;
 
 QString FrmRptArboles::ClaveConfiguracion(qint32 nTipoArbol) {
-  switch (nTipoArbol) {
-    case TipoArbolClientes:
-      return QStringLiteral("FRMRPTARBOLESCLIENTES");
-    case TipoArbolProveedores:
-      return QStringLiteral("FRMRPTARBOLESPROVEEDORES");
-    case TipoArbolArticulos:
-      return QStringLiteral("FRMRPTARBOLESARTICULOS");
-    default:
-      return QString();
-  }
+  // The same name the host is asked about before the window opens.
+  return cTAZ_Arboles::NombreVentanaInforme(nTipoArbol);
 }
 
 QString FrmRptArboles::TituloArbol(qint32 nTipoArbol) {
@@ -166,12 +158,7 @@ void FrmRptArboles::LoadConfig(qint32 nProcesoInicial) {
     oRptForm->SeleccionarProceso(nProcesoInicial == 0 ? TAZ_Arboles_ProcesosListados : nProcesoInicial);
     getModelo->SetFocus();
   }
-  CfgProcesos();
-  oRptForm->CargarModelos();
-  oRptForm->CargarPreSets();
-  oRptForm->CargarOrdenes();
-  oRptForm->MostrarLimite();
-  oRptForm->Preparado();
+  CompletarCarga();
 }
 
 void FrmRptArboles::CfgProcesos() {

@@ -219,12 +219,7 @@ void FrmRptCategorias::LoadConfig(qint32 nProcesoInicial) {
   }
   // The caller asked for the customers or the suppliers: the process stays.
   if (lFiltro_) getTipoProceso->setEnabled(false);
-  CfgProcesos();
-  oRptForm->CargarModelos();
-  oRptForm->CargarPreSets();
-  oRptForm->CargarOrdenes();
-  oRptForm->MostrarLimite();
-  oRptForm->Preparado();
+  CompletarCarga();
 }
 
 void FrmRptCategorias::CfgProcesos() {

@@ -13,6 +13,7 @@
 #include "host/i_list_object.h"
 #include "tree/borrado_arbol.h"
 #include "tree/clave_arbol.h"
+#include "tree/columnas_tabla.h"
 #include "tree/mantenimiento_arbol.h"
 #include "tree/ventanas_arboles.h"
 #include "zolmar/ui/get.h"
@@ -21,19 +22,10 @@ namespace arboles {
 
 namespace {
 
-enum class Clase { Id, Estado, Numero, Texto };
-
-struct Columna {
-  const char* nombre;
-  Clase clase;
-  qint32 ancho;  // digits of a number, width of a text
-  const char* tip;
-  qint32 tipoNumerico;
-  bool indexado;
-};
+using Clase = ColumnasTabla::Clase;
 
 // Column order of the table: I_TAZ_EnumerateDAZs hands them out in this order.
-const Columna kColumnas[] = {
+const ColumnasTabla::Columna kColumnas[] = {
     {"ZolmarID", Clase::Id, 0, "", 0, false},
     {"Activo", Clase::Estado, 0, "", 0, false},
     {"Tipo", Clase::Numero, 1, "Tipo de grupo", 1, true},
@@ -132,7 +124,7 @@ bool cTAZ_Arboles::I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobalesActual,
   oGlobales = std::move(oGlobalesActual);
   oAppGlobal = std::move(oAppGlobalActual);
   tabla_ = cTabla.isEmpty() ? QStringLiteral("Arboles") : cTabla;
-  CrearDescriptores();
+  descriptores_ = ColumnasTabla(QStringLiteral("Arboles"), kColumnas).CrearDescriptores(*oGlobales);
   if (lCrear) return false;
   CrearMenus();
   fichaDB_ = oGlobales->CreateFichaDB();
@@ -142,34 +134,6 @@ bool cTAZ_Arboles::I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobalesActual,
     return false;
   }
   return true;
-}
-
-void cTAZ_Arboles::CrearDescriptores() {
-  descriptores_.clear();
-  for (const Columna& c : kColumnas) {
-    const QString nombre = QString::fromUtf8(c.nombre);
-    const QString tip = QString::fromUtf8(c.tip);
-    switch (c.clase) {
-      case Clase::Id:
-        descriptores_.append(oGlobales->CreateIdDAZ(nombre));
-        break;
-      case Clase::Estado:
-        descriptores_.append(oGlobales->CreateStatusDAZ(nombre));
-        break;
-      case Clase::Numero: {
-        auto daz = oGlobales->CreateNumberDAZ();
-        daz->Configure(nombre, c.ancho, tip, QStringLiteral("(%1)").arg(c.ancho), c.tipoNumerico, c.indexado);
-        descriptores_.append(daz);
-        break;
-      }
-      case Clase::Texto: {
-        auto daz = oGlobales->CreateTextDAZ();
-        daz->Configure(nombre, c.ancho, tip, QStringLiteral("x"), c.indexado);
-        descriptores_.append(daz);
-        break;
-      }
-    }
-  }
 }
 
 void cTAZ_Arboles::CrearMenus() {
@@ -187,11 +151,8 @@ void cTAZ_Arboles::CrearMenus() {
 }
 
 std::shared_ptr<I_DAZ> cTAZ_Arboles::I_TAZ_Str2DAZ(const QString& cCampo) {
-  for (qint32 i = 0; i < descriptores_.size(); ++i) {
-    if (cCampo == QStringLiteral("ARBOLES.") + QString::fromUtf8(kColumnas[i].nombre).toUpper())
-      return descriptores_.at(i);
-  }
-  return nullptr;
+  const qint32 i = ColumnasTabla(QStringLiteral("Arboles"), kColumnas).Indice(cCampo);
+  return i >= 0 && i < descriptores_.size() ? descriptores_.at(i) : nullptr;
 }
 
 QVector<std::shared_ptr<I_DAZ>> cTAZ_Arboles::I_TAZ_EnumerateDAZs() { return descriptores_; }

@@ -93,7 +93,6 @@ class cTAZ_Arboles : public I_TAZ {
   void ValidarControlesCategoria(zolmar::get& oCtlSAY, zolmar::get& oCtlGET, const QString& cListaCategorias);
 
  private:
-  void CrearDescriptores();
   void ConfigurarDescriptores();
   void CrearMenus();
   void EsperarYLiberar(QWidget* ventana);
