@@ -23,8 +23,6 @@ namespace arboles {
 const QString FrmCategorias::NombreVentana = QStringLiteral("FrmCategorias");
 
 namespace {
-constexpr qint32 kAccionAceptar = 2;
-constexpr qint32 kAccionCancelar = 3;
 constexpr qint32 kModoDialogo = 3;
 constexpr qint32 kIconoVentana = 401;
 const QString kSeparador = QStringLiteral(" ; ");
@@ -210,17 +208,7 @@ bool FrmCategorias::Guardar() {
 void FrmCategorias::Form_QueryUnload(bool& Cancel, qint32) { Cancel = !FormGuard() || !CloseCheck(); }
 
 void FrmCategorias::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  switch (oAppGlobal_ ? oAppGlobal_->MapKey(KeyCode, Shift, kModoDialogo) : 0) {
-    case kAccionAceptar:
-      if (ControlesValidos()) btnAceptar->Click();
-      break;
-    case kAccionCancelar:
-      btnCancelar->Click();
-      break;
-    default:
-      return;
-  }
-  KeyCode = 0;
+  DialogKey(KeyCode, Shift, kModoDialogo, btnAceptar, btnCancelar, [this] { return ControlesValidos(); });
 }
 
 }  // namespace arboles

@@ -20,8 +20,6 @@ const QString FrmCrearCategoriasRest::NombreVentana = QStringLiteral("FrmCrearCa
 
 namespace {
 
-constexpr qint32 kAccionAceptar = 2;
-constexpr qint32 kAccionCancelar = 3;
 constexpr qint32 kModoDialogo = 3;
 
 // Every program that links the window gets it through MostrarCrearCategoriasRest.
@@ -134,17 +132,7 @@ void FrmCrearCategoriasRest::Form_Load() {
 }
 
 void FrmCrearCategoriasRest::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  switch (oAppGlobal_ ? oAppGlobal_->MapKey(KeyCode, Shift, kModoDialogo) : 0) {
-    case kAccionAceptar:
-      btnAceptar->Click();
-      break;
-    case kAccionCancelar:
-      btnCancelar->Click();
-      break;
-    default:
-      return;
-  }
-  KeyCode = 0;
+  DialogKey(KeyCode, Shift, kModoDialogo, btnAceptar, btnCancelar);
 }
 
 void FrmCrearCategoriasRest::btnAceptar_Click() {

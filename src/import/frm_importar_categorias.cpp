@@ -20,8 +20,6 @@ const QString FrmImportarCategorias::NombreRama = QStringLiteral("Cotalia");
 
 namespace {
 
-constexpr qint32 kAccionAceptar = 2;
-constexpr qint32 kAccionCancelar = 3;
 constexpr qint32 kModoDialogo = 3;
 constexpr int kRetrasoTimer = 60;
 
@@ -131,17 +129,7 @@ void FrmImportarCategorias::Form_Load() {
 }
 
 void FrmImportarCategorias::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  switch (oAppGlobal_ ? oAppGlobal_->MapKey(KeyCode, Shift, kModoDialogo) : 0) {
-    case kAccionAceptar:
-      if (FormGuard()) btnAceptar->Click();
-      break;
-    case kAccionCancelar:
-      btnCancelar->Click();
-      break;
-    default:
-      return;
-  }
-  KeyCode = 0;
+  DialogKey(KeyCode, Shift, kModoDialogo, btnAceptar, btnCancelar, [this] { return FormGuard(); });
 }
 
 void FrmImportarCategorias::btnAceptar_Click() {

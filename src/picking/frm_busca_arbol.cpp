@@ -23,9 +23,6 @@ const QString FrmBuscaArbol::MensajeSoloHojas =
 
 namespace {
 
-constexpr qint32 kAccionAceptar = 2;
-constexpr qint32 kAccionCancelar = 3;
-
 // Every program that links the dialog gets it through Buscar.
 const bool registrado = (FrmBuscaArbol::Registrar(), true);
 
@@ -183,17 +180,7 @@ void FrmBuscaArbol::Form_QueryUnload(bool& Cancel, qint32) { Cancel = !FormGuard
 bool FrmBuscaArbol::AppQueryUnload() { return zolmar::FrmBasico::AppQueryUnload(); }
 
 void FrmBuscaArbol::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  switch (oAppGlobal_ ? oAppGlobal_->MapKey(KeyCode, Shift) : 0) {
-    case kAccionAceptar:
-      btnAceptar->Click();
-      break;
-    case kAccionCancelar:
-      btnCancelar->Click();
-      break;
-    default:
-      return;
-  }
-  KeyCode = 0;
+  DialogKey(KeyCode, Shift, 0, btnAceptar, btnCancelar);
 }
 
 void FrmBuscaArbol::btnAceptar_Click() {

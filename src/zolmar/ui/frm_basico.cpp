@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "host/i_app_global.h"
+#include "zolmar/ui/btn.h"
 #include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/key_codes.h"
 
@@ -135,6 +136,23 @@ bool FrmBasico::previewKey(QEvent* event) {
     EventGuard::Run(this, [&] { Form_KeyUp(code, shift); });
   }
   return code == 0;
+}
+
+bool FrmBasico::DialogKey(qint32& KeyCode, qint32 Shift, qint32 mode, btn* accept, btn* cancel,
+                          const std::function<bool()>& canAccept) {
+  // The host's actions: 2 accept (F10, Ctrl+Return), 3 close (Escape).
+  switch (app_ ? app_->MapKey(KeyCode, Shift, mode) : 0) {
+    case 2:
+      if (!canAccept || canAccept()) accept->Click();
+      break;
+    case 3:
+      cancel->Click();
+      break;
+    default:
+      return false;
+  }
+  KeyCode = 0;
+  return true;
 }
 
 }  // namespace zolmar

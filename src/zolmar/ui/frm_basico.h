@@ -7,6 +7,7 @@
 // the host through AppQueryUnload), 1 closed by code (Unload()).
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace arboles {
@@ -14,6 +15,8 @@ class IAppGlobal;
 }
 
 namespace zolmar {
+
+class btn;
 
 class FrmBasico : public QWidget {
   Q_OBJECT
@@ -49,6 +52,12 @@ class FrmBasico : public QWidget {
 
   // A key as the person presses and releases it, through the key preview.
   void PressKey(qint32 keyCode, qint32 shift = 0);
+
+  // A dialog's accept and cancel keys (as the host maps them in mode) press
+  // its two buttons; accept only when canAccept allows. True, with KeyCode
+  // set to 0, when the key was one of them.
+  bool DialogKey(qint32& KeyCode, qint32 Shift, qint32 mode, btn* accept, btn* cancel,
+                 const std::function<bool()>& canAccept = {});
 
  signals:
   void Closed();
