@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "choques_fixture.h"
-#include "host/i_app_global.h"
 #include "corte_escritura.h"
+#include "host/i_app_global.h"
 #include "import/imp_exp.h"
 #include "picking/frm_mover_categorias.h"
 #include "soak.h"
