@@ -77,7 +77,7 @@ QString ComprobarCerrojo(const QString& log, qint32* suma) {
 using Concurrencia = ChoquesFixture;
 
 TEST_F(Concurrencia, CuatroProcesosSobreElMismoFicheroYUnoMuereConElCerrojo) {
-  const qint32 segundos = Soak::Escala(5, 60);
+  const qint32 segundos = Soak::Escala(6, 60);
   QTemporaryDir dir;
   const QString db = dir.filePath("empresa.db");
   const QString log = dir.filePath("cerrojo.log");
