@@ -19,6 +19,7 @@
 #include "tree/taz_arboles.h"
 #include "tree/verificador_arbol.h"
 #include "zolmar/db/connection.h"
+#include "zolmar/db/lock_manager.h"
 #include "zolmar/host.h"
 #include "zolmar/services/message_markup.h"
 #include "zolmar/services/scripted_user_interface.h"
@@ -207,6 +208,11 @@ int ComandoArboles::Init(const QStringList& resto) {
 }
 
 int ComandoArboles::Bloqueado(qint32 tipo) {
+  // A lock that could not even be asked for: the database was busy past its timeout.
+  if (const QString error = host_->locks().lastError(); !error.isEmpty()) {
+    err_ << "arboles: " << error << "\n";
+    return Rechazado;
+  }
   err_ << "arboles: "
        << QStringLiteral(
               "El árbol está bloqueado por otro usuario (tabla %1, %2); vuelva a intentarlo más tarde")

@@ -1,5 +1,7 @@
 // cImp_Exp: the merge of one tree document into Arboles.
 
+#include <algorithm>
+
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_globales.h"
@@ -68,7 +70,10 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
                           IListObject& lista, IInsertBuilder& builder) {
   const QString condicionTipo = QStringLiteral(" WHERE Tipo=") + QString::number(tipo);
   const qint32 filas = lista.RowCount();
-  QString prefijo;
+  // The key prefix of the node each level of the document stands for, down
+  // to the row before. A branch found further down its parent's branch (or
+  // the parent itself) is where that branch's own children go.
+  QStringList prefijos;
   for (qint32 fila = 1; fila <= filas; ++fila) {
     if (oTAZ_Data_Imp) oTAZ_Data_Imp->Avance(fila - 1, filas);
     if (contenido.Find(QStringLiteral("ZolmarID = ") + lista.Cell(4, fila).toString()) < 1) {
@@ -76,8 +81,10 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
           QStringLiteral("Se ha producido un error al reordenar las claves del árbol."));
       return false;
     }
-    // The parent's prefix: the row before was the parent or one of its descendants.
-    prefijo = prefijo.left(lista.Cell(1, fila).toString().length() - 2);
+    // The row before was the parent or one of its descendants.
+    const qsizetype nivel = lista.Cell(1, fila).toString().trimmed().length() / 2;
+    prefijos.resize(std::max<qsizetype>(nivel - 1, 0));
+    const QString prefijo = prefijos.isEmpty() ? QString() : prefijos.last();
     // Names are stored cut, so a long name is looked for as it was stored.
     const QString nombre = contenido.Field(QStringLiteral("Nombre")).toString().left(kLargoNombre);
     // A branch without a name could never be told apart, nor found again.
@@ -92,12 +99,12 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
                   2, QString())
             .toString();
     if (!existente.isEmpty()) {
-      prefijo = existente;
+      prefijos << ClaveArbol::Prefijo(existente);
       continue;
     }
     QString clave;
     if (CrearRama(cStatus, tipo, prefijo, nombre, builder, &clave) == 0) return false;
-    prefijo = clave;
+    prefijos << ClaveArbol::Prefijo(clave);
   }
   if (oTAZ_Data_Imp) oTAZ_Data_Imp->Avance(filas, filas);
   return true;
@@ -106,6 +113,11 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
 qint32 cImp_Exp::CrearRama(QString& cStatus, qint32 tipo, const QString& prefijo, const QString& nombre,
                            IInsertBuilder& builder, QString* clave) {
   const QString condicionTipo = QStringLiteral(" WHERE Tipo=") + QString::number(tipo);
+  // A parent found on the last level has no room for a child in its key.
+  if (prefijo.length() >= ClaveArbol::Longitud) {
+    cStatus = oAppGlobal->Translate(QString::fromUtf8("No se pueden añadir más niveles"));
+    return 0;
+  }
   const QString mayor =
       Consultar(QStringLiteral("SELECT MAX(SUBSTRING(Clave,") + QString::number(prefijo.length() + 1) +
                     QStringLiteral(",2))") + QStringLiteral(" FROM Arboles") + condicionTipo +

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
@@ -54,6 +55,34 @@ TEST(LockManagerTest, ReleaseAndSessionEnd) {
   }
   EXPECT_FALSE(other.LockTable(3, true, "Articulos", 0, "", 3)) << "a closed session leaves no locks";
   EXPECT_EQ(cn->ExecuteSQL("SELECT COUNT(*) FROM ZolmarBloqueos", 2).toInt(), 2);
+}
+
+// Found by the reliability suite: every session deleted its locks as it
+// ended, so a program that had only read waited for another one's write.
+TEST(LockManagerTest, ASessionWithoutLocksEndsWithoutWaitingForAWriter) {
+  QTemporaryDir dir;
+  auto escritor = Connection::open(dir.filePath("empresa.db"), nullptr);
+  ASSERT_TRUE(escritor);
+  auto cn = Connection::open(dir.filePath("empresa.db"), nullptr);
+  ASSERT_TRUE(cn);
+  cn->setBusyTimeout(100);
+  for (const bool conBloqueo : {false, true}) {
+    SCOPED_TRACE(conBloqueo);
+    {
+      LockManager sesion(cn);
+      if (conBloqueo) {
+        ASSERT_FALSE(sesion.LockTable(3, true, "Arboles", 0, "Tipo=3", 2));
+      }
+      escritor->executeNative("BEGIN IMMEDIATE");
+      escritor->executeNative("INSERT INTO ZolmarBloqueos (Tabla) VALUES ('Otra')");
+      ASSERT_FALSE(escritor->HasError()) << escritor->LastError().toStdString();
+      sesion.releaseAll();
+      // Only a session holding a lock needs the write, and has to wait for it.
+      EXPECT_EQ(cn->HasError(), conBloqueo);
+      escritor->executeNative("ROLLBACK");
+    }
+    EXPECT_EQ(cn->ExecuteSQL("SELECT COUNT(*) FROM ZolmarBloqueos", 2).toInt(), 0);
+  }
 }
 
 // Runs in a child process: takes the lock, says so, then waits for an order.

@@ -1,4 +1,5 @@
 #include <QHash>
+#include <QTemporaryDir>
 
 #include "db_fixture.h"
 #include "host/i_recordset.h"
@@ -70,6 +71,31 @@ TEST(SchemaTest, CreateIsRepeatableAndDefaultsLikeTheServer) {
   EXPECT_EQ(cn->ExecuteSQL("SELECT NIF FROM Nombres", 2, "none").toString(), "none");
   for (const QString& table : Schema::tables())
     EXPECT_TRUE(Schema::tableDdl(table).contains("ZolmarID INTEGER PRIMARY KEY AUTOINCREMENT"));
+}
+
+// Found by the reliability suite: every open took the write lock to create
+// what was there, so no program could even read while another one wrote.
+TEST(SchemaTest, ACompleteSchemaOpensWhileAnotherProgramWrites) {
+  for (const bool completo : {true, false}) {
+    SCOPED_TRACE(completo);
+    QTemporaryDir dir;
+    const QString fichero = dir.filePath("empresa.db");
+    auto escritor = Connection::open(fichero, nullptr);
+    ASSERT_TRUE(escritor);
+    ASSERT_TRUE(Schema::create(*escritor, nullptr));
+    if (!completo) escritor->executeNative("DROP INDEX IX_Tarifas_Categoria");
+    escritor->executeNative("BEGIN IMMEDIATE");
+    escritor->executeNative("INSERT INTO ZolmarConfig (Clave, Valor) VALUES ('x', 'y')");
+    ASSERT_FALSE(escritor->HasError()) << escritor->LastError().toStdString();
+    auto lector = Connection::open(fichero, nullptr);
+    ASSERT_TRUE(lector);
+    lector->setBusyTimeout(50);
+    QString error;
+    // What is missing still needs the write, and waits for it.
+    EXPECT_EQ(Schema::create(*lector, &error), completo) << error.toStdString();
+    escritor->executeNative("COMMIT");
+    EXPECT_TRUE(Schema::create(*lector, &error)) << error.toStdString();
+  }
 }
 
 }  // namespace

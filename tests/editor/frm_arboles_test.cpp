@@ -11,6 +11,7 @@
 #include "zolmar/ui/frame.h"
 #include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/key_codes.h"
+#include "zolmar/ui/st_bar.h"
 
 using arboles::FrmArboles;
 using zolmar::CtlFicha;
@@ -254,6 +255,27 @@ TEST_F(EditorTest, ReglasDeLaMarcaDeBorrado) {
   f->btnGuardar->Click();
   EXPECT_TRUE(UltimoMensaje().startsWith("No se pueden modificar fichas con la marca de \"BORRADO\""));
   EXPECT_EQ(f->CtlFicha->Mode(), CtlFicha::Editing);
+}
+
+// Found by the reliability suite: the mark stayed after the save that logs its removal.
+TEST_F(EditorTest, GuardarUnaFichaMarcadaLeQuitaLaMarcaYLoRegistra) {
+  const qint32 vivo = Nodo(3, "0100000000000000", "Vivo");
+  const qint32 marcado = Nodo(3, "0101000000000000", "Marcado", vivo, 2);
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  f->TreeArbol->ClickNode(K(marcado));
+  f->CtlFicha->pressEdit();
+  Escribir(f, "Recuperado");
+  f->btnGuardar->Click();
+  ASSERT_EQ(f->CtlFicha->Mode(), CtlFicha::Browsing);
+  EXPECT_EQ(Valor(QStringLiteral("SELECT Activo FROM Arboles WHERE ZolmarID=%1").arg(marcado)).toInt(), 0);
+  EXPECT_EQ(Valor(QStringLiteral("SELECT Nombre FROM Arboles WHERE ZolmarID=%1").arg(marcado)).toString(),
+            "Recuperado");
+  EXPECT_EQ(Valor(QStringLiteral("SELECT COUNT(*) FROM ZolmarCambios WHERE Tipo IN (2, 3) AND ID_Ficha=%1")
+                      .arg(marcado))
+                .toInt(),
+            2);
+  EXPECT_NE(f->stbEstado->PanelText(0), "BORRADO");
 }
 
 TEST_F(EditorTest, CerrarMientrasSeEditaPreguntaSiGuardar) {

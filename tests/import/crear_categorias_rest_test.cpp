@@ -2,113 +2,13 @@
 // person drives the window: choosing the consultant, the checks, and what
 // the creation writes.
 
-#include <QFile>
-#include <QPointer>
-#include <QTemporaryDir>
-
-#include "common/host_fixture.h"
-#include "host/i_recordset.h"
-#include "import/frm_crear_categorias_rest.h"
-#include "zolmar/db/connection.h"
+#include "crear_categorias_rest_fixture.h"
 #include "zolmar/db/database_dump.h"
-#include "zolmar/db/fault_injector.h"
-#include "zolmar/db/schema.h"
-#include "zolmar/ui/btn.h"
-#include "zolmar/ui/tree_view.h"
 
 namespace {
 
 using arboles::FrmCrearCategoriasRest;
-
-// Template rows: Entrantes (1) {Ensaladas (2), Sopas (3)}, Carnes (4)
-// {Ternera (5) {Solomillo (6)}, Cordero (7)}, Postres (8) without children.
-class CrearCategoriasRestTest : public HostFixture {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    Abrir(dir_.filePath("empresa.db"));
-    FrmCrearCategoriasRest::Registrar();
-    Consultor(QString::fromLatin1(zolmar::Schema::kConsultantDatabase),
-              {{1, 0, "0100000000000000", "Entrantes"},
-               {2, 1, "0101000000000000", "Ensaladas"},
-               {3, 1, "0102000000000000", "Sopas"},
-               {4, 0, "0200000000000000", "Carnes"},
-               {5, 4, "0201000000000000", "Ternera"},
-               {6, 5, "0201010000000000", "Solomillo"},
-               {7, 4, "0202000000000000", "Cordero"},
-               {8, 0, "0300000000000000", "Postres"}});
-  }
-
-  void TearDown() override {
-    for (auto& f : ventanas_)
-      if (f) delete f.data();
-    EXPECT_TRUE(ui().failures().isEmpty()) << ui().failures().join('\n').toStdString();
-  }
-
-  struct Fila {
-    qint32 id, padre;
-    const char* clave;
-    const char* nombre;
-  };
-
-  // Replaces the article tree of a consultant database of the server (created when missing).
-  void Consultor(const QString& nombre, const QList<Fila>& filas) {
-    auto otra = zolmar::Connection::open(dir_.filePath(nombre + ".db"), nullptr);
-    ASSERT_TRUE(otra);
-    otra->executeNative(zolmar::Schema::tableDdl("Arboles"));
-    otra->executeNative("DELETE FROM Arboles");
-    for (const Fila& f : filas)
-      otra->executeNative(
-          "INSERT INTO Arboles (ZolmarID, Tipo, Clave, Nombre, id_padre) VALUES (?1, 3, ?2, ?3, ?4)", 0, {},
-          {f.id, QString::fromLatin1(f.clave), QString::fromUtf8(f.nombre), f.padre});
-  }
-
-  FrmCrearCategoriasRest* Ventana() {
-    auto* frm = new FrmCrearCategoriasRest();
-    if (!frm->Run(*taz)) {
-      delete frm;
-      return nullptr;
-    }
-    ventanas_.append(frm);
-    return frm;
-  }
-
-  static QString K(qint32 id) { return QStringLiteral("K=%1").arg(id); }
-  static void Marcar(FrmCrearCategoriasRest& f, qint32 id) {
-    EXPECT_TRUE(f.TreeArbol->ClickCheckBox(K(id))) << id;
-  }
-  static QList<qint32> Marcados(FrmCrearCategoriasRest& f) {
-    QList<qint32> ids;
-    for (qint32 id : {FrmCrearCategoriasRest::IdRaiz, 1, 2, 3, 4, 5, 7, 8})
-      if (f.TreeArbol->Node(K(id)).Checked()) ids << id;
-    return ids;
-  }
-  // Checks the ids and accepts, answering Yes.
-  bool Crear(FrmCrearCategoriasRest& f, std::initializer_list<qint32> ids) {
-    for (qint32 id : ids) Marcar(f, id);
-    ui().queueAnswer(true);
-    f.btnAceptar->Click();
-    return f.IsClosed();
-  }
-
-  // Key, parent and path of the article category of that name (and parent).
-  QStringList Nodo(const QString& nombre, qint32 padre) {
-    const auto rs = arboles::recordsetOf(cn->ExecuteSQL(
-        QStringLiteral(
-            "SELECT ZolmarID, Clave, RutaPadre, UsoAux FROM Arboles WHERE Tipo=3 AND Nombre=%1 AND "
-            "ID_Padre=%2")
-            .arg(cn->SQLLiteral(nombre))
-            .arg(padre),
-        5));
-    if (!rs || !rs->Read()) return {};
-    return {rs->Field("ZolmarID").toString(), rs->Field("Clave").toString(),
-            rs->Field("RutaPadre").toString(), rs->Field("UsoAux").toString()};
-  }
-  qint32 Filas() { return Valor("SELECT COUNT(*) FROM Arboles WHERE Tipo=3").toInt(); }
-
-  QTemporaryDir dir_;
-  QList<QPointer<QWidget>> ventanas_;
-};
+using CrearCategoriasRestTest = CrearCategoriasRestFixture;
 
 TEST_F(CrearCategoriasRestTest, MuestraLosDosPrimerosNivelesDelConsultorBajoLaRaiz) {
   FrmCrearCategoriasRest* frm = Ventana();
@@ -236,36 +136,6 @@ TEST_F(CrearCategoriasRestTest, SinMarcasOCancelandoNoSeEscribeNada) {
   frm->btnCancelar->Click();
   EXPECT_TRUE(frm->IsClosed());
   EXPECT_EQ(Filas(), 0);
-}
-
-TEST_F(CrearCategoriasRestTest, UnFalloEnCualquierSentenciaLoDeshaceTodoYDejaLaVentanaConSusMarcas) {
-  qint32 total = 0;
-  {
-    FrmCrearCategoriasRest* frm = Ventana();
-    zolmar::FaultInjector contador(cn, 0);
-    ASSERT_TRUE(Crear(*frm, {2, 5, 7}));
-    total = contador.statements();
-  }
-  ASSERT_GT(total, 8);
-  cn->ExecuteSQL("DELETE FROM Arboles");
-  const QString antes = zolmar::DatabaseDump::of(*cn);
-  FrmCrearCategoriasRest* frm = Ventana();
-  for (qint32 id : {2, 5, 7}) Marcar(*frm, id);
-  const QList<qint32> marcados = Marcados(*frm);
-  for (qint32 k = 1; k <= total; ++k) {
-    ui().clear();
-    zolmar::FaultInjector fallo(cn, k);
-    ui().queueAnswer(true);
-    frm->btnAceptar->Click();
-    EXPECT_TRUE(fallo.fired()) << k;
-    EXPECT_FALSE(frm->IsClosed()) << k;
-    EXPECT_TRUE(frm->isEnabled()) << k;
-    EXPECT_TRUE(zolmar::DatabaseDump::of(*cn) == antes) << k;
-    EXPECT_EQ(Marcados(*frm), marcados) << k;
-    EXPECT_EQ(ui().messageTexts(),
-              QStringList{QString::fromUtf8("Se ha producido un error creando las categorías")})
-        << k;
-  }
 }
 
 TEST_F(CrearCategoriasRestTest, ConVariosConsultoresSeEligeEnUnMenu) {

@@ -143,6 +143,63 @@ TEST_F(ImportFixture, AParentWithNoRoomLeftRefusesTheDocumentAndWritesNothing) {
   EXPECT_EQ(Volcado(), antes) << "the branch created before the failing one is rolled back";
 }
 
+// Found by the reliability suite: the children of a branch found deeper than
+// it stands in the document went under that node's ancestor, and under a
+// branch found as its own parent they got a key with a segment after "00".
+TEST_F(ImportFixture, ABranchFoundFurtherDownTakesItsChildrenWithIt) {
+  const qint32 bebidas = InsertarNodo(3, "0100000000000000", "Bebidas", 0, 0, {{"RutaPadre", "''"}});
+  const qint32 vinos =
+      InsertarNodo(3, "0101000000000000", "Vinos", bebidas, 0, {{"RutaPadre", "'Bebidas:'"}});
+  InsertarNodo(3, "0101010000000000", "Tintos", vinos, 0, {{"RutaPadre", "'Bebidas:Vinos:'"}});
+  const struct {
+    const char* caso;
+    QVector<Rama> ramas;
+    QStringList nuevas;  // key, parent's name and path of each row created
+  } casos[] = {
+      {"primer nivel hallado en el tercero",
+       {{1, 0, "Tintos"}, {2, 1, "Reserva"}, {3, 2, "Crianza"}},
+       {"0101010100000000 Tintos Bebidas:Vinos:Tintos:",
+        "0101010101000000 Reserva Bebidas:Vinos:Tintos:Reserva:"}},
+      {"rama hallada como su propio padre",
+       {{1, 0, "Bebidas"}, {2, 1, "bebidas"}, {3, 2, "Zumos"}},
+       {"0102000000000000 Bebidas Bebidas:"}},
+      {"hermanos tras una rama hallada más abajo",
+       {{1, 0, "Vinos"}, {2, 1, "Tintos"}, {3, 2, "Joven"}, {4, 1, "Rosados"}},
+       {"0101010100000000 Tintos Bebidas:Vinos:Tintos:", "0101020000000000 Vinos Bebidas:Vinos:"}},
+  };
+  for (const auto& c : casos) {
+    const qint32 mayor = Valor("SELECT MAX(ZolmarID) FROM Arboles").toInt();
+    const auto r = Importar(c.ramas);
+    EXPECT_EQ(r.result, 0) << c.caso << r.status.toStdString();
+    const auto rs = arboles::recordsetOf(cn->ExecuteSQL(
+        QStringLiteral("SELECT A.Clave, P.Nombre, A.RutaPadre FROM Arboles A JOIN Arboles P ON "
+                       "P.ZolmarID=A.id_padre WHERE A.ZolmarID>%1 ORDER BY A.Clave")
+            .arg(mayor),
+        5));
+    QStringList nuevas;
+    while (rs && rs->Read())
+      nuevas << rs->Field("Clave").toString() + ' ' + rs->Field("Nombre").toString() + ' ' +
+                    rs->Field("RutaPadre").toString();
+    EXPECT_EQ(nuevas, c.nuevas) << c.caso;
+    Arbol();
+    cn->ExecuteSQL(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID>%1").arg(mayor));
+  }
+}
+
+// A branch found on the last level cannot take children: the document is
+// refused as a whole.
+TEST_F(ImportFixture, AChildOfABranchFoundOnTheLastLevelRefusesTheDocument) {
+  qint32 padre = 0;
+  for (qint32 nivel = 1; nivel <= 8; ++nivel)
+    padre = InsertarNodo(3, QString("01").repeated(nivel).leftJustified(16, '0'),
+                         QStringLiteral("N%1").arg(nivel), padre, 0);
+  const QString antes = Volcado();
+  const auto r = Importar({{1, 0, "Nueva"}, {2, 0, "N8"}, {3, 2, "Hoja"}});
+  EXPECT_EQ(r.result, -1);
+  EXPECT_EQ(r.status, QString::fromUtf8("No se pueden añadir más niveles"));
+  EXPECT_EQ(Volcado(), antes);
+}
+
 TEST_F(ImportFixture, ProgressCountsEveryRowAndClosesAtTheEnd) {
   zolmar::ExchangeDocument documento;
   ASSERT_TRUE(documento.parse(Documento(kBebidas), "bebidas.json"));

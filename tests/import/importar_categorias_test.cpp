@@ -2,8 +2,6 @@
 // editor's launcher, the checks, renaming, and what the save writes.
 
 #include "cotalia_fixture.h"
-#include "zolmar/db/database_dump.h"
-#include "zolmar/db/fault_injector.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/ctl_ficha.h"
 
@@ -252,42 +250,6 @@ TEST_F(ImportarCategoriasTest, RenombrarComprueba) {
   Marcar(*frm, 3);
   frm->btnAceptar->Click();
   EXPECT_EQ(Fila(10101, 2).nombre, cincuenta);
-}
-
-TEST_F(ImportarCategoriasTest, UnFalloEnCualquierSentenciaDejaArbolesComoEstabaYLaVentanaAbierta) {
-  const auto marcar = [this] {
-    FrmImportarCategorias* frm = Ventana();
-    for (qint32 id : {3, 6, 8}) Marcar(*frm, id);
-    return frm;
-  };
-  qint32 total = 0;
-  {
-    FrmImportarCategorias* frm = marcar();
-    zolmar::FaultInjector contador(cn, 0);
-    frm->btnAceptar->Click();
-    total = contador.statements();
-    ASSERT_TRUE(frm->IsClosed());
-  }
-  ASSERT_GT(total, 10);
-  cn->ExecuteSQL("DELETE FROM Arboles WHERE (Opciones & 1)>0");
-  for (auto& f : ventanas_)
-    if (f) delete f.data();
-  ventanas_.clear();
-  FrmImportarCategorias* frm = marcar();
-  const QString antes = zolmar::DatabaseDump::of(*cn);  // the editor's lock included
-  for (qint32 k = 1; k <= total; ++k) {
-    zolmar::FaultInjector fallo(cn, k);
-    frm->btnAceptar->Click();
-    EXPECT_TRUE(fallo.fired()) << k;
-    EXPECT_FALSE(frm->IsClosed()) << k;
-    EXPECT_TRUE(zolmar::DatabaseDump::of(*cn) == antes) << k;
-    EXPECT_EQ(frm->IdRama(), 0) << k;
-    EXPECT_EQ(Marcados(*frm, 8), QList<qint32>({1, 2, 3, 5, 6, 7, 8})) << k;
-  }
-  EXPECT_TRUE(ui().messageTexts().isEmpty()) << "a failed save shows no message";
-  frm->btnAceptar->Click();
-  EXPECT_TRUE(frm->IsClosed());
-  EXPECT_EQ(Importadas(), 7);
 }
 
 TEST_F(ImportarCategoriasTest, ElEditorNoDejaModificarNiAnadirBajoLaRamaReservada) {

@@ -1,7 +1,6 @@
 // Documents the framework or the handler refuses: nothing is written then.
 
 #include "import_fixture.h"
-#include "zolmar/db/fault_injector.h"
 #include "zolmar/db/row_set.h"
 
 namespace {
@@ -148,40 +147,6 @@ TEST_F(ImportFixture, DataImpAnswersWithItsStatusAndCallsTheEndOnlyOnSuccess) {
     EXPECT_EQ(estado, QString::fromUtf8(c.estado)) << c.caso;
     EXPECT_EQ(fin->llamadas.join(','), c.fin) << c.caso;
   }
-}
-
-TEST_F(ImportFixture, AFailingStatementAnywhereLeavesTheDatabaseAsItWas) {
-  InsertarNodo(3, "0100000000000000", "Bebidas", 0, 0, {{"RutaPadre", "''"}});
-  const QVector<Rama> ramas = {{1, 0, "Bebidas"}, {2, 1, "Vinos"}, {3, 2, "Tintos"}, {4, 0, "Quesos"}};
-  const QString antes = Volcado();
-  qint32 total = 0;
-  {
-    zolmar::FaultInjector contador(cn, 0);
-    ASSERT_EQ(Importar(ramas).result, 0);
-    total = contador.statements();
-  }
-  ASSERT_GT(total, 8);
-  cn->ExecuteSQL("DELETE FROM Arboles WHERE Nombre<>'Bebidas'");
-  ASSERT_EQ(Volcado(), antes);
-  QStringList estados;
-  for (qint32 k = 1; k <= total; ++k) {
-    zolmar::FaultInjector fallo(cn, k);
-    const auto r = Importar(ramas);
-    estados << r.status;
-    EXPECT_TRUE(fallo.fired()) << k;
-    EXPECT_EQ(r.result, -1) << k;
-    EXPECT_FALSE(r.status.isEmpty()) << k;
-    EXPECT_EQ(Volcado(), antes) << "statement " << k << " of " << total;
-  }
-  // A refused query ends the import with the error it raised; a refused insert with its own message.
-  EXPECT_TRUE(estados
-                  .filter(QString::fromUtf8("Se ha producido un error durante la creación del árbol<BR>Error "
-                                            "-2147217900 ("))
-                  .size() > 0);
-  EXPECT_TRUE(
-      estados.contains(QString::fromUtf8("Se ha producido un error al crear una nueva rama del árbol.")));
-  EXPECT_EQ(Importar(ramas).result, 0);
-  EXPECT_EQ(Arbol(), (QStringList{"Bebidas", "Bebidas/Vinos", "Bebidas/Vinos/Tintos", "Quesos"}));
 }
 
 }  // namespace

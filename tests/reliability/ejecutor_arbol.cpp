@@ -33,8 +33,8 @@ const char* const kSilabas[] = {"Ca", "ab", "Ze", "mo", "Ri", "tu", "Lo", "es"};
 
 }  // namespace
 
-EjecutorArbol::EjecutorArbol(zolmar::Host& host, std::shared_ptr<arboles::cTAZ_Arboles> taz)
-    : host_(host), cn_(host.connection()), taz_(std::move(taz)) {}
+EjecutorArbol::EjecutorArbol(zolmar::Host& host, std::shared_ptr<arboles::cTAZ_Arboles> taz, qint32 tipo)
+    : host_(host), cn_(host.connection()), taz_(std::move(taz)), tipo_(tipo) {}
 
 EjecutorArbol::~EjecutorArbol() = default;
 
@@ -53,6 +53,18 @@ QString EjecutorArbol::Nodo(qint32 id) const {
   return QStringLiteral("%1 '%2'").arg(id).arg(modelo_.Nombre(id));
 }
 
+QString EjecutorArbol::TablaPrincipal() const {
+  return tipo_ == 1   ? QStringLiteral("Clientes")
+         : tipo_ == 2 ? QStringLiteral("Proveedores")
+                      : QStringLiteral("Articulos");
+}
+
+bool EjecutorArbol::EnUso(qint32 id) const {
+  return !modelo_.Hijos(id).isEmpty() ||
+         modelo_.Referencias(id, {TablaPrincipal(), QStringLiteral("Tarifas"),
+                                  QStringLiteral("GruposComisionesX"), QStringLiteral("ArtCompuestos")}) > 0;
+}
+
 void EjecutorArbol::Sembrar(const std::vector<uint32_t>& padres) {
   QMap<qint32, QString> prefijo{{0, QString()}};
   QVector<qint32> ids;
@@ -68,7 +80,7 @@ void EjecutorArbol::Sembrar(const std::vector<uint32_t>& padres) {
         cn_->ExecuteSQL(
                QStringLiteral("INSERT INTO Arboles (Tipo, Clave, Nombre, id_padre, Activo, RutaPadre) "
                               "VALUES (%1, '%2', '%3', %4, 0, %5)")
-                   .arg(kTipo)
+                   .arg(tipo_)
                    .arg(clave, nombre)
                    .arg(padre)
                    .arg(cn_->SQLLiteral(modelo_.Ruta(padre) +
@@ -80,21 +92,45 @@ void EjecutorArbol::Sembrar(const std::vector<uint32_t>& padres) {
     ids << id;
   }
   for (qsizetype i = 0; i < ids.size(); ++i) {
-    if (padres[i] % 4 != 0 || !modelo_.Hijos(ids[i]).isEmpty()) continue;
-    const qint32 fila =
-        cn_->ExecuteSQL(
-               QStringLiteral("INSERT INTO Articulos (Nombre, ID_Categoria1) VALUES ('Artículo', %1)")
-                   .arg(ids[i]),
-               9, 0)
-            .toInt();
-    modelo_.Referenciar(fila, ids[i]);
+    const uint32_t e = padres[i];
+    if (e % 4 == 0 && modelo_.Hijos(ids[i]).isEmpty()) Sembrar(TablaPrincipal(), ids[i]);
+    if (tipo_ != 3) continue;
+    if (e % 7 == 1) Sembrar(QStringLiteral("Tarifas"), ids[i]);
+    if (e % 11 == 2) Sembrar(QStringLiteral("GruposComisionesX"), ids[i]);
+    if (e % 13 == 3) Sembrar(QStringLiteral("ArtCompuestos"), ids[i]);
+    // A few owners only, so that merges meet an assignment the destination already has.
+    if (e % 3 == 2) Sembrar(QStringLiteral("Categorias"), ids[i], static_cast<qint32>(e / 3 % 4) + 1);
   }
   taz_->I_TAZ_FichaDB()->Reload();
 }
 
+void EjecutorArbol::Sembrar(const QString& tabla, qint32 nodo, qint32 quien) {
+  QString sql;
+  if (tabla == QLatin1String("Categorias"))
+    sql = QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (%1, %2, %3)")
+              .arg(quien % 2 + 1)
+              .arg(quien)
+              .arg(nodo);
+  else if (tabla == QLatin1String("Tarifas"))
+    sql = QStringLiteral(
+              "INSERT INTO Tarifas (Nombre, ID_GrupoClientes, ID_Categoria) VALUES ('Mayoristas', 7, %1)")
+              .arg(nodo);
+  else if (tabla == QLatin1String("GruposComisionesX"))
+    sql =
+        QStringLiteral("INSERT INTO GruposComisionesX (Id_grupo, ID_Categoria, Comision) VALUES (5, %1, 2.5)")
+            .arg(nodo);
+  else if (tabla == QLatin1String("ArtCompuestos"))
+    sql = QStringLiteral("INSERT INTO ArtCompuestos (ID_Compuesto, ID_Categoria, Cantidad) VALUES (9, %1, 1)")
+              .arg(nodo);
+  else
+    sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabla, ModeloArbol::Columna(tabla)).arg(nodo);
+  const qint32 fila = cn_->ExecuteSQL(sql, 9, 0).toInt();
+  modelo_.Referenciar(tabla, fila, nodo, quien);
+}
+
 std::unique_ptr<FrmArboles> EjecutorArbol::AbrirEditor() {
   auto f = std::make_unique<FrmArboles>();
-  if (!f->Run(*taz_, kTipo, false)) return nullptr;
+  if (!f->Run(*taz_, tipo_, false)) return nullptr;
   return f;
 }
 
@@ -111,7 +147,12 @@ QString EjecutorArbol::Aplicar(const OperacionArbol& op) {
     case O::Renombrar:
       return id < 0 ? QString() : Renombrar(id);
     case O::Borrar:
-      return Borrar(op.nodo);
+    case O::Marcar:
+      return Borrar(op.nodo, op.tipo == O::Marcar);
+    case O::Desmarcar:
+      return Desmarcar(op.nodo);
+    case O::Importar:
+      return Importar(op);
     case O::Subir:
     case O::Bajar:
       return id < 0 ? QString() : Orden(id, op.tipo == O::Subir ? 0 : 1);
@@ -134,8 +175,12 @@ QString EjecutorArbol::AnadirNodo(qint32 desde, bool hijo) {
   const qint32 padre = desde < 0 ? 0 : hijo ? desde : modelo_.Padre(desde);
   const QString nombre = NombreNuevo();
   descripcion_ += QStringLiteral(" '%1' bajo %2").arg(nombre, Nodo(padre));
+  // Adding a level asks whether anything uses the node; a sibling does not.
+  const QStringList usos{QStringLiteral("Clientes"), QStringLiteral("Proveedores"),
+                         QStringLiteral("Articulos"), QStringLiteral("Categorias")};
   const bool rechazo = (hijo && modelo_.Nivel(padre) >= 8) || modelo_.Hijos(padre).size() >= 255 ||
-                       modelo_.Referencias(padre) > 0;
+                       (hijo && modelo_.Referencias(padre, usos) > 0) ||
+                       (padre != 0 && modelo_.Borrado(padre));
   if (desde >= 0) f->TreeArbol->ClickNode(K(desde));
   if (hijo)
     f->btnAccion[0]->Click();
@@ -158,26 +203,47 @@ QString EjecutorArbol::AnadirNodo(qint32 desde, bool hijo) {
   return {};
 }
 
+// Saving a marked node takes its mark away, unless its parent carries one.
 QString EjecutorArbol::Renombrar(qint32 id) {
   auto f = AbrirEditor();
   if (!f) return QStringLiteral("el editor no se abre");
   const QString nombre = NombreNuevo();
-  descripcion_ += QStringLiteral(" %1 a '%2'").arg(Nodo(id), nombre);
+  descripcion_ +=
+      QStringLiteral(" %1%2 a '%3'").arg(Nodo(id), modelo_.Borrado(id) ? " [BORRADO]" : "", nombre);
+  const bool rechazo = modelo_.Borrado(id) && modelo_.Borrado(modelo_.Padre(id));
   f->TreeArbol->ClickNode(K(id));
   f->CtlFicha->pressEdit();
+  if ((f->CtlFicha->Mode() == CtlFicha::Editing) == rechazo) {
+    f->Unload();
+    return rechazo ? QStringLiteral("se esperaba un rechazo") : QStringLiteral("rechazado sin motivo");
+  }
+  if (rechazo) {
+    f->Unload();
+    return {};
+  }
   f->getNombre->setText(nombre);
   f->btnGuardar->Click();
   if (f->CtlFicha->Mode() != CtlFicha::Browsing) return QStringLiteral("no se ha guardado");
   modelo_.Renombrar(id, nombre);
+  modelo_.Marcar(id, false);
   f->Unload();
   return {};
 }
 
-QString EjecutorArbol::Borrar(uint32_t eleccion) {
-  QVector<qint32> libres;
+QString EjecutorArbol::Desmarcar(uint32_t eleccion) {
+  QVector<qint32> marcados;
   for (qint32 id : modelo_.Nodos())
-    if (modelo_.Hijos(id).isEmpty() && modelo_.Referencias(id) == 0) libres << id;
-  const qint32 id = Elegir(eleccion, libres);
+    if (modelo_.Borrado(id)) marcados << id;
+  const qint32 id = Elegir(eleccion, marcados);
+  return id < 0 ? QString() : Renombrar(id);
+}
+
+// The editor's delete button: a node nothing uses goes, one in use gets the mark.
+QString EjecutorArbol::Borrar(uint32_t eleccion, bool usados) {
+  QVector<qint32> candidatos;
+  for (qint32 id : modelo_.Nodos())
+    if (EnUso(id) == usados) candidatos << id;
+  const qint32 id = Elegir(eleccion, candidatos);
   if (id < 0) return {};
   descripcion_ += QLatin1Char(' ') + Nodo(id);
   auto f = AbrirEditor();
@@ -185,7 +251,10 @@ QString EjecutorArbol::Borrar(uint32_t eleccion) {
   f->TreeArbol->ClickNode(K(id));
   f->CtlFicha->pressDelete();
   f->Unload();
-  modelo_.Quitar(id);
+  if (usados)
+    modelo_.Marcar(id, true);
+  else
+    modelo_.Quitar(id);
   return {};
 }
 
@@ -213,14 +282,14 @@ QString EjecutorArbol::Ordenar() {
 QString EjecutorArbol::Mantener(OperacionArbol::Tipo tipo) {
   switch (tipo) {
     case OperacionArbol::Renumerar:
-      taz_->OrdenarClavesNombre(kTipo, true, false);
+      taz_->OrdenarClavesNombre(tipo_, true, false);
       break;
     case OperacionArbol::Rutas:
-      taz_->UpdateRutaPadre(kTipo);
+      taz_->UpdateRutaPadre(tipo_);
       break;
     default:
-      arboles::ReconstructorClaves(taz_->oGlobales, kTipo).Reparar();
-      taz_->UpdateRutaPadre(kTipo, false);
+      arboles::ReconstructorClaves(taz_->oGlobales, tipo_).Reparar();
+      taz_->UpdateRutaPadre(tipo_, false);
       modelo_.OrdenarPorId();
       break;
   }
@@ -237,7 +306,7 @@ QString EjecutorArbol::PrevisionOrganizar(qint32 origen, qint32 destino, bool un
     if (!hijoUnico && !modelo_.Hijos(origen).isEmpty()) return QStringLiteral("origen con ramas");
     return {};
   }
-  if (modelo_.Referencias(destino) > 0) return QStringLiteral("destino con referencias");
+  if (modelo_.Referencias(destino, {TablaPrincipal()}) > 0) return QStringLiteral("destino con referencias");
   if (modelo_.Hijos(destino).size() >= 255) return QStringLiteral("destino lleno");
   if (modelo_.Nivel(destino) + modelo_.Altura(origen) > 8) return QStringLiteral("más de 8 niveles");
   return {};
@@ -270,7 +339,7 @@ QString EjecutorArbol::Organizar(const OperacionArbol& op) {
   const QString motivo = PrevisionOrganizar(origen, destino, unir);
   auto& ui = host_.scriptedUserInterface();
   arboles::FrmMoverCategorias frm;
-  if (!frm.Run(*taz_, kTipo)) return QStringLiteral("la ventana no se abre");
+  if (!frm.Run(*taz_, tipo_)) return QStringLiteral("la ventana no se abre");
   if (!frm.TreeArbol[0]->ClickNode(K(origen)) || !frm.TreeArbol[1]->ClickNode(K(destino))) {
     frm.Unload();
     return QStringLiteral("nodos que la ventana no muestra");
@@ -289,7 +358,8 @@ QString EjecutorArbol::Organizar(const OperacionArbol& op) {
 QMap<qint32, QString> EjecutorArbol::ClavesActuales() const {
   QMap<qint32, QString> claves;
   sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(cn_->handle(), "SELECT ZolmarID, Clave FROM Arboles WHERE Tipo=3", -1, &st, nullptr);
+  const QByteArray sql = "SELECT ZolmarID, Clave FROM Arboles WHERE Tipo=" + QByteArray::number(tipo_);
+  sqlite3_prepare_v2(cn_->handle(), sql.constData(), -1, &st, nullptr);
   while (sqlite3_step(st) == SQLITE_ROW)
     claves.insert(sqlite3_column_int(st, 0),
                   QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))));

@@ -22,12 +22,15 @@ class Connection;
 
 class EjecutorArbol {
  public:
-  EjecutorArbol(zolmar::Host& host, std::shared_ptr<arboles::cTAZ_Arboles> taz);
+  // tipo: the tree the sequence works on (1 customers, 2 suppliers, 3 articles).
+  EjecutorArbol(zolmar::Host& host, std::shared_ptr<arboles::cTAZ_Arboles> taz, qint32 tipo = 3);
   ~EjecutorArbol();
 
   // The starting tree, written straight into the table: node i hangs from
-  // the top level or from an earlier node chosen by padres[i]; every fourth
-  // leaf gets an article.
+  // the top level or from an earlier node chosen by padres[i]; some leaves
+  // get a record of the tree's own table and, in the article tree, some
+  // nodes get price lists, commission groups, compound-article components
+  // and customers' or suppliers' category assignments.
   void Sembrar(const std::vector<uint32_t>& padres);
   // One step through the module and the model; empty when the module did what
   // the model expected, else what differed. Descripcion() tells what it did.
@@ -40,20 +43,27 @@ class EjecutorArbol {
  private:
   QString AnadirNodo(qint32 desde, bool hijo);
   QString Renombrar(qint32 id);
-  QString Borrar(uint32_t eleccion);
+  QString Borrar(uint32_t eleccion, bool usados);
+  QString Desmarcar(uint32_t eleccion);
   QString Orden(qint32 id, qint32 boton);
   QString Ordenar();
   QString Mantener(OperacionArbol::Tipo tipo);
   QString Organizar(const OperacionArbol& op);
   QString PrevisionOrganizar(qint32 origen, qint32 destino, bool unir) const;
   void AplicarOrganizar(qint32 origen, qint32 destino, bool unir, bool borrar);
+  QString Importar(const OperacionArbol& op);
 
+  void Sembrar(const QString& tabla, qint32 nodo, qint32 quien = 0);
+  // Whether the deletion finds the node in use (and marks it instead).
+  bool EnUso(qint32 id) const;
+  QString TablaPrincipal() const;
   std::unique_ptr<arboles::FrmArboles> AbrirEditor();
   QString NombreNuevo();
   qint32 Elegir(uint32_t eleccion, const QVector<qint32>& candidatos) const;
   QString Nodo(qint32 id) const;
   QMap<qint32, QString> ClavesActuales() const;
   QString ComprobarClaves(const QMap<qint32, QString>& claves) const;
+  QString ComprobarReferencias() const;
 
   zolmar::Host& host_;
   std::shared_ptr<zolmar::Connection> cn_;
@@ -61,5 +71,5 @@ class EjecutorArbol {
   ModeloArbol modelo_;
   QString descripcion_;
   qint32 contador_ = 0;
-  static constexpr qint32 kTipo = 3;
+  const qint32 tipo_;
 };

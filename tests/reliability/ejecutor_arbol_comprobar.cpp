@@ -15,6 +15,7 @@ namespace {
 struct Fila {
   QString clave, nombre, ruta;
   qint32 padre = 0;
+  bool borrado = false;
 };
 
 QString Texto(sqlite3_stmt* st, int columna) {
@@ -22,14 +23,17 @@ QString Texto(sqlite3_stmt* st, int columna) {
   return t ? QString::fromUtf8(t) : QString();
 }
 
-QMap<qint32, Fila> LeerArbol(sqlite3* db) {
+QMap<qint32, Fila> LeerArbol(sqlite3* db, qint32 tipo) {
   QMap<qint32, Fila> filas;
   sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(db, "SELECT ZolmarID, Clave, Nombre, id_padre, RutaPadre FROM Arboles WHERE Tipo=3", -1,
-                     &st, nullptr);
+  const QByteArray sql =
+      "SELECT ZolmarID, Clave, Nombre, id_padre, RutaPadre, Activo FROM Arboles WHERE Tipo=" +
+      QByteArray::number(tipo);
+  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
   while (sqlite3_step(st) == SQLITE_ROW)
     filas.insert(sqlite3_column_int(st, 0),
-                 {Texto(st, 1), Texto(st, 2), Texto(st, 4), sqlite3_column_int(st, 3)});
+                 {Texto(st, 1), Texto(st, 2), Texto(st, 4), sqlite3_column_int(st, 3),
+                  (sqlite3_column_int(st, 5) & 2) != 0});
   sqlite3_finalize(st);
   return filas;
 }
@@ -87,7 +91,7 @@ QString EjecutorArbol::ComprobarClaves(const QMap<qint32, QString>& claves) cons
 
 QString EjecutorArbol::Comprobar() {
   sqlite3* db = cn_->handle();
-  const QMap<qint32, Fila> filas = LeerArbol(db);
+  const QMap<qint32, Fila> filas = LeerArbol(db, tipo_);
   QMap<qint32, QString> claves;
   for (qint32 id : modelo_.Nodos()) {
     if (!filas.contains(id)) return QStringLiteral("perdido el nodo %1").arg(Nodo(id));
@@ -98,6 +102,8 @@ QString EjecutorArbol::Comprobar() {
           .arg(f.padre)
           .arg(modelo_.Padre(id));
     if (f.nombre != modelo_.Nombre(id)) return QStringLiteral("%1 se llama '%2'").arg(Nodo(id), f.nombre);
+    if (f.borrado != modelo_.Borrado(id))
+      return QStringLiteral("%1 %2 la marca de BORRADO").arg(Nodo(id), f.borrado ? "tiene" : "no tiene");
     if (f.ruta != modelo_.Ruta(id))
       return QStringLiteral("RutaPadre de %1 es '%2', debería ser '%3'")
           .arg(Nodo(id), f.ruta, modelo_.Ruta(id));
@@ -106,21 +112,46 @@ QString EjecutorArbol::Comprobar() {
   for (auto it = filas.begin(); it != filas.end(); ++it)
     if (!modelo_.Existe(it.key())) return QStringLiteral("nodo %1 '%2' de más").arg(it.key()).arg(it->nombre);
   if (QString e = ComprobarClaves(claves); !e.isEmpty()) return e;
-  for (auto it = modelo_.TodasLasReferencias().begin(); it != modelo_.TodasLasReferencias().end(); ++it) {
-    const qint64 nodo = Numero(
-        db, QStringLiteral("SELECT ID_Categoria1 FROM Articulos WHERE ZolmarID=%1").arg(it.key()).toUtf8());
-    if (nodo != it.value())
-      return QStringLiteral("el artículo %1 apunta a %2, debería a %3")
-          .arg(it.key())
-          .arg(nodo)
-          .arg(it.value());
-    if (!modelo_.Existe(it.value()))
-      return QStringLiteral("el artículo %1 apunta a un nodo borrado").arg(it.key());
-  }
+  if (QString e = ComprobarReferencias(); !e.isEmpty()) return e;
   if (const qint64 n = Numero(db, "SELECT COUNT(*) FROM ZolmarBloqueos"); n != 0)
     return QStringLiteral("%1 bloqueos sin liberar").arg(n);
   if (cn_->transactionDepth() != 0) return QStringLiteral("transacción abierta");
   const auto& fallos = host_.scriptedUserInterface().failures();
   if (!fallos.isEmpty()) return QStringLiteral("interfaz: ") + fallos.join(QStringLiteral("; "));
+  return {};
+}
+
+// Every record the model knows points where the model says, at a node that
+// exists, and no table holds a record the model does not know.
+QString EjecutorArbol::ComprobarReferencias() const {
+  sqlite3* db = cn_->handle();
+  QMap<QString, qint64> porTabla;
+  const auto& referencias = modelo_.TodasLasReferencias();
+  for (auto it = referencias.begin(); it != referencias.end(); ++it) {
+    const QString& tabla = it.key().first;
+    ++porTabla[tabla];
+    const qint64 nodo = Numero(db, QStringLiteral("SELECT %1 FROM %2 WHERE ZolmarID=%3")
+                                       .arg(ModeloArbol::Columna(tabla), tabla)
+                                       .arg(it.key().second)
+                                       .toUtf8());
+    if (nodo == -1) return QStringLiteral("perdida la fila %1 de %2").arg(it.key().second).arg(tabla);
+    if (nodo != it->nodo)
+      return QStringLiteral("la fila %1 de %2 apunta a %3, debería a %4")
+          .arg(it.key().second)
+          .arg(tabla)
+          .arg(nodo)
+          .arg(it->nodo);
+    if (!modelo_.Existe(it->nodo))
+      return QStringLiteral("perdido el nodo %1 al que apunta la fila %2 de %3")
+          .arg(it->nodo)
+          .arg(it.key().second)
+          .arg(tabla);
+  }
+  for (const char* tabla : {"Articulos", "Clientes", "Proveedores", "Tarifas", "GruposComisionesX",
+                            "ArtCompuestos", "Categorias"}) {
+    const qint64 n = Numero(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla).toUtf8());
+    if (n != porTabla.value(QString::fromLatin1(tabla)))
+      return QStringLiteral("%1 filas en %2, deberían ser %3").arg(n).arg(tabla).arg(porTabla.value(tabla));
+  }
   return {};
 }

@@ -1,7 +1,7 @@
 // Whichever statement of a transactional operation fails, the database is
 // left exactly as it was (or, failing after the commit, as the operation
-// leaves it) and no lock stays behind. The category grid and the
-// document import have their own sweeps beside their tests.
+// leaves it) and no lock stays behind. The imports have theirs in the
+// fallos_*_test files; the category grid's is beside its tests.
 
 #include <QRegularExpression>
 #include <functional>

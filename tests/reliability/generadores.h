@@ -23,7 +23,10 @@ struct Arbitrary<OperacionArbol> {
                                                             {1, O::Rutas},
                                                             {1, O::Reparar},
                                                             {4, O::Mover},
-                                                            {3, O::Unir}}),
+                                                            {3, O::Unir},
+                                                            {2, O::Marcar},
+                                                            {2, O::Desmarcar},
+                                                            {3, O::Importar}}),
                              gen::arbitrary<uint32_t>(), gen::arbitrary<uint32_t>(), gen::arbitrary<bool>());
   }
 };

@@ -2,14 +2,30 @@
 
 #include <algorithm>
 
+namespace {
+
+const QString kAsignaciones = QStringLiteral("Categorias");
+
+}  // namespace
+
+QString ModeloArbol::Columna(const QString& tabla) {
+  if (tabla == QLatin1String("Articulos")) return QStringLiteral("ID_Categoria1");
+  if (tabla == QLatin1String("Clientes") || tabla == QLatin1String("Proveedores"))
+    return QStringLiteral("ID_Grupo");
+  if (tabla == kAsignaciones) return QStringLiteral("id_categoria");
+  return QStringLiteral("ID_Categoria");
+}
+
 void ModeloArbol::Anadir(qint32 id, qint32 padre, const QString& nombre) {
-  nodos_.insert(id, {padre, nombre});
+  nodos_.insert(id, {padre, nombre, false});
   hijos_[padre].append(id);
 }
 
 void ModeloArbol::Quitar(qint32 id) {
   hijos_[Padre(id)].removeAll(id);
   nodos_.remove(id);
+  for (auto it = referencias_.begin(); it != referencias_.end();)
+    it = it.key().first == kAsignaciones && it->nodo == id ? referencias_.erase(it) : std::next(it);
 }
 
 void ModeloArbol::Colgar(qint32 id, qint32 padre, qint32 posicion) {
@@ -37,9 +53,26 @@ void ModeloArbol::OrdenarPorId() {
   for (auto& hermanos : hijos_) std::sort(hermanos.begin(), hermanos.end());
 }
 
+void ModeloArbol::Referenciar(const QString& tabla, qint32 fila, qint32 nodo, qint32 quien) {
+  referencias_.insert({tabla, fila}, {nodo, quien});
+}
+
 void ModeloArbol::Reapuntar(qint32 desde, qint32 hasta) {
-  for (auto& nodo : referencias_)
-    if (nodo == desde) nodo = hasta;
+  const auto yaAsignada = [&](qint32 quien) {
+    for (auto it = referencias_.begin(); it != referencias_.end(); ++it)
+      if (it.key().first == kAsignaciones && it->nodo == hasta && it->quien == quien) return true;
+    return false;
+  };
+  for (auto it = referencias_.begin(); it != referencias_.end();) {
+    if (it->nodo != desde) {
+      ++it;
+    } else if (it.key().first == kAsignaciones && yaAsignada(it->quien)) {
+      it = referencias_.erase(it);
+    } else {
+      it->nodo = hasta;
+      ++it;
+    }
+  }
 }
 
 const QVector<qint32>& ModeloArbol::Hijos(qint32 padre) const {
@@ -63,7 +96,7 @@ qint32 ModeloArbol::Altura(qint32 id) const {
 bool ModeloArbol::EnRama(qint32 id, qint32 raiz) const {
   for (qint32 n = id; n != 0; n = Padre(n))
     if (n == raiz) return true;
-  return false;
+  return raiz == 0;
 }
 
 QString ModeloArbol::Ruta(qint32 id) const {
@@ -72,6 +105,15 @@ QString ModeloArbol::Ruta(qint32 id) const {
   return ruta.left(150);
 }
 
-qint32 ModeloArbol::Referencias(qint32 nodo) const {
-  return static_cast<qint32>(std::count(referencias_.begin(), referencias_.end(), nodo));
+qint32 ModeloArbol::Referencias(qint32 nodo, const QStringList& tablas) const {
+  qint32 n = 0;
+  for (auto it = referencias_.begin(); it != referencias_.end(); ++it)
+    n += it->nodo == nodo && tablas.contains(it.key().first);
+  return n;
+}
+
+qint32 ModeloArbol::BuscarEnRama(const QString& nombre, qint32 raiz) const {
+  for (auto it = nodos_.begin(); it != nodos_.end(); ++it)
+    if (it->nombre.compare(nombre, Qt::CaseInsensitive) == 0 && EnRama(it.key(), raiz)) return it.key();
+  return 0;
 }

@@ -19,6 +19,9 @@ struct OperacionArbol {
     Reparar,
     Mover,
     Unir,
+    Marcar,
+    Desmarcar,
+    Importar,
   };
   OperacionArbol() = default;
   OperacionArbol(Tipo t, uint32_t n, uint32_t d, bool o) : tipo(t), nodo(n), destino(d), opcion(o) {}
@@ -27,6 +30,7 @@ struct OperacionArbol {
   uint32_t nodo = 0;
   uint32_t destino = 0;
   bool opcion = false;  // merge: also delete the origin
+  // Import: nodo and destino seed the document's shape and names.
 };
 
 const char* NombreDe(OperacionArbol::Tipo tipo);

@@ -14,12 +14,13 @@ class ResumenSoak : public ::testing::Environment {
   void TearDown() override {
     std::printf(
         "SOAK sequences=%lld operations=%lld faults_injected=%lld crashes_survived=%lld inputs_tried=%lld "
-        "rows_lost=%lld\n",
+        "rows_lost=%lld corrupt_files=%lld\n",
         static_cast<long long>(Soak::Valor(Soak::Secuencias)),
         static_cast<long long>(Soak::Valor(Soak::Operaciones)),
         static_cast<long long>(Soak::Valor(Soak::Fallos)), static_cast<long long>(Soak::Valor(Soak::Choques)),
         static_cast<long long>(Soak::Valor(Soak::Entradas)),
-        static_cast<long long>(Soak::Valor(Soak::FilasPerdidas)));
+        static_cast<long long>(Soak::Valor(Soak::FilasPerdidas)),
+        static_cast<long long>(Soak::Valor(Soak::FicherosCorruptos)));
   }
 };
 

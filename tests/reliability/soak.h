@@ -7,7 +7,16 @@
 
 class Soak {
  public:
-  enum Cifra { Secuencias, Operaciones, Fallos, Choques, Entradas, FilasPerdidas, NumCifras };
+  enum Cifra {
+    Secuencias,
+    Operaciones,
+    Fallos,
+    Choques,
+    Entradas,
+    FilasPerdidas,
+    FicherosCorruptos,
+    NumCifras
+  };
 
   static bool Activo();
   // Quick value or long value, as the run asks.

@@ -115,8 +115,13 @@ bool LockManager::acquire(const QString& table, const QString& filter, bool* ref
   return !cn_->HasError();
 }
 
+// A session that holds nothing writes nothing as it ends: a program that only
+// read must not wait for another one's write to finish.
 void LockManager::releaseAll() {
   if (!cn_) return;
+  const QVariant alguno = cn_->executeNative(
+      QStringLiteral("SELECT COUNT(*) FROM ZolmarBloqueos WHERE Sesion=?1"), 2, 0, {session_});
+  if (!cn_->HasError() && alguno.toInt() == 0) return;
   cn_->executeNative(QStringLiteral("DELETE FROM ZolmarBloqueos WHERE Sesion=?1"), 0, {}, {session_});
 }
 

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 
+#include "host/i_recordset.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/restaurant_template.h"
 #include "zolmar/db/tree_builder.h"
@@ -84,6 +87,20 @@ const QStringList& indexes() {
   return list;
 }
 
+// Whether every table and index is there already: a read, so that opening a
+// company database does not wait for another program's write transaction.
+bool complete(Connection& cn) {
+  static const QRegularExpression nombre(QStringLiteral("IF NOT EXISTS (\\w+)"));
+  QSet<QString> faltan;
+  for (const QString& table : definitions().keys()) faltan << table.toLower();
+  for (const QString& sql : indexes()) faltan << nombre.match(sql).captured(1).toLower();
+  const auto rs = arboles::recordsetOf(
+      cn.executeNative(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'index')"), 5));
+  if (cn.HasError() || !rs) return false;
+  while (rs->Read()) faltan.remove(rs->Field(QStringLiteral("name")).toString().toLower());
+  return faltan.isEmpty();
+}
+
 }  // namespace
 
 QStringList Schema::tables() { return definitions().keys(); }
@@ -116,6 +133,7 @@ bool Schema::run(Connection& cn, const QStringList& statements, QString* error) 
 }
 
 bool Schema::create(Connection& cn, QString* error) {
+  if (complete(cn)) return true;
   QStringList statements;
   for (const QString& table : tables()) statements << tableDdl(table);
   statements << indexes();
