@@ -29,8 +29,7 @@ Tablas tablasReapuntadas(bool unir, qint32 tipo) {
       return {{QStringLiteral("Articulos"), QStringLiteral("ID_Categoria1")},
               {QStringLiteral("Tarifas"), QStringLiteral("ID_Categoria")},
               {QStringLiteral("GruposComisionesX"), QStringLiteral("ID_Categoria")},
-              {QStringLiteral("ArtCompuestos"), QStringLiteral("ID_Categoria")},
-              {QStringLiteral("Categorias"), QStringLiteral("ID_Categoria")}};
+              {QStringLiteral("ArtCompuestos"), QStringLiteral("ID_Categoria")}};
     case arboles::TipoArbolClientes:
       return {{QStringLiteral("Clientes"), QStringLiteral("ID_Grupo")}};
     case arboles::TipoArbolProveedores:

@@ -81,13 +81,11 @@ void FrmArboles::CtlFicha_Saved() {
     CargarArbol();
     return;
   }
-  // Saving a marked node recovers it (Guardar has refused it under a marked
-  // parent): the mark goes and the change of state is logged.
-  const qint32 activo = Campo(QStringLiteral("Activo")).toInt();
   ficha_->SetField(QStringLiteral("UsoAux"), usoAux);
-  if (activo & kBorrado) ficha_->SetField(QStringLiteral("Activo"), activo & ~kBorrado);
   ficha_->Save();
-  if (activo & kBorrado) {
+  // The record browser recovers a marked record it saves, after this: the
+  // change of state is logged here.
+  if (Campo(QStringLiteral("Activo")).toInt() & kBorrado) {
     RegistrarCambio(3);
     RegistrarCambio(2);
   }

@@ -118,14 +118,6 @@ void FrmMoverCategorias::Unir() {
   else
     Ejecutar(QStringLiteral("UPDATE ") + tabla + QStringLiteral(" SET ID_Grupo=") + destino +
              QStringLiteral(", FechaModificacion=") + fecha + QStringLiteral(" WHERE ID_Grupo=") + origen);
-  // The customers' and suppliers' category assignments follow the articles;
-  // one that the destination already has is not written twice.
-  if (nTipoArbol_ == TipoArbolArticulos)
-    Ejecutar(QStringLiteral("DELETE FROM Categorias WHERE ID_Categoria=") + origen +
-             QStringLiteral(" AND EXISTS (SELECT ZolmarID FROM Categorias C WHERE C.Tipo=Categorias.Tipo") +
-             QStringLiteral(" AND C.ID_Quien=Categorias.ID_Quien AND C.ID_Categoria=") + destino +
-             QStringLiteral(") ; UPDATE Categorias SET ID_Categoria=") + destino +
-             QStringLiteral(" WHERE ID_Categoria=") + origen);
   oAppGlobal_->LockTable(3, false, tabla, 0, QString(), 3);
   const bool borrar =
       hijoUnico || oAppGlobal_->AskYesNo(QString::fromUtf8("¿ Desea borrar la categoría de origen ?"), 4,

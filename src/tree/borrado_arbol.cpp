@@ -60,10 +60,6 @@ QString BorradoArbol::CanBeDeleted() {
              "de contenido %1")},
     };
   }
-  // A child with the deleted mark is no use of the node, but it still hangs
-  // from it: deleting the node would leave it without a parent.
-  comprobaciones.append(
-      {QStringLiteral("SELECT TOP 1 zolmarID FROM Arboles WHERE ID_Padre=") + id, usadaEnTabla("Árboles")});
   return PrimerUso(comprobaciones);
 }
 

@@ -48,8 +48,7 @@ TEST_F(ComandoOrganizarTest, MergeAndMoveAnswerTheWindowsQuestionsAndCheckTheTre
   const QList<Caso> casos = {
       {{"merge", N("Tintos"), N("Blancos"), "--delete"},
        0,
-       "Articulos: 2 filas\nTarifas: 0 filas\nGruposComisionesX: 0 filas\nArtCompuestos: 0 filas\n"
-       "Categorias: 0 filas\n",
+       "Articulos: 2 filas\nTarifas: 0 filas\nGruposComisionesX: 0 filas\nArtCompuestos: 0 filas\n",
        ""},
       {{"move", N("Refrescos"), N("Vinagres")},
        1,

@@ -2,10 +2,8 @@
 // the action buttons, the answers to its questions.
 
 #include <QApplication>
-#include <algorithm>
 
 #include "editor/frm_arboles.h"
-#include "host/i_recordset.h"
 #include "mover_categorias_fixture.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
@@ -188,50 +186,6 @@ TEST_F(MoverCategoriasTest, MergeOfTwoLeavesRepointsOnlyTheTablesOfItsTreeType) 
         << batch.toStdString();
     EXPECT_EQ(Cuantas("ZolmarBloqueos", "1", 1), 0);
     Sano(c.tipo);
-  }
-}
-
-// Found by the reliability suite: the assignments stayed on the origin, and
-// pointed at nothing once it was deleted.
-TEST_F(MoverCategoriasTest, MergeCarriesTheCategoryAssignmentsWithoutRepeatingOne) {
-  for (const bool borrar : {false, true}) {
-    SCOPED_TRACE(borrar);
-    Empresa(3);
-    const qint32 origen = Id("Tintos"), destino = Id("Blancos"), otra = Id("Refrescos");
-    // Customer 5 has the origin only, customer 6 both, supplier 6 the origin
-    // and another category.
-    cn->ExecuteSQL(QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 5, %1) ; "
-                                  "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 6, %1) ; "
-                                  "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 6, %2) ; "
-                                  "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (2, 6, %1) ; "
-                                  "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (2, 6, %3)")
-                       .arg(origen)
-                       .arg(destino)
-                       .arg(otra));
-    ui().queueAnswer(true);
-    ui().queueAnswer(borrar);
-    Organizar([&](FrmMoverCategorias& f) {
-      Elegir(f, "Tintos", "Blancos");
-      f.btnAccion[0]->Click();
-      EXPECT_TRUE(f.AccionRealizada());
-    });
-    const auto rs = arboles::recordsetOf(cn->ExecuteSQL(
-        "SELECT Tipo, ID_Quien, id_categoria FROM Categorias ORDER BY Tipo, ID_Quien, id_categoria", 5));
-    QStringList filas;
-    while (rs && rs->Read())
-      filas << QStringLiteral("%1/%2/%3")
-                   .arg(rs->Field("Tipo").toInt())
-                   .arg(rs->Field("ID_Quien").toInt())
-                   .arg(rs->Field("id_categoria").toInt());
-    const auto fila = [&](qint32 tipo, qint32 quien, qint32 nodo) {
-      return QStringLiteral("%1/%2/%3").arg(tipo).arg(quien).arg(nodo);
-    };
-    QStringList esperadas{fila(1, 5, destino), fila(1, 6, destino), fila(2, 6, destino), fila(2, 6, otra)};
-    std::sort(esperadas.begin(), esperadas.end());
-    std::sort(filas.begin(), filas.end());
-    EXPECT_EQ(filas, esperadas);
-    EXPECT_EQ(Cuantas("Arboles", "ZolmarID", origen), borrar ? 0 : 1);
-    Sano();
   }
 }
 

@@ -1,6 +1,7 @@
 #include "ejecutor_arbol.h"
 
 #include <sqlite3.h>
+#include <algorithm>
 
 #include <QSet>
 
@@ -241,8 +242,16 @@ QString EjecutorArbol::Desmarcar(uint32_t eleccion) {
 // The editor's delete button: a node nothing uses goes, one in use gets the mark.
 QString EjecutorArbol::Borrar(uint32_t eleccion, bool usados) {
   QVector<qint32> candidatos;
-  for (qint32 id : modelo_.Nodos())
+  for (qint32 id : modelo_.Nodos()) {
+    // Children that all carry the mark are no use of their parent: the parent
+    // is deleted and they are left without it until a repair hangs them at
+    // the top. The editor's own tests cover that; the sequences keep out of it.
+    const auto& hijos = modelo_.Hijos(id);
+    if (!hijos.isEmpty() &&
+        std::all_of(hijos.begin(), hijos.end(), [this](qint32 h) { return modelo_.Borrado(h); }))
+      continue;
     if (EnUso(id) == usados) candidatos << id;
+  }
   const qint32 id = Elegir(eleccion, candidatos);
   if (id < 0) return {};
   descripcion_ += QLatin1Char(' ') + Nodo(id);
@@ -316,7 +325,7 @@ void EjecutorArbol::AplicarOrganizar(qint32 origen, qint32 destino, bool unir, b
   const bool hijoUnico = modelo_.Padre(origen) == destino;
   if (unir) {
     modelo_.Reapuntar(origen, destino);
-    if ((hijoUnico || borrar) && modelo_.Hijos(origen).isEmpty()) modelo_.Quitar(origen);
+    if ((hijoUnico || borrar) && modelo_.Hijos(origen).isEmpty()) modelo_.QuitarUnido(origen);
     return;
   }
   if (hijoUnico) return;

@@ -122,7 +122,8 @@ QString EjecutorArbol::Comprobar() {
 }
 
 // Every record the model knows points where the model says, at a node that
-// exists, and no table holds a record the model does not know.
+// exists (but the category assignments a merge left behind its deleted
+// origin), and no table holds a record the model does not know.
 QString EjecutorArbol::ComprobarReferencias() const {
   sqlite3* db = cn_->handle();
   QMap<QString, qint64> porTabla;
@@ -141,7 +142,7 @@ QString EjecutorArbol::ComprobarReferencias() const {
           .arg(tabla)
           .arg(nodo)
           .arg(it->nodo);
-    if (!modelo_.Existe(it->nodo))
+    if (!modelo_.Existe(it->nodo) && !modelo_.Huerfana(tabla, it->nodo))
       return QStringLiteral("perdido el nodo %1 al que apunta la fila %2 de %3")
           .arg(it->nodo)
           .arg(it.key().second)

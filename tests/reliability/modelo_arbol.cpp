@@ -58,21 +58,16 @@ void ModeloArbol::Referenciar(const QString& tabla, qint32 fila, qint32 nodo, qi
 }
 
 void ModeloArbol::Reapuntar(qint32 desde, qint32 hasta) {
-  const auto yaAsignada = [&](qint32 quien) {
-    for (auto it = referencias_.begin(); it != referencias_.end(); ++it)
-      if (it.key().first == kAsignaciones && it->nodo == hasta && it->quien == quien) return true;
-    return false;
-  };
-  for (auto it = referencias_.begin(); it != referencias_.end();) {
-    if (it->nodo != desde) {
-      ++it;
-    } else if (it.key().first == kAsignaciones && yaAsignada(it->quien)) {
-      it = referencias_.erase(it);
-    } else {
-      it->nodo = hasta;
-      ++it;
-    }
-  }
+  // A merge re-points the records classified in the node; the customers' and
+  // suppliers' category assignments are not among them.
+  for (auto it = referencias_.begin(); it != referencias_.end(); ++it)
+    if (it->nodo == desde && it.key().first != kAsignaciones) it->nodo = hasta;
+}
+
+void ModeloArbol::QuitarUnido(qint32 id) {
+  // The merge deletes the node's row alone: its category assignments stay behind it.
+  hijos_[Padre(id)].removeAll(id);
+  nodos_.remove(id);
 }
 
 const QVector<qint32>& ModeloArbol::Hijos(qint32 padre) const {

@@ -148,9 +148,16 @@ void CtlFicha::writeEntries() {
 bool CtlFicha::Save() {
   if (!ficha_) return false;
   if (browsing()) return true;
+  // Editing a record marked deleted and saving it recovers it; the window
+  // hears of the save while the record still carries the mark.
+  const qint32 activo = mode_ == Editing ? ficha_->Field(QStringLiteral("Activo")).toInt() : 0;
   writeEntries();
   if (ficha_->Save()) return false;
   emit Saved();
+  if (activo & 2) {
+    ficha_->SetField(QStringLiteral("Activo"), activo & ~2);
+    ficha_->Save();
+  }
   enterMode(Browsing);
   ShowCurrent();
   emit RecordChanged();
