@@ -3,8 +3,10 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 
 #include "host/host_types.h"
+#include "host/i_row_view.h"
 
 namespace arboles {
 
@@ -18,6 +20,12 @@ class IConnection {
   // " ; " run one after the other. A failure sets HasError and returns def.
   virtual QVariant ExecuteSQL(const QString& sql, qint32 mode = 0, const QVariant& def = QVariant(),
                               bool flag = false) = 0;
+  // Reads one SELECT row by row, handing each to onRow in order, without
+  // holding the result in memory; onRow returning false ends the read. The
+  // statement is sent, recorded and translated as with ExecuteSQL mode 5.
+  // False on failure (HasError set): rows handed before it may be partial.
+  using RowCallback = std::function<bool(const IRowView& row)>;
+  virtual bool ReadRows(const QString& sql, const RowCallback& onRow) = 0;
   virtual bool HasError() const = 0;
   virtual QString LastError() const = 0;
 

@@ -2,6 +2,7 @@
 
 #include "host/host_types.h"
 #include "host/i_recordset.h"
+#include "host/i_row_view.h"
 #include "odbc/odbc_target.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/odbc_batch.h"
@@ -80,6 +81,23 @@ TEST_F(OdbcConnectionTest, RecordSetsKeepAccentsAndBehaveLikeTheSqlitePath) {
   auto readOnly = arboles::recordsetOf(cn->ExecuteSQL("SELECT Nombre FROM Arboles WHERE Tipo=9", 6));
   ASSERT_TRUE(readOnly);
   EXPECT_EQ(readOnly->RecordCount(), 0);
+}
+
+TEST_F(OdbcConnectionTest, ReadRowsStreamsWhatTheRecordSetHolds) {
+  cn->ExecuteSQL("INSERT INTO Arboles (Tipo, Clave, Nombre) VALUES (3, NULL, 'Niño ñandú')");
+  const QString sql = "SELECT ZolmarID, Clave, Nombre FROM Arboles ORDER BY ZolmarID";
+  const auto rs = arboles::recordsetOf(cn->ExecuteSQL(sql, 5));
+  ASSERT_TRUE(rs);
+  const bool read = cn->ReadRows(sql, [&](const arboles::IRowView& row) {
+    EXPECT_TRUE(rs->Read());
+    EXPECT_EQ(row.Int(0), rs->Field("ZolmarID").toInt());
+    EXPECT_EQ(QString::fromUtf8(row.Utf8(1)), rs->Field("Clave").toString());
+    EXPECT_EQ(QString::fromUtf8(row.Utf8(2)), rs->Field("Nombre").toString());
+    return true;
+  });
+  EXPECT_TRUE(read) << cn->LastError().toStdString();
+  EXPECT_EQ(rs->Position(), 3);
+  EXPECT_FALSE(cn->ReadRows("SELECT 1 ; SELECT 2", [](const arboles::IRowView&) { return true; }));
 }
 
 TEST_F(OdbcConnectionTest, LiteralsWithApostrophesRoundTrip) {

@@ -29,15 +29,15 @@ QString quoteIdentifier(const QString& name) {
   return "\"" + inner + "\"";
 }
 
-QString sqliteMessage(sqlite3* db, int rc) {
+bool producesRows(qint32 mode) { return mode == 2 || mode == 4 || mode == 5 || mode == 6 || mode == 7; }
+
+}  // namespace
+
+QString Connection::sqliteMessage(sqlite3* db, int rc) {
   if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
     return QStringLiteral("La base de datos está bloqueada por otro proceso; reintente más tarde");
   return QString::fromUtf8(sqlite3_errmsg(db));
 }
-
-bool producesRows(qint32 mode) { return mode == 2 || mode == 4 || mode == 5 || mode == 6 || mode == 7; }
-
-}  // namespace
 
 std::shared_ptr<Connection> Connection::open(const QString& pathOrMemory, QString* error) {
   QString ignored;

@@ -24,10 +24,11 @@ struct TSqlTranslation;
 
 class Connection : public arboles::IConnection {
  public:
-  // Receives every T-SQL text given to ExecuteSQL, before it runs.
+  // Receives every T-SQL text given to ExecuteSQL or ReadRows (as mode 5),
+  // before it runs.
   using StatementRecorder = std::function<void(const QString& tsql, qint32 mode)>;
-  // Asked before each statement given to ExecuteSQL runs (every statement of a
-  // batch); true makes that statement fail as a real failure would.
+  // Asked before each statement given to ExecuteSQL or ReadRows runs (every
+  // statement of a batch); true makes that statement fail as a real failure would.
   using StatementFault = std::function<bool()>;
 
   // ":memory:", a database file (created when missing) or "odbc:<connection
@@ -40,6 +41,7 @@ class Connection : public arboles::IConnection {
 
   QVariant ExecuteSQL(const QString& sql, qint32 mode = 0, const QVariant& def = QVariant(),
                       bool flag = false) override;
+  bool ReadRows(const QString& sql, const RowCallback& onRow) override;
   bool HasError() const override { return hasError_; }
   QString LastError() const override { return lastError_; }
 
@@ -93,6 +95,7 @@ class Connection : public arboles::IConnection {
   Connection() = default;
   static std::shared_ptr<Connection> openOdbc(const QString& connectionString, QString* error);
   QVariant executeOdbc(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params);
+  static QString sqliteMessage(sqlite3* db, int rc);
   bool configure(QString* error);
   sqlite3_stmt* prepared(const QString& sql, QString* error);
   sqlite3_stmt* remember(const QString& sql, sqlite3_stmt* stmt);
@@ -100,6 +103,9 @@ class Connection : public arboles::IConnection {
                  qint32 mode, const QVariant& def, QVariant* result);
   bool runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
                 const QVariant& def, QVariant* result);
+  bool readRowsOdbc(const QString& sql, const RowCallback& onRow);
+  bool streamRows(const QString& sql, const QVector<QVariant>& params, const RowCallback& onRow,
+                  QString* error);
   bool injectedFault(QString* error) const;
   bool runOne(const QString& sql, const QVector<QVariant>& params, bool last, qint32 mode,
               const QVariant& def, QVariant* result, QString* error);

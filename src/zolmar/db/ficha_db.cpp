@@ -2,6 +2,7 @@
 
 #include "host/i_connection.h"
 #include "host/i_recordset.h"
+#include "host/i_row_view.h"
 #include "zolmar/db/connection.h"
 
 namespace zolmar {
@@ -29,16 +30,20 @@ QString FichaDB::idsSql() const {
   return sql;
 }
 
+// Streamed: a table of many rows costs its ids, not a record set of them.
 bool FichaDB::readIds() {
-  const arboles::RecordsetPtr rs = arboles::recordsetOf(cn_->ExecuteSQL(idsSql(), 6));
-  if (cn_->HasError() || !rs) {
+  QVector<qint32> ids;
+  const bool read = cn_->ReadRows(idsSql(), [&ids](const arboles::IRowView& row) {
+    ids.push_back(row.Int(0));
+    return true;
+  });
+  if (!read) {
     lastError_ =
         cn_->HasError() ? cn_->LastError() : QStringLiteral("No se pudo leer la tabla %1").arg(table_);
     return false;
   }
-  ids_.clear();
-  ids_.reserve(rs->RecordCount());
-  while (rs->Read()) ids_.push_back(rs->Field(idField_).toInt());
+  ids.squeeze();
+  ids_ = std::move(ids);
   loadedId_ = 0;
   indexIds();
   return true;

@@ -108,6 +108,25 @@ bool OdbcBackend::execute(const QString& sql, qint32 mode, const QVariant& def, 
   return false;
 }
 
+bool OdbcBackend::readRows(const QString& sql, const std::function<bool(const QVector<QVariant>&)>& onRow,
+                           QString* error) {
+  if (OdbcBatch::split(sql).size() != 1) {
+    *error = QStringLiteral("Una lectura fila a fila admite una sola sentencia");
+    return false;
+  }
+  OdbcStatement st(static_cast<SQLHDBC>(dbc_));
+  error->clear();
+  if (!st.execute(sql, {}, error)) return false;
+  while (st.columnCount() == 0) {
+    if (!st.nextResult(error)) return error->isEmpty();
+  }
+  QVector<QVariant> row;
+  while (st.nextRow(&row, error)) {
+    if (!onRow(row)) return true;
+  }
+  return error->isEmpty();
+}
+
 bool OdbcBackend::runBatch(const QStringList& statements, qint32 mode, const QVariant& def, QVariant* result,
                            QString* error) {
   // The server takes the batch whole, as the text was written for it.

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
+#include <functional>
 #include <memory>
 
 namespace zolmar {
@@ -23,6 +25,11 @@ class OdbcBackend {
   // last statement. A batch of several statements is all or nothing.
   bool execute(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params,
                QVariant* result, QString* error);
+
+  // Runs one SELECT and hands its rows to onRow as they are fetched, until
+  // onRow returns false.
+  bool readRows(const QString& sql, const std::function<bool(const QVector<QVariant>&)>& onRow,
+                QString* error);
 
   // Named transactions: the first opens one, the others nest inside it.
   bool begin(const QString& name, QString* error);

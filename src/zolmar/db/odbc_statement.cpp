@@ -180,21 +180,29 @@ bool OdbcStatement::nextResult(QString* error) {
 
 bool OdbcStatement::readRows(QVector<QVector<QVariant>>* rows, QString* error, qsizetype maxRows) {
   for (;;) {
-    const SQLRETURN rc = SQLFetch(stmt_);
-    if (rc == SQL_NO_DATA) return true;
-    if (!succeeded(rc)) {
-      *error = fail(rc);
-      return false;
-    }
-    if (maxRows >= 0 && rows->size() >= maxRows) continue;
+    const bool keep = maxRows < 0 || rows->size() < maxRows;
     QVector<QVariant> row;
-    row.reserve(columns_.size());
-    for (qsizetype i = 0; i < columns_.size(); ++i) {
-      row.push_back(readValue(static_cast<SQLUSMALLINT>(i + 1), columns_[i], error));
-      if (!error->isEmpty()) return false;
-    }
-    rows->push_back(std::move(row));
+    if (!nextRow(keep ? &row : nullptr, error)) return error->isEmpty();
+    if (keep) rows->push_back(std::move(row));
   }
+}
+
+bool OdbcStatement::nextRow(QVector<QVariant>* row, QString* error) {
+  error->clear();
+  const SQLRETURN rc = SQLFetch(stmt_);
+  if (rc == SQL_NO_DATA) return false;
+  if (!succeeded(rc)) {
+    *error = fail(rc);
+    return false;
+  }
+  if (!row) return true;
+  row->clear();
+  row->reserve(columns_.size());
+  for (qsizetype i = 0; i < columns_.size(); ++i) {
+    row->push_back(readValue(static_cast<SQLUSMALLINT>(i + 1), columns_[i], error));
+    if (!error->isEmpty()) return false;
+  }
+  return true;
 }
 
 QVariant OdbcStatement::readValue(SQLUSMALLINT index, const Column& column, QString* error) {

@@ -30,6 +30,9 @@ class OdbcStatement {
   QStringList columnNames() const;
   // Every row of the current result (at most maxRows kept when >= 0).
   bool readRows(QVector<QVector<QVariant>>* rows, QString* error, qsizetype maxRows = -1);
+  // Fetches the next row into *row (only moves past it when row is null);
+  // false at the end, or on error with *error set.
+  bool nextRow(QVector<QVariant>* row, QString* error);
   // Moves to the next result of a batch; false at the end or on error (*error set).
   bool nextResult(QString* error);
 
