@@ -45,8 +45,8 @@ bool ochoAscii(const uchar* p) {
   return (ocho & 0x8080808080808080ULL) == 0;
 }
 
-// UTF-16 length of the text, or -1 when it holds anything but plain characters.
-qsizetype largoUtf16(QByteArrayView texto) {
+// Characters in the text, or -1 when it holds anything but plain characters.
+qsizetype largoCaracteres(QByteArrayView texto) {
   const auto* p = reinterpret_cast<const uchar*>(texto.data());
   const qsizetype n = texto.size();
   qsizetype unidades = 0;
@@ -63,9 +63,17 @@ qsizetype largoUtf16(QByteArrayView texto) {
     const qsizetype largo = leerCaracter(p + i, n - i, &cp);
     if (largo == 0) return -1;
     i += largo;
-    unidades += cp >= 0x10000 ? 2 : 1;
+    ++unidades;
   }
   return unidades;
+}
+
+// The first n characters (code points, as the database's LEFT counts them).
+QStringView primeros(QStringView texto, qsizetype n) {
+  qsizetype i = 0;
+  for (qsizetype k = 0; k < n && i < texto.size(); ++k)
+    i += texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate() ? 2 : 1;
+  return texto.left(i);
 }
 
 bool iguales(QByteArrayView a, QByteArrayView b, qsizetype n) {
@@ -75,17 +83,14 @@ bool iguales(QByteArrayView a, QByteArrayView b, qsizetype n) {
 }  // namespace
 
 QString ComparadorRuta::Esperada(const QString& base, const QString& nombre) {
-  return (base + nombre + QLatin1Char(':')).left(Largo);
+  return primeros(base + nombre + QLatin1Char(':'), Largo).toString();
 }
 
 bool ComparadorRuta::Coincide(const QString& ruta, const QString& base, const QString& nombre) {
-  const qsizetype largo = std::min<qsizetype>(Largo, base.size() + nombre.size() + 1);
-  if (ruta.size() != largo) return false;
-  const qsizetype deBase = std::min(largo, base.size());
+  // Cheap refusals first: the path has to start with the base and the name.
+  const qsizetype deBase = std::min(ruta.size(), base.size());
   if (QStringView(ruta).left(deBase) != QStringView(base).left(deBase)) return false;
-  const qsizetype deNombre = std::min(largo - deBase, nombre.size());
-  if (QStringView(ruta).mid(deBase, deNombre) != QStringView(nombre).left(deNombre)) return false;
-  return deBase + deNombre == largo || ruta.at(largo - 1) == QLatin1Char(':');
+  return ruta == Esperada(base, nombre);
 }
 
 // Plain UTF-8 decodes piece by piece as it decodes whole, so a path that is
@@ -101,7 +106,7 @@ bool ComparadorRuta::CoincideUtf8(QByteArrayView ruta, QByteArrayView base, QByt
   if (ruta.size() == total && ruta.back() != ':') return false;
   // A character begun in the base and ended in the name is no character of either.
   if (base.size() < ruta.size() && esContinuacion(ruta[base.size()])) return false;
-  const qsizetype unidades = largoUtf16(ruta);
+  const qsizetype unidades = largoCaracteres(ruta);
   if (unidades < 0) return false;
   return ruta.size() == total ? unidades <= Largo : unidades == Largo;
 }

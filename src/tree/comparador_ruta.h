@@ -1,6 +1,7 @@
 #pragma once
 // Whether a node's RutaPadre is the one its parent gives: the parent's path,
-// its name and ":", cut to the column's width.
+// its name and ":", cut to the column's width in characters as the
+// database's LEFT counts them (an emoji is one).
 
 #include <QByteArrayView>
 #include <QString>

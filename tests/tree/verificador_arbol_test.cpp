@@ -73,6 +73,19 @@ TEST_F(Verificador, LasRutasReconstruidasEstanAlDiaYCadaCambioSeVe) {
   }
 }
 
+// The path is cut as the database cuts it: an emoji is one character, so
+// a path rebuilt by the module is current however the cut falls on it.
+TEST_F(Verificador, ElCorteCuentaUnEmojiComoUnCaracter) {
+  const QString emoji = QString::fromUtf8("😀");
+  const qint32 raiz = Nodo(3, "0100000000000000", QString(60, 'r') + emoji, 0);
+  const qint32 hijo = Nodo(3, "0101000000000000", QString(60, 'h') + emoji, raiz);
+  const qint32 nieto = Nodo(3, "0101010000000000", QString(24, 'n') + emoji + emoji, hijo);
+  const qint32 bisnieto = Nodo(3, "0101010100000000", "Fin", nieto);
+  taz->UpdateRutaPadre(3, false);
+  EXPECT_TRUE(Ruta(bisnieto).endsWith(emoji + emoji)) << Ruta(bisnieto).toStdString();
+  EXPECT_EQ(Lineas(arboles::VerificadorArbol(taz->oGlobales, 3).Verificar()), "");
+}
+
 // Keys and names reach the messages as they are stored, whatever the compact
 // form made of them; scattered ids are found as dense ones are.
 TEST_F(Verificador, ClavesYNombresRarosSeInformanComoEstan) {
