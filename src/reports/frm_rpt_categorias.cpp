@@ -1,7 +1,6 @@
 #include "reports/frm_rpt_categorias.h"
 
 #include <QGridLayout>
-#include <QVBoxLayout>
 
 #include "categories/taz_categorias.h"
 #include "categories/ventanas_categorias.h"
