@@ -10,6 +10,7 @@
 #include "host/i_host_objects.h"
 #include "host/i_recordset.h"
 #include "tree/clave_arbol.h"
+#include "tree/lista_referencias.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/ctl_ficha.h"
@@ -164,19 +165,7 @@ void FrmArboles::VerReferencias() {
     Informar(QStringLiteral("No hay referencias"));
     return;
   }
-  auto* lista = new zolmar::ListWindow();
-  lista->setAttribute(Qt::WA_DeleteOnClose);
-  lista->SetAppGlobal(oAppGlobal_, QStringLiteral("FrmReferenciasArbol"));
-  lista->setTitle(oAppGlobal_->Translate(QStringLiteral("Referencias de la categoría seleccionada")));
-  const auto tr = [this](const char* t) { return oAppGlobal_->Translate(QString::fromUtf8(t)); };
-  lista->AddColumn(rs->FieldName(0), tr("Ficha"), 70, QStringLiteral("(7)"));
-  if (nTipoArbol_ == TipoArbolArticulos) {
-    lista->AddColumn(rs->FieldName(1), tr("Código de barras"), 130);
-    lista->AddColumn(rs->FieldName(2), tr("Nombre del artículo"), 300);
-  } else {
-    lista->AddColumn(rs->FieldName(1), tr("Nombre"), 300);
-  }
-  lista->LoadRows(*rs);
+  auto* lista = ListaReferencias::Crear(oAppGlobal_, QStringLiteral("FrmReferenciasArbol"), nTipoArbol_, *rs);
   if (referencias_) referencias_->close();
   referencias_ = lista;
   lista->ShowList(false);

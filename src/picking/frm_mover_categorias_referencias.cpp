@@ -4,6 +4,7 @@
 #include "host/i_app_global.h"
 #include "host/i_recordset.h"
 #include "picking/frm_mover_categorias.h"
+#include "tree/lista_referencias.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/ui/list_window.h"
 
@@ -28,19 +29,8 @@ void FrmMoverCategorias::btnReferencias_Click(qint32 Index) {
   // Unlike the editor, nothing is said when no row set comes back.
   const RecordsetPtr rs = Abrir(sql, 5);
   if (!rs) return;
-  auto* lista = new zolmar::ListWindow();
-  lista->setAttribute(Qt::WA_DeleteOnClose);
-  lista->SetAppGlobal(oAppGlobal_, QStringLiteral("FrmReferenciasCategoria"));
-  lista->setTitle(oAppGlobal_->Translate(QString::fromUtf8("Referencias de la categoría seleccionada")));
-  const auto tr = [this](const char* t) { return oAppGlobal_->Translate(QString::fromUtf8(t)); };
-  lista->AddColumn(rs->FieldName(0), tr("Ficha"), 70, QStringLiteral("(7)"));
-  if (nTipoArbol_ == TipoArbolArticulos) {
-    lista->AddColumn(rs->FieldName(1), tr("Código de barras"), 130);
-    lista->AddColumn(rs->FieldName(2), tr("Nombre del artículo"), 300);
-  } else {
-    lista->AddColumn(rs->FieldName(1), tr("Nombre"), 300);
-  }
-  lista->LoadRows(*rs);
+  auto* lista =
+      ListaReferencias::Crear(oAppGlobal_, QStringLiteral("FrmReferenciasCategoria"), nTipoArbol_, *rs);
   if (referencias_) referencias_->close();
   referencias_ = lista;
   lista->ShowList(false);

@@ -1,0 +1,28 @@
+#include "tree/lista_referencias.h"
+
+#include "host/i_app_global.h"
+#include "host/i_recordset.h"
+#include "tree/taz_arboles.h"
+#include "zolmar/ui/list_window.h"
+
+namespace arboles {
+
+zolmar::ListWindow* ListaReferencias::Crear(const std::shared_ptr<IAppGlobal>& oAppGlobal,
+                                            const QString& nombreVentana, qint32 nTipoArbol, IRecordset& rs) {
+  auto* lista = new zolmar::ListWindow();
+  lista->setAttribute(Qt::WA_DeleteOnClose);
+  lista->SetAppGlobal(oAppGlobal, nombreVentana);
+  const auto tr = [&oAppGlobal](const char* t) { return oAppGlobal->Translate(QString::fromUtf8(t)); };
+  lista->setTitle(tr("Referencias de la categoría seleccionada"));
+  lista->AddColumn(rs.FieldName(0), tr("Ficha"), 70, QStringLiteral("(7)"));
+  if (nTipoArbol == TipoArbolArticulos) {
+    lista->AddColumn(rs.FieldName(1), tr("Código de barras"), 130);
+    lista->AddColumn(rs.FieldName(2), tr("Nombre del artículo"), 300);
+  } else {
+    lista->AddColumn(rs.FieldName(1), tr("Nombre"), 300);
+  }
+  lista->LoadRows(rs);
+  return lista;
+}
+
+}  // namespace arboles
