@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 
 #include "bench_arbol.h"
+#include "bench_sqlite.h"
 #include "bench_util.h"
 #include "categories/frm_categorias.h"
 #include "categories/taz_categorias.h"
@@ -21,20 +22,11 @@ namespace {
 
 constexpr int kAsignadas = 1000;
 
-// Every column of every row, as a record set copies them.
-void readAll(sqlite3* db, const char* sql) {
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-  while (sqlite3_step(stmt) == SQLITE_ROW)
-    for (int c = 0; c < sqlite3_column_count(stmt); ++c) (void)sqlite3_column_text(stmt, c);
-  sqlite3_finalize(stmt);
-}
-
 double bareOpen(sqlite3* db, const QList<int>& ids) {
   return bench::timeMs([&] {
-    readAll(db, "SELECT ZolmarID FROM Arboles ORDER BY ZolmarID");
-    readAll(db, "SELECT ZolmarID FROM Categorias ORDER BY ZolmarID");
-    readAll(db, "SELECT * FROM Categorias WHERE Tipo=1 AND ID_Quien=1");
+    bench::readAll(db, "SELECT ZolmarID FROM Arboles ORDER BY ZolmarID");
+    bench::readAll(db, "SELECT ZolmarID FROM Categorias ORDER BY ZolmarID");
+    bench::readAll(db, "SELECT * FROM Categorias WHERE Tipo=1 AND ID_Quien=1");
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT Nombre FROM arboles WHERE ZolmarID=?1", -1, &stmt, nullptr);
     for (int id : ids) {

@@ -15,6 +15,7 @@
 #include <random>
 #include <vector>
 
+#include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
 #include "picking/frm_mover_categorias.h"
@@ -119,36 +120,10 @@ class Empresa {
   QString original_;
 };
 
-struct Fila {
-  qint32 id, padre;
-  QString clave;
-};
-
-std::vector<Fila> leer(sqlite3* db, const char* orden) {
-  sqlite3_stmt* st = nullptr;
-  const QByteArray sql =
-      QByteArray("SELECT ZolmarID, Clave, Nombre, id_padre FROM Arboles WHERE Tipo=3 ORDER BY ") + orden;
-  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
-  std::vector<Fila> filas;
-  while (sqlite3_step(st) == SQLITE_ROW)
-    filas.push_back({sqlite3_column_int(st, 0), sqlite3_column_int(st, 3),
-                     QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
-  sqlite3_finalize(st);
-  return filas;
-}
-
-void consultar(sqlite3* db, const char* sql) {
-  sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
-  while (sqlite3_step(st) == SQLITE_ROW)
-    for (int c = 0; c < sqlite3_column_count(st); ++c) (void)sqlite3_column_text(st, c);
-  sqlite3_finalize(st);
-}
-
 // Keys in present order, then paths, each write committing on its own; then
 // the window's reload: the grouped count and the tree read for each view.
 void reconstruir(sqlite3* db) {
-  auto filas = leer(db, "id_padre, Clave");
+  auto filas = bench::leerArbol(db, "id_padre, Clave");
   QHash<qint32, std::vector<size_t>> hijos;
   for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
   std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
@@ -163,7 +138,7 @@ void reconstruir(sqlite3* db) {
   }
   sqlite3_stmt* up = nullptr;
   sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
-  for (const Fila& f : filas) {
+  for (const bench::FilaArbol& f : filas) {
     const QByteArray clave = ClaveArbol::Rellenar(f.clave).toUtf8();
     sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
     sqlite3_bind_int(up, 2, f.id);
@@ -172,13 +147,13 @@ void reconstruir(sqlite3* db) {
   }
   sqlite3_finalize(up);
 
-  const auto porNombre = leer(db, "id_padre, Nombre");
+  const auto porNombre = bench::leerArbol(db, "id_padre, Nombre");
   sqlite3_stmt* sel = nullptr;
   sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
   sqlite3_prepare_v2(db, "UPDATE Arboles SET RutaPadre=substr(RutaPadre || ?1, 1, 150) WHERE ZolmarID=?2", -1,
                      &up, nullptr);
   exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3");
-  for (const Fila& f : porNombre) {
+  for (const bench::FilaArbol& f : porNombre) {
     if (f.padre <= 0) continue;
     sqlite3_bind_int(sel, 1, f.padre);
     QByteArray ruta;
@@ -193,12 +168,13 @@ void reconstruir(sqlite3* db) {
   sqlite3_finalize(sel);
   sqlite3_finalize(up);
 
-  consultar(db,
-            "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON A.ZolmarID = "
-            "Art.ID_Categoria1 GROUP BY A.ZolmarID");
+  bench::readAll(
+      db,
+      "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON A.ZolmarID = "
+      "Art.ID_Categoria1 GROUP BY A.ZolmarID");
   for (int arbol = 0; arbol < 2; ++arbol)
-    consultar(db,
-              "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave");
+    bench::readAll(
+        db, "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave");
 }
 
 void ejecutar(sqlite3* db, const QString& sql) { exec(db, sql.toUtf8().constData()); }
@@ -232,8 +208,9 @@ double moverDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransacci
   const QString o = QString::number(origen), d = QString::number(destino);
   return bench::timeMs([&] {
     if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    consultar(db, ("SELECT count(*) AS Numero FROM Articulos WHERE ID_Categoria1=" + d).toUtf8().constData());
-    consultar(db, ("SELECT COUNT(*) FROM Arboles WHERE Tipo=3 AND ID_Padre=" + d).toUtf8().constData());
+    bench::readAll(
+        db, ("SELECT count(*) AS Numero FROM Articulos WHERE ID_Categoria1=" + d).toUtf8().constData());
+    bench::readAll(db, ("SELECT COUNT(*) FROM Arboles WHERE Tipo=3 AND ID_Padre=" + d).toUtf8().constData());
     ejecutar(db, "UPDATE Arboles SET ID_padre=" + d + " WHERE ZolmarID=" + o);
     reconstruir(db);
     if (unaTransaccion) exec(db, "COMMIT");

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
 #include "host/i_globales.h"
@@ -110,29 +111,11 @@ class Empresa {
   QString original_;
 };
 
-struct Lector {
-  qint32 id, padre;
-  QString clave;
-};
-
-std::vector<Lector> leer(sqlite3* db, const char* orden) {
-  sqlite3_stmt* st = nullptr;
-  const QByteArray sql =
-      QByteArray("SELECT ZolmarID, Clave, Nombre, id_padre FROM Arboles WHERE Tipo=3 ORDER BY ") + orden;
-  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
-  std::vector<Lector> filas;
-  while (sqlite3_step(st) == SQLITE_ROW)
-    filas.push_back({sqlite3_column_int(st, 0), sqlite3_column_int(st, 3),
-                     QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
-  sqlite3_finalize(st);
-  return filas;
-}
-
 // Bare renumbering by name: children in read order, depth first through a
 // map of each parent's children.
 double renumerarDirecto(sqlite3* db, bool unaTransaccion) {
   return bench::timeMs([&] {
-    auto filas = leer(db, "id_padre, Nombre");
+    auto filas = bench::leerArbol(db, "id_padre, Nombre");
     QHash<qint32, std::vector<size_t>> hijos;
     for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
     std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
@@ -148,7 +131,7 @@ double renumerarDirecto(sqlite3* db, bool unaTransaccion) {
     sqlite3_stmt* up = nullptr;
     sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
     if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    for (const Lector& f : filas) {
+    for (const bench::FilaArbol& f : filas) {
       const QByteArray clave = arboles::ClaveArbol::Rellenar(f.clave).toUtf8();
       sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
       sqlite3_bind_int(up, 2, f.id);
@@ -162,7 +145,7 @@ double renumerarDirecto(sqlite3* db, bool unaTransaccion) {
 
 double rutasDirecto(sqlite3* db, bool unaTransaccion) {
   return bench::timeMs([&] {
-    const auto filas = leer(db, "id_padre, Nombre");
+    const auto filas = bench::leerArbol(db, "id_padre, Nombre");
     sqlite3_stmt* sel = nullptr;
     sqlite3_stmt* up = nullptr;
     sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
@@ -170,7 +153,7 @@ double rutasDirecto(sqlite3* db, bool unaTransaccion) {
                        -1, &up, nullptr);
     if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     sqlite3_exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3", nullptr, nullptr, nullptr);
-    for (const Lector& f : filas) {
+    for (const bench::FilaArbol& f : filas) {
       if (f.padre <= 0) continue;
       sqlite3_bind_int(sel, 1, f.padre);
       QByteArray ruta;
