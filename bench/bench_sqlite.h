@@ -1,12 +1,17 @@
 #pragma once
-// Bare SQLite reads the baselines share: every column of a query read as a
-// record set would read it, and the article tree's ids, parents and keys.
+// Bare SQLite work the baselines share: every column of a query read as a
+// record set would read it, the article tree's ids, parents and keys, and
+// the tree's renumbering and path rebuild done by hand.
 
 #include <sqlite3.h>
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <utility>
 #include <vector>
+
+#include "tree/clave_arbol.h"
 
 namespace bench {
 
@@ -36,6 +41,65 @@ inline std::vector<FilaArbol> leerArbol(sqlite3* db, const char* orden) {
                      QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)))});
   sqlite3_finalize(st);
   return filas;
+}
+
+// Dense keys for the article tree, children numbered in the order read
+// (orden), depth first through a map of each parent's children; each key
+// written with its own statement, in one transaction when asked.
+inline void renumerarArbol(sqlite3* db, const char* orden, bool unaTransaccion) {
+  auto filas = leerArbol(db, orden);
+  QHash<qint32, std::vector<size_t>> hijos;
+  for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
+  std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
+  while (!pila.empty()) {
+    const auto [padre, prefijo] = pila.back();
+    pila.pop_back();
+    int contador = 0;
+    for (size_t i : hijos.value(padre)) {
+      filas[i].clave = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
+      pila.push_back({filas[i].id, filas[i].clave});
+    }
+  }
+  sqlite3_stmt* up = nullptr;
+  sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
+  if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  for (const FilaArbol& f : filas) {
+    const QByteArray clave = arboles::ClaveArbol::Rellenar(f.clave).toUtf8();
+    sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
+    sqlite3_bind_int(up, 2, f.id);
+    sqlite3_step(up);
+    sqlite3_reset(up);
+  }
+  if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_finalize(up);
+}
+
+// Every node's RutaPadre rebuilt from its parent's path and name, parents
+// first (by id_padre, Nombre), cut at 150 characters.
+inline void reconstruirRutas(sqlite3* db, bool unaTransaccion) {
+  const auto filas = leerArbol(db, "id_padre, Nombre");
+  sqlite3_stmt* sel = nullptr;
+  sqlite3_stmt* up = nullptr;
+  sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
+  sqlite3_prepare_v2(db, "UPDATE Arboles SET RutaPadre=substr(RutaPadre || ?1, 1, 150) WHERE ZolmarID=?2", -1,
+                     &up, nullptr);
+  if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  sqlite3_exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3", nullptr, nullptr, nullptr);
+  for (const FilaArbol& f : filas) {
+    if (f.padre <= 0) continue;
+    sqlite3_bind_int(sel, 1, f.padre);
+    QByteArray ruta;
+    if (sqlite3_step(sel) == SQLITE_ROW) ruta = reinterpret_cast<const char*>(sqlite3_column_text(sel, 0));
+    sqlite3_reset(sel);
+    ruta += ':';
+    sqlite3_bind_text(up, 1, ruta.constData(), ruta.size(), SQLITE_TRANSIENT);
+    sqlite3_bind_int(up, 2, f.id);
+    sqlite3_step(up);
+    sqlite3_reset(up);
+  }
+  if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_finalize(sel);
+  sqlite3_finalize(up);
 }
 
 }  // namespace bench

@@ -123,51 +123,8 @@ class Empresa {
 // Keys in present order, then paths, each write committing on its own; then
 // the window's reload: the grouped count and the tree read for each view.
 void reconstruir(sqlite3* db) {
-  auto filas = bench::leerArbol(db, "id_padre, Clave");
-  QHash<qint32, std::vector<size_t>> hijos;
-  for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
-  std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
-  while (!pila.empty()) {
-    const auto [padre, prefijo] = pila.back();
-    pila.pop_back();
-    int contador = 0;
-    for (size_t i : hijos.value(padre)) {
-      filas[i].clave = prefijo + ClaveArbol::NumeroASegmento(++contador);
-      pila.push_back({filas[i].id, filas[i].clave});
-    }
-  }
-  sqlite3_stmt* up = nullptr;
-  sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
-  for (const bench::FilaArbol& f : filas) {
-    const QByteArray clave = ClaveArbol::Rellenar(f.clave).toUtf8();
-    sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
-    sqlite3_bind_int(up, 2, f.id);
-    sqlite3_step(up);
-    sqlite3_reset(up);
-  }
-  sqlite3_finalize(up);
-
-  const auto porNombre = bench::leerArbol(db, "id_padre, Nombre");
-  sqlite3_stmt* sel = nullptr;
-  sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
-  sqlite3_prepare_v2(db, "UPDATE Arboles SET RutaPadre=substr(RutaPadre || ?1, 1, 150) WHERE ZolmarID=?2", -1,
-                     &up, nullptr);
-  exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3");
-  for (const bench::FilaArbol& f : porNombre) {
-    if (f.padre <= 0) continue;
-    sqlite3_bind_int(sel, 1, f.padre);
-    QByteArray ruta;
-    if (sqlite3_step(sel) == SQLITE_ROW) ruta = reinterpret_cast<const char*>(sqlite3_column_text(sel, 0));
-    sqlite3_reset(sel);
-    ruta += ':';
-    sqlite3_bind_text(up, 1, ruta.constData(), ruta.size(), SQLITE_TRANSIENT);
-    sqlite3_bind_int(up, 2, f.id);
-    sqlite3_step(up);
-    sqlite3_reset(up);
-  }
-  sqlite3_finalize(sel);
-  sqlite3_finalize(up);
-
+  bench::renumerarArbol(db, "id_padre, Clave", false);
+  bench::reconstruirRutas(db, false);
   bench::readAll(
       db,
       "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON A.ZolmarID = "

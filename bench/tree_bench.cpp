@@ -111,64 +111,13 @@ class Empresa {
   QString original_;
 };
 
-// Bare renumbering by name: children in read order, depth first through a
-// map of each parent's children.
+// Bare renumbering by name, and the path rebuild.
 double renumerarDirecto(sqlite3* db, bool unaTransaccion) {
-  return bench::timeMs([&] {
-    auto filas = bench::leerArbol(db, "id_padre, Nombre");
-    QHash<qint32, std::vector<size_t>> hijos;
-    for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
-    std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
-    while (!pila.empty()) {
-      const auto [padre, prefijo] = pila.back();
-      pila.pop_back();
-      int contador = 0;
-      for (size_t i : hijos.value(padre)) {
-        filas[i].clave = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
-        pila.push_back({filas[i].id, filas[i].clave});
-      }
-    }
-    sqlite3_stmt* up = nullptr;
-    sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
-    if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    for (const bench::FilaArbol& f : filas) {
-      const QByteArray clave = arboles::ClaveArbol::Rellenar(f.clave).toUtf8();
-      sqlite3_bind_text(up, 1, clave.constData(), clave.size(), SQLITE_TRANSIENT);
-      sqlite3_bind_int(up, 2, f.id);
-      sqlite3_step(up);
-      sqlite3_reset(up);
-    }
-    if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_finalize(up);
-  });
+  return bench::timeMs([&] { bench::renumerarArbol(db, "id_padre, Nombre", unaTransaccion); });
 }
 
 double rutasDirecto(sqlite3* db, bool unaTransaccion) {
-  return bench::timeMs([&] {
-    const auto filas = bench::leerArbol(db, "id_padre, Nombre");
-    sqlite3_stmt* sel = nullptr;
-    sqlite3_stmt* up = nullptr;
-    sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
-    sqlite3_prepare_v2(db, "UPDATE Arboles SET RutaPadre=substr(RutaPadre || ?1, 1, 150) WHERE ZolmarID=?2",
-                       -1, &up, nullptr);
-    if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3", nullptr, nullptr, nullptr);
-    for (const bench::FilaArbol& f : filas) {
-      if (f.padre <= 0) continue;
-      sqlite3_bind_int(sel, 1, f.padre);
-      QByteArray ruta;
-      if (sqlite3_step(sel) == SQLITE_ROW) ruta = reinterpret_cast<const char*>(sqlite3_column_text(sel, 0));
-      sqlite3_reset(sel);
-      ruta += ':';
-      sqlite3_bind_text(up, 1, ruta.constData(), ruta.size(), SQLITE_TRANSIENT);
-      sqlite3_bind_int(up, 2, f.id);
-      sqlite3_step(up);
-      sqlite3_reset(up);
-    }
-    if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_finalize(sel);
-    sqlite3_finalize(up);
-  });
+  return bench::timeMs([&] { bench::reconstruirRutas(db, unaTransaccion); });
 }
 
 // The check of a sound tree (paths rebuilt first, untimed) against bare
