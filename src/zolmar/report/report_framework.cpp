@@ -185,16 +185,20 @@ void ReportFramework::SetVariable(const QString& name, const QString& value) {
   engine_.Data().SetVariable(name, value);
 }
 
-void ReportFramework::EjecutarBusqueda(ReportQuery& query, const QString& sql) {
+arboles::RecordsetPtr ReportFramework::Abrir(ReportQuery& query, const QString& sql) {
+  // The SQL editor only wants the statement.
   if (capture_) {
     captured_ = sql;
-    return;
+    return nullptr;
   }
   auto rs = query.Open(*cn_, sql);
-  if (!rs) {
-    lastError_ = query.LastError();
-    return;
-  }
+  if (!rs) lastError_ = query.LastError();
+  return rs;
+}
+
+void ReportFramework::EjecutarBusqueda(ReportQuery& query, const QString& sql) {
+  auto rs = Abrir(query, sql);
+  if (!rs) return;
   Grid* grid = panel_->grdBusqueda;
   grid->Clear();
   searchIds_.clear();
@@ -209,15 +213,8 @@ void ReportFramework::EjecutarBusqueda(ReportQuery& query, const QString& sql) {
 }
 
 void ReportFramework::EjecutarInforme(ReportQuery& query, const QString& sql) {
-  if (capture_) {
-    captured_ = sql;
-    return;
-  }
-  auto rs = query.Open(*cn_, sql);
-  if (!rs) {
-    lastError_ = query.LastError();
-    return;
-  }
+  auto rs = Abrir(query, sql);
+  if (!rs) return;
   ReportData data;
   data.columns = CamposSeleccionados();
   for (const QString& extra : extraFields_.split(QLatin1Char(','), Qt::SkipEmptyParts)) {

@@ -168,6 +168,8 @@ class ReportFramework : public QObject {
   void CerrarVentana();
 
  private:
+  // The rows of a report statement; nothing while the SQL editor captures it or when it fails.
+  arboles::RecordsetPtr Abrir(ReportQuery& query, const QString& sql);
   void ConnectPanel();
   void ProcesoTecleado();
   void ElegirProceso();
