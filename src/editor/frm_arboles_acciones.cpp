@@ -147,19 +147,9 @@ void FrmArboles::VerReferencias() {
     Informar(QStringLiteral("Las referencias solo se pueden ver de los elmentos del último nivel del árbol"));
     return;
   }
-  QString sql;
-  if (nTipoArbol_ == TipoArbolClientes)
-    sql = QStringLiteral("SELECT C.ZolmarID, N.Nombre + ' ' + N.Apellidos") +
-          QStringLiteral(" FROM Clientes C") +
-          QStringLiteral(" LEFT JOIN Nombres N ON C.ID_Nombre = N.ZolmarID") +
-          QStringLiteral(" WHERE C.ID_Grupo=") + id;
-  else if (nTipoArbol_ == TipoArbolProveedores)
-    sql = QStringLiteral("SELECT P.ZolmarID, N.Nombre + ' ' + N.Apellidos") +
-          QStringLiteral(" FROM Proveedores P") +
-          QStringLiteral(" LEFT JOIN Nombres N ON P.ID_Nombre = N.ZolmarID") +
-          QStringLiteral(" WHERE P.ID_Grupo=") + id;
-  else
-    sql = QStringLiteral("SELECT TOP 500 ZolmarID, Barras, Nombre FROM Articulos WHERE ID_categoria1=") + id;
+  // Any tree but the customers' and suppliers' lists articles.
+  const bool grupos = nTipoArbol_ == TipoArbolClientes || nTipoArbol_ == TipoArbolProveedores;
+  const QString sql = ListaReferencias::Consulta(grupos ? nTipoArbol_ : TipoArbolArticulos, id);
   const auto rs = recordsetOf(Cn()->ExecuteSQL(sql, 5, QVariant()));
   if (!rs || rs->RecordCount() == 0) {
     Informar(QStringLiteral("No hay referencias"));

@@ -7,6 +7,26 @@
 
 namespace arboles {
 
+QString ListaReferencias::Consulta(qint32 nTipoArbol, const QString& id) {
+  switch (nTipoArbol) {
+    case TipoArbolArticulos:
+      return QStringLiteral("SELECT TOP 500 ZolmarID, Barras, Nombre FROM Articulos WHERE ID_categoria1=") +
+             id;
+    case TipoArbolClientes:
+      return QStringLiteral("SELECT C.ZolmarID, N.Nombre + ' ' + N.Apellidos") +
+             QStringLiteral(" FROM Clientes C") +
+             QStringLiteral(" LEFT JOIN Nombres N ON C.ID_Nombre = N.ZolmarID") +
+             QStringLiteral(" WHERE C.ID_Grupo=") + id;
+    case TipoArbolProveedores:
+      return QStringLiteral("SELECT P.ZolmarID, N.Nombre + ' ' + N.Apellidos") +
+             QStringLiteral(" FROM Proveedores P") +
+             QStringLiteral(" LEFT JOIN Nombres N ON P.ID_Nombre = N.ZolmarID") +
+             QStringLiteral(" WHERE P.ID_Grupo=") + id;
+    default:
+      return QString();
+  }
+}
+
 zolmar::ListWindow* ListaReferencias::Crear(const std::shared_ptr<IAppGlobal>& oAppGlobal,
                                             const QString& nombreVentana, qint32 nTipoArbol, IRecordset& rs) {
   auto* lista = new zolmar::ListWindow();

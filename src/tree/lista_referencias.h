@@ -17,6 +17,9 @@ class IRecordset;
 
 class ListaReferencias {
  public:
+  // The records classified under node id of a tree type (1 customers, 2
+  // suppliers, 3 the first 500 articles); empty for another type.
+  static QString Consulta(qint32 nTipoArbol, const QString& id);
   // A new list window (deleted when closed) holding the rows, not yet shown.
   static zolmar::ListWindow* Crear(const std::shared_ptr<IAppGlobal>& oAppGlobal,
                                    const QString& nombreVentana, qint32 nTipoArbol, IRecordset& rs);
