@@ -52,7 +52,6 @@ ArbolesMenuEntry listing(Host& host, const QString& caption, const char* classNa
     access->AddListAction(
         app->Translate(QString::fromUtf8("Categorías")),
         [categorias, tipoCategorias](qint32 id) { categorias->MostrarFicha(tipoCategorias, id); });
-    arboles::FrmRptCategorias::Registrar();
     access->AddListFilter(
         app->Translate(QString::fromUtf8("Filtrar por categorías")),
         [categorias, tipoCategorias] { return categorias->GetFilterForSubQuery(tipoCategorias); });
@@ -274,7 +273,6 @@ ArbolesMenuEntry treeReport(Host& host, const QString& caption, qint32 tipo) {
 
 // The category report as the host's "Informes" menu opens it (MostrarInformes, not waiting).
 ArbolesMenuEntry categoryReport(Host& host, const QString& caption, qint32 proceso) {
-  arboles::FrmRptCategorias::Registrar();
   auto categorias = categoryTable(host);
   return {caption,
           [categorias, proceso]() -> QWidget* {

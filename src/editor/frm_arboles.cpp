@@ -36,9 +36,6 @@ QString rtrim(const QString& s) {
   return s.left(n);
 }
 
-// Every program that links the editor gets it through MostrarFicha.
-const bool registrado = (FrmArboles::Registrar(), true);
-
 }  // namespace
 
 void FrmArboles::Registrar() {
@@ -54,7 +51,6 @@ void FrmArboles::Registrar() {
 }
 
 FrmArboles::FrmArboles(QWidget* parent) : zolmar::FrmBasico(parent) {
-  (void)registrado;
   setAttribute(Qt::WA_DeleteOnClose);
   CrearControles();
 }

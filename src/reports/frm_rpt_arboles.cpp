@@ -17,12 +17,7 @@ namespace arboles {
 
 const QString FrmRptArboles::NombreVentana = QStringLiteral("FrmRptArboles");
 
-namespace {
-
-// Every program that links the window gets it through MostrarInformes.
-const bool registrado = (FrmRptArboles::Registrar(), true);
-
-}  // namespace
+namespace {}  // namespace
 
 void FrmRptArboles::Registrar() {
   VentanasArboles::instance().registerInformes([](cTAZ_Arboles& taz, qint32 nTipoArbol,
@@ -38,7 +33,6 @@ void FrmRptArboles::Registrar() {
 }
 
 FrmRptArboles::FrmRptArboles(QWidget* parent) : FrmInforme(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   setWindowTitle(QStringLiteral("Informes"));
   resize(720, 560);
