@@ -14,6 +14,7 @@
 #include "zolmar/services/globales.h"
 #include "zolmar/services/key_map.h"
 #include "zolmar/services/main_menu_grid.h"
+#include "zolmar/services/qt_catalogue.h"
 #include "zolmar/services/text_to_id.h"
 #include "zolmar/services/user_interface.h"
 #include "zolmar/ui/ctl_ficha.h"
@@ -61,6 +62,7 @@ QString AppGlobal::Translate(const QString& text) { return translator_.translate
 qint32 AppGlobal::loadTranslations() {
   translator_.clear();
   const QString language = GetConfig().value(QStringLiteral("CFG_IDIOMA")).toString();
+  QtCatalogue::install(language);
   return Translator::isSpanish(language) ? 0 : translator_.load(*cn_, language.trimmed());
 }
 
