@@ -15,7 +15,7 @@ namespace zolmar {
 QString ComandoInformeCategorias::Uso() {
   return QStringLiteral(
       "  report-categorias PROCESO (--pdf F | --csv F | --xlsx F) [--categoria ID]... [--any] [--exact]\n"
-      "                                escribe las categorías de los clientes (1) o proveedores (2);\n"
+      "         [--config NOMBRE]      escribe las categorías de los clientes (1) o proveedores (2);\n"
       "                                --categoria filtra por la categoría y su rama (--exact: sólo ella),\n"
       "                                con todas las dadas o, con --any, con alguna;\n"
       "                                --config NOMBRE parte de esa configuración guardada\n");
