@@ -4,6 +4,7 @@
 #include "zolmar/report/frm_modelo_informe.h"
 #include "zolmar/report/frm_sql_experto.h"
 #include "zolmar/report/report_panel.h"
+#include "zolmar/report/report_query.h"
 #include "zolmar/report/rpt_generar.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/get.h"
@@ -343,6 +344,18 @@ TEST_F(InformesFixture, LasHojasDelLlamadorPuedenMasQueLaConfiguracionGuardada) 
   });
   QWidget llamador;
   EXPECT_EQ(taz->BuscarFicha(&llamador, 3, true), idA2);
+
+  // Rows produced some other way (a typed statement) cannot hand back a branch.
+  ui().whenWaitingFor("FrmRptArboles", [&](QWidget* w) {
+    auto* buscar = static_cast<FrmRptArboles*>(w);
+    zolmar::ReportQuery consulta;
+    buscar->oRptForm->EjecutarBusqueda(
+        consulta, QStringLiteral("SELECT ZolmarID AS SearchedID FROM Arboles WHERE ZolmarID=%1").arg(idA));
+    ASSERT_EQ(buscar->oRptForm->FilasBusqueda(), 1);
+    buscar->oRptForm->ElegirFila(0);
+  });
+  EXPECT_EQ(taz->BuscarFicha(&llamador, 3, true), 0);
+  EXPECT_EQ(ui().messageTexts().last(), "Solo se pueden seleccionar elementos del último nivel del árbol");
 
   ui().whenWaitingFor("FrmRptArboles",
                       [&](QWidget* w) { static_cast<FrmRptArboles*>(w)->btnReturnFilter->Click(); });
