@@ -272,6 +272,8 @@ int ComandoArboles::Repair(qint32 tipo) {
     arboles::ReconstructorClaves reconstructor(taz_->oGlobales, tipo);
     reconstructor.Reparar();
     taz_->UpdateRutaPadre(tipo, false);
+    for (const auto& n : reconstructor.Reenganchados())
+      out_ << QStringLiteral("Colgado del primer nivel: %1 %2").arg(n.id).arg(n.nombre) << "\n";
     out_ << QStringLiteral("Claves y rutas del árbol de tipo %1 reconstruidas").arg(tipo) << "\n";
   }
   return Check(tipo);

@@ -38,8 +38,11 @@ TEST_F(MoverCategoriasTest, LoadsBothTreesWithCountsAndMarksTheFirstNode) {
       EXPECT_EQ(Texto(f, i, "/"), "/");
       EXPECT_EQ(Texto(f, i, "Tintos"), "Tintos (2 Referencias)");
       EXPECT_EQ(Texto(f, i, "Vinos"), "Vinos");
-      for (const char* hoja : {"Cava y vinos espumosos", "Refrescos", "D'Oro [especial]", "Retirados"})
+      for (const char* hoja : {"Cava y vinos espumosos", "Refrescos", "D'Oro [especial]"})
         EXPECT_EQ(f.TreeArbol[i]->Node(K(hoja)).ForeColor(), rojo) << hoja;
+      // A node with the "BORRADO" mark reads so, in grey, whatever its references.
+      EXPECT_EQ(f.TreeArbol[i]->Node(K("Retirados")).ForeColor(), zolmar::TreeView::DeletedTextColor());
+      EXPECT_EQ(f.TreeArbol[i]->Node(K("Retirados")).DisplayText(), "Retirados [BORRADO]");
       for (const char* n : {"Tintos", "Vinos", "Alimentación"})
         EXPECT_NE(f.TreeArbol[i]->Node(K(QString::fromUtf8(n))).ForeColor(), rojo) << n;
       EXPECT_TRUE(Resaltado(f.TreeArbol[i]->Node(K("Bebidas"))));

@@ -258,6 +258,7 @@ QString EjecutorArbol::Borrar(uint32_t eleccion, bool usados) {
   auto f = AbrirEditor();
   if (!f) return QStringLiteral("el editor no se abre");
   f->TreeArbol->ClickNode(K(id));
+  host_.scriptedUserInterface().queueAnswer(true);  // "¿Desea borrar la ficha ...?"
   f->CtlFicha->pressDelete();
   f->Unload();
   if (usados)

@@ -101,7 +101,18 @@ qint32 AppGlobal::AskRecordQuestion(qint32 kind, const QString& text) {
 void AppGlobal::ShowWait(const QString& text) { ui_->showWait(text); }
 
 bool AppGlobal::CanOpenWindow(const QString& windowName, qint32, qint32 b, qint32) {
-  if (data_.windowAllowed(user_, windowName)) return true;
+  QString error;
+  if (data_.windowAllowed(user_, windowName, &error)) return true;
+  // A permission that could not be read is not a permission: the window stays
+  // closed and the person learns why, whether or not refusals are reported.
+  if (!error.isEmpty()) {
+    ui_->showMessage(
+        FormatMessage(Translate(QStringLiteral(
+                          "No se ha podido comprobar el permiso para abrir la ventana <B>%1</B>:<BR>%2")),
+                      {windowName, error}),
+        0, Translate(QStringLiteral("Acceso denegado")), arboles::IconError);
+    return false;
+  }
   if (b != 0)
     ui_->showMessage(
         FormatMessage(Translate(QStringLiteral("No tiene permiso para abrir la ventana <B>%1</B>.")),
