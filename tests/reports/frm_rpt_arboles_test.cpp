@@ -234,6 +234,8 @@ TEST_F(InformesFixture, PreSetsYModelosPorNombre) {
 }
 
 TEST_F(InformesFixture, ElSqlExpertoEnseñaYEjecutaLaSentencia) {
+  cn->ExecuteSQL(
+      "INSERT INTO ZolmarPermisos (Usuario, Ventana, Permitido) VALUES ('demo', 'INFORMES_SQL_EXPERTO', 1)");
   auto* frm = Abrir(2);
   frm->getNombre->setText("A");
   QString vista;
