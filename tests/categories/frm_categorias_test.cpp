@@ -301,7 +301,7 @@ TEST_F(FrmCategoriasTest, LoteFallidoNoTocaLasAsignaciones) {
 TEST_F(FrmCategoriasTest, LoElegidoConF4YLoEscritoEnLaFilaNuevaSeQuedan) {
   Nodo(3, "Tintos reserva", "0102030000000000", "Vinos");
   AbrirActiva();
-  Raton(1, 1, true);
+  Pulsar(Qt::Key_Return);  // on the grid: starts the edit
   ASSERT_TRUE(frm->grdCategorias->EditorVisible());
   ElegirConF4("Tintos");
   EXPECT_EQ(frm->IdFila(1), id["Tintos"]);
@@ -326,7 +326,7 @@ TEST_F(FrmCategoriasTest, LoElegidoConF4YLoEscritoEnLaFilaNuevaSeQuedan) {
 TEST_F(FrmCategoriasTest, LasReglasDeLasFilasConTecladoYRaton) {
   AbrirActiva();
   EXPECT_EQ(Filas(), QStringList{""});
-  Pulsar(Qt::Key_Return);  // the grid: starts the edit
+  Raton(1, 1, true);  // a double click on the current cell edits it
   ASSERT_TRUE(frm->grdCategorias->EditorVisible());
   Pulsar(Qt::Key_Return);  // an empty last row does not move on
   EXPECT_EQ(Filas(), QStringList{""});
@@ -341,9 +341,11 @@ TEST_F(FrmCategoriasTest, LasReglasDeLasFilasConTecladoYRaton) {
   EXPECT_FALSE(frm->grdCategorias->EditorVisible());
   Teclear("Refr");  // typing on the grid opens the editor with what is typed
   EXPECT_EQ(frm->getGrid->Text(), "Refr");
-  Raton(2, 1, true);
+  Raton(2, 1, true);  // the first click validates the row left, the double click edits
   EXPECT_EQ(Filas(), (QStringList{Fila("Refrescos"), ""}));
   EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  EXPECT_TRUE(frm->grdCategorias->EditorVisible());
+  EXPECT_EQ(Foco(), frm->getGrid->lineEdit());
   Teclear("Tintos");
   Raton(1, 0);  // a click elsewhere validates the row being typed
   EXPECT_EQ(Filas(), (QStringList{Fila("Refrescos"), Fila("Tintos")}));
