@@ -390,6 +390,24 @@ TEST_F(MoverCategoriasTest, MergeCarriesTheCategoryAssignmentsWithoutRepeatingTh
   }
 }
 
+// A customer group is no category, so its merge re-points no assignment; one
+// that points at it all the same keeps the origin from being deleted.
+TEST_F(MoverCategoriasTest, AnOriginAnAssignmentStillPointsAtIsKept) {
+  Empresa(1);
+  Asignaciones({{1, 5, "Tintos"}});
+  ui().queueAnswer(true);
+  ui().queueAnswer(true);
+  Organizar(
+      [&](FrmMoverCategorias& f) {
+        Elegir(f, "Tintos", "Blancos");
+        f.btnAccion[0]->Click();
+        EXPECT_TRUE(f.AccionRealizada());
+      },
+      1);
+  EXPECT_EQ(Cuantas("Arboles", "ZolmarID", Id("Tintos")), 1);
+  EXPECT_EQ(Asignadas(), QStringList{QStringLiteral("1 5 %1").arg(Id("Tintos"))});
+}
+
 TEST_F(MoverCategoriasTest, ReferencesListTheSelectionWithoutAMessageWhenEmpty) {
   struct Caso {
     qint32 boton;
