@@ -50,9 +50,9 @@ void FrmCategorias::PonerNodoActual(qint32 fila) {
 
 // A row holding a node whose name the person has not retyped: moving on
 // keeps that node ("Quesos" is never looked up again and found as
-// "Quesos curados").
+// "Quesos curados"). A row without a name (its node gone) is not one.
 bool FrmCategorias::FilaResuelta(qint32 fila) const {
-  return IdFila(fila) > 0 && getGrid->Text() == textoCargado_;
+  return IdFila(fila) > 0 && !textoCargado_.trimmed().isEmpty() && getGrid->Text() == textoCargado_;
 }
 
 void FrmCategorias::PintarFila(qint32 fila) {
