@@ -357,6 +357,22 @@ TEST_F(FrmCategoriasTest, LasReglasDeLasFilasConTecladoYRaton) {
   EXPECT_EQ(ui().messages().size(), 2);
 }
 
+// An assignment whose node is gone shows its id without a name: it is an
+// empty row to the person, not a resolved one.
+TEST_F(FrmCategoriasTest, UnaFilaSinNombreNoSeDaPorBuena) {
+  Asignar({"Tintos"});
+  cn->ExecuteSQL("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 7, 999999)");
+  Asignar({"Vinagres"});
+  AbrirRejilla();
+  EXPECT_EQ(Filas()[1], "999999");
+  Escribir(2, "");
+  ui().queueAnswer(true);
+  Intro();
+  EXPECT_EQ(ui().messages().isEmpty() ? QString() : ui().messages().last().text,
+            QString::fromUtf8("No puede haber líneas sin categoría.<BR>¿ Desea borrar esta línea ?"));
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos"), Fila("Vinagres")}));
+}
+
 // A name alone can be ambiguous: the name cell's tip and the status bar
 // show its place in the tree.
 TEST_F(FrmCategoriasTest, LaRutaDeCadaCategoriaEnSuConsejoYEnLaBarra) {
