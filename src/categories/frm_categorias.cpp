@@ -218,6 +218,7 @@ bool FrmCategorias::Guardar() {
     return false;
   }
   if (!lModificado_) return true;
+  if (!CategoriasExisten()) return false;
   QString lote = QStringLiteral("DELETE FROM Categorias WHERE Tipo=") + QString::number(nTipoCategoria_) +
                  QStringLiteral(" AND ID_Quien=") + QString::number(ID_CliProv_) + kSeparador;
   const auto insercion = oGlobales_->CreateInsertBuilder(oCn_, QStringLiteral("Categorias"));
@@ -237,6 +238,41 @@ bool FrmCategorias::Guardar() {
     return false;
   }
   lModificado_ = false;
+  return true;
+}
+
+// A category merged away or deleted since the grid was filled would be
+// written back pointing at nothing: its row is shown to the person instead.
+bool FrmCategorias::CategoriasExisten() {
+  QStringList ids;
+  for (qint32 fila = 1; fila <= oLista_->RowCount(); ++fila)
+    if (IdFila(fila) != 0) ids << QString::number(IdFila(fila));
+  if (ids.isEmpty()) return true;
+  const RecordsetPtr rs =
+      recordsetOf(oCn_->ExecuteSQL(QStringLiteral("SELECT ZolmarID FROM Arboles WHERE ZolmarID IN (") +
+                                       ids.join(QLatin1Char(',')) + QLatin1Char(')'),
+                                   5));
+  if (oCn_->HasError() || !rs) {
+    oAppGlobal_->ShowMessage(oCn_->LastError(), 0, oAppGlobal_->Translate(QStringLiteral("Error")),
+                             IconError);
+    return false;
+  }
+  QSet<qint32> existen;
+  while (rs->Read()) existen.insert(rs->Field(QStringLiteral("ZolmarID")).toInt());
+  for (qint32 fila = 1; fila <= oLista_->RowCount(); ++fila) {
+    if (IdFila(fila) == 0 || existen.contains(IdFila(fila))) continue;
+    oAppGlobal_->ShowMessage(
+        oAppGlobal_->FormatMessage(
+            oAppGlobal_->Translate(
+                QString::fromUtf8("La categoría <B>%1</B> ya no existe.<BR>Elija otra o borre la línea.")),
+            {NombreFila(fila).isEmpty() ? QString::number(IdFila(fila)) : NombreFila(fila).toHtmlEscaped()}),
+        0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
+    grdCategorias->HideEditor();
+    grdCategorias->MoveTo(fila - 1, 1);
+    Repintar();
+    grdCategorias->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
   return true;
 }
 

@@ -71,6 +71,7 @@ class FrmCategorias : public zolmar::FrmBasico {
   bool ControlesValidos();
   bool Guardar();
   qint32 FilaRepetida() const;
+  bool CategoriasExisten();
 
   // Editing (frm_categorias_edicion.cpp).
   void grdCategorias_StartEditing(qint32 row, qint32 col, bool& Cancel);

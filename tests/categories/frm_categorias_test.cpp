@@ -70,9 +70,13 @@ TEST_F(FrmCategoriasTest, GuardarUnLoteConElBorradoYUnaInsercionPorFila) {
   const QStringList& enviadas = Grabar();
   frm->btnAceptar->Click();
   EXPECT_TRUE(frm->IsClosed());
-  ASSERT_EQ(enviadas.size(), 1);
+  // The categories are checked to exist, then the one batch.
+  ASSERT_EQ(enviadas.size(), 2);
+  EXPECT_EQ(enviadas[0], QStringLiteral("SELECT ZolmarID FROM Arboles WHERE ZolmarID IN (%1,%2)")
+                             .arg(id["Tintos"])
+                             .arg(id["Refrescos"]));
   EXPECT_EQ(
-      enviadas[0],
+      enviadas[1],
       Borrado() + QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, ID_Categoria) VALUES (1, 7, %1) ; "
                                  "INSERT INTO Categorias (Tipo, ID_Quien, ID_Categoria) VALUES (1, 7, %2) ; ")
                       .arg(id["Tintos"])
@@ -264,6 +268,29 @@ TEST_F(FrmCategoriasTest, TeclaDeAceptarGuarda) {
   EXPECT_EQ(Asignadas(), QStringList{"Tintos"});
 }
 
+// Another user merged a category away while the grid was open: saving would
+// write it back pointing at nothing. Its row is shown; nothing is written.
+TEST_F(FrmCategoriasTest, UnaCategoriaQueYaNoExisteNoSeGuarda) {
+  Asignar({"Tintos", "Vinagres"});
+  AbrirRejilla();
+  Escribir(2, "Refrescos");
+  Intro();
+  cn->ExecuteSQL(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID=%1").arg(id["Tintos"]));
+  const QString antes = zolmar::DatabaseDump::of(*cn);
+  frm->btnAceptar->Click();
+  EXPECT_FALSE(frm->IsClosed());
+  EXPECT_EQ(ui().messageTexts(),
+            QStringList{QString::fromUtf8(
+                "La categoría <B>Tintos</B> ya no existe.<BR>Elija otra o borre la línea.")});
+  EXPECT_EQ(frm->grdCategorias->Row(), 0);
+  EXPECT_EQ(zolmar::DatabaseDump::of(*cn), antes);
+  ui().queueAnswer(true);
+  Tecla(frm->grdCategorias, Qt::Key_Delete);
+  frm->btnAceptar->Click();
+  EXPECT_TRUE(frm->IsClosed());
+  EXPECT_EQ(Asignadas(), QStringList{"Refrescos"});
+}
+
 // Whatever statement of the batch fails, the customer keeps the assignments
 // it had and the window stays open with the person's rows.
 TEST_F(FrmCategoriasTest, LoteFallidoNoTocaLasAsignaciones) {
@@ -280,7 +307,7 @@ TEST_F(FrmCategoriasTest, LoteFallidoNoTocaLasAsignaciones) {
     frm->btnAceptar->Click();
     total = contador.statements();
   }
-  ASSERT_EQ(total, 3);
+  ASSERT_EQ(total, 4);
   cn->ExecuteSQL("DELETE FROM Categorias");
   Asignar({"Tintos", "Vinagres"});
   const QString antes = zolmar::DatabaseDump::of(*cn);
