@@ -348,6 +348,30 @@ TEST_F(FrmCategoriasTest, LoElegidoConF4YLoEscritoEnLaFilaNuevaSeQuedan) {
   EXPECT_EQ(Asignadas(), (QStringList{"Tintos", "Blancos", "Tintos reserva"}));
 }
 
+// The same after a name several categories share: the list chosen from,
+// the next row takes what is typed.
+TEST_F(FrmCategoriasTest, TrasLaListaLoEscritoEnLaFilaNuevaSeQueda) {
+  Nodo(3, "Tintos reserva", "0102030000000000", "Vinos");
+  AbrirActiva();
+  Pulsar(Qt::Key_Return);
+  Teclear("Tintos");
+  ui().whenWaitingFor("BusquedaComun", [](QWidget* w) {
+    auto* lista = static_cast<zolmar::ListWindow*>(w);
+    EXPECT_EQ(lista->VisibleRowCount(), 2);
+    lista->ChooseRow(1);
+  });
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(ui().pendingScripts(), 0);
+  // The window manager gives the keyboard back to the grid's window.
+  frm->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+  EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  Teclear("Blancos");
+  EXPECT_EQ(frm->getGrid->Text(), "Blancos");
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos reserva"), Fila("Blancos"), ""}));
+}
+
 // The row rules with the keyboard and the mouse: one empty row when there
 // are none, one added when moving on from the last, never a second empty one.
 TEST_F(FrmCategoriasTest, LasReglasDeLasFilasConTecladoYRaton) {
