@@ -143,6 +143,7 @@ void FrmMoverCategorias::TreeArbol_Collapse(qint32 Index, const zolmar::TreeNode
 
 void FrmMoverCategorias::btnAccion_Click(qint32 Index) {
   lRealizada_ = false;
+  traspasadas_.clear();
   if (Index == 0)
     Unir();
   else

@@ -326,7 +326,7 @@ void EjecutorArbol::AplicarOrganizar(qint32 origen, qint32 destino, bool unir, b
   const bool hijoUnico = modelo_.Padre(origen) == destino;
   if (unir) {
     modelo_.Reapuntar(origen, destino);
-    if ((hijoUnico || borrar) && modelo_.Hijos(origen).isEmpty()) modelo_.QuitarUnido(origen);
+    if ((hijoUnico || borrar) && modelo_.Hijos(origen).isEmpty()) modelo_.Quitar(origen);
     return;
   }
   if (hijoUnico) return;
