@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QSet>
+#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -131,13 +132,14 @@ void FrmCategorias::Llenar() {
   Comprobar();
   if (!rs) throw std::runtime_error("Categorias: no se han podido leer las categorías");
   oLista_->Init(1, kColumnas, 1, 0);
-  while (rs->Read()) {
-    const qint32 id = rs->Field(QStringLiteral("ID_Categoria")).toInt();
+  QList<qint32> ids;
+  while (rs->Read()) ids.append(rs->Field(QStringLiteral("ID_Categoria")).toInt());
+  const QHash<qint32, QString> rutas = RutasPadre(ids);
+  for (const qint32 id : ids) {
     const QString nombre = oTAZ_Arboles_->NameByID(id);
     Comprobar();
-    oLista_->AddRow({id, nombre, RutaPadreDe(id)});
+    oLista_->AddRow({id, nombre, rutas.value(id)});
   }
-  Comprobar();
   if (oLista_->RowCount() == 0) AnadirFilaVacia();
   DisponerRejilla();
 }
@@ -146,14 +148,22 @@ void FrmCategorias::Comprobar() {
   if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
 }
 
-QString FrmCategorias::RutaPadreDe(qint32 id) {
-  if (id <= 0) return QString();
-  const QString ruta =
-      oCn_->ExecuteSQL(QStringLiteral("SELECT RutaPadre FROM Arboles WHERE ZolmarID=") + QString::number(id),
-                       2, QString())
-          .toString();
+// The paths of every assigned category in one statement, not one per row.
+QHash<qint32, QString> FrmCategorias::RutasPadre(const QList<qint32>& ids) {
+  QHash<qint32, QString> rutas;
+  QStringList lista;
+  for (const qint32 id : ids)
+    if (id > 0) lista << QString::number(id);
+  if (lista.isEmpty()) return rutas;
+  const RecordsetPtr rs = recordsetOf(
+      oCn_->ExecuteSQL(QStringLiteral("SELECT ZolmarID, RutaPadre FROM Arboles WHERE ZolmarID IN (") +
+                           lista.join(QLatin1Char(',')) + QStringLiteral(")"),
+                       5));
   Comprobar();
-  return ruta;
+  while (rs && rs->Read())
+    rutas.insert(rs->Field(QStringLiteral("ZolmarID")).toInt(),
+                 rs->Field(QStringLiteral("RutaPadre")).toString());
+  return rutas;
 }
 
 void FrmCategorias::DisponerRejilla() {

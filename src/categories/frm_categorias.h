@@ -2,6 +2,8 @@
 // FrmCategorias: the article categories of one customer or supplier, edited
 // as a list of rows (id, name) and written back as a whole when accepted.
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -64,7 +66,7 @@ class FrmCategorias : public zolmar::FrmBasico {
   void ConectarEventos();
   void Llenar();
   void Comprobar();
-  QString RutaPadreDe(qint32 id);
+  QHash<qint32, QString> RutasPadre(const QList<qint32>& ids);
   void DisponerRejilla();
   void btnAceptar_Click();
   void btnCancelar_Click();
