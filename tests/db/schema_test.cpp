@@ -3,7 +3,7 @@
 
 #include "db_fixture.h"
 #include "host/i_recordset.h"
-#include "zolmar/db/sample_data.h"
+#include "zolmar/demo/sample_data.h"
 
 namespace zolmar {
 namespace {

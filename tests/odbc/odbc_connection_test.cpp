@@ -5,7 +5,7 @@
 #include "host/i_row_view.h"
 #include "odbc/odbc_target.h"
 #include "zolmar/db/connection.h"
-#include "zolmar/db/odbc_batch.h"
+#include "zolmar/db/engine/odbc_batch.h"
 
 namespace zolmar {
 namespace {

@@ -6,15 +6,15 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "zolmar/db/odbc_backend.h"
-#include "zolmar/db/odbc_batch.h"
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/engine/odbc_backend.h"
+#include "zolmar/db/engine/odbc_batch.h"
+#include "zolmar/db/engine/sql_functions.h"
+#include "zolmar/db/engine/sqlite_column_types.h"
+#include "zolmar/db/engine/sqlite_values.h"
+#include "zolmar/db/rows/row_set.h"
 #include "zolmar/db/server_folder.h"
-#include "zolmar/db/sql_functions.h"
 #include "zolmar/db/sql_text.h"
-#include "zolmar/db/sqlite_column_types.h"
-#include "zolmar/db/sqlite_values.h"
-#include "zolmar/db/tsql_translator.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace zolmar {
 

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "zolmar/db/connection.h"
-#include "zolmar/db/odbc_backend.h"
-#include "zolmar/db/sqlite_row_view.h"
-#include "zolmar/db/sqlite_values.h"
-#include "zolmar/db/tsql_translator.h"
-#include "zolmar/db/variant_row_view.h"
+#include "zolmar/db/engine/odbc_backend.h"
+#include "zolmar/db/engine/sqlite_row_view.h"
+#include "zolmar/db/engine/sqlite_values.h"
+#include "zolmar/db/rows/variant_row_view.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace zolmar {
 
