@@ -5,7 +5,7 @@
 
 #include "zolmar/db/engine/odbc_batch.h"
 #include "zolmar/db/engine/odbc_statement.h"
-#include "zolmar/db/rows/row_set.h"
+#include "zolmar/db/rows/variant_row_view.h"
 
 namespace zolmar {
 
@@ -15,7 +15,6 @@ constexpr SQLULEN kLoginTimeoutSeconds = 15;
 constexpr qsizetype kMaxLevelIdLength = 32;  // SQL Server's limit for transaction names
 
 bool succeeded(SQLRETURN rc) { return rc == SQL_SUCCESS || rc == SQL_SUCCESS_WITH_INFO; }
-bool producesRows(qint32 mode) { return mode == 4 || mode == 5 || mode == 6 || mode == 7; }
 
 QString infoText(SQLHDBC dbc, SQLUSMALLINT what) {
   SQLWCHAR buffer[256] = {};
@@ -67,7 +66,7 @@ OdbcBackend::~OdbcBackend() {
     // Whatever was left open is not committed.
     if (!levels_.isEmpty()) {
       QString ignored;
-      rollback(levels_.first(), &ignored);
+      close(levels_.first(), false, &ignored);
     }
     SQLDisconnect(dbc);
     SQLFreeHandle(SQL_HANDLE_DBC, dbc);
@@ -91,56 +90,73 @@ QString OdbcBackend::identityQuery() const {
   return QStringLiteral("SELECT @@IDENTITY");
 }
 
-bool OdbcBackend::execute(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params,
-                          QVariant* result, QString* error) {
+QString OdbcBackend::locationOf(const QString& name, QString*) const {
+  return QStringLiteral("odbc:") + withDatabase(connectionString_, name);
+}
+
+bool OdbcBackend::adaptNative(QString* sql, QVector<QVariant>* params, QString* error) {
+  QString text;
+  QVariantList ordered;
+  if (!OdbcBatch::positional(*sql, *params, &text, &ordered)) {
+    *error = QStringLiteral("Faltan valores para la sentencia");
+    return false;
+  }
+  *sql = text;
+  *params = ordered;
+  return true;
+}
+
+bool OdbcBackend::run(const QString& sql, const QVector<QVariant>& params, Fetch fetch, StatementResult* out,
+                      QString* error) {
   const QStringList statements = OdbcBatch::split(sql);
   if (statements.isEmpty()) {
     *error = QStringLiteral("No hay ninguna sentencia que ejecutar");
     return false;
   }
-  if (statements.size() == 1) return runStatement(statements.first(), mode, def, params, result, error);
+  if (statements.size() == 1) return runStatement(statements.first(), fetch, params, out, error);
   // A batch is all or nothing, as a person reading " ; " expects.
   static const QString batchLevel = QStringLiteral("zolmar_batch");
-  if (!begin(batchLevel, error)) return false;
-  if (runBatch(statements, mode, def, result, error)) return commit(batchLevel, error);
+  if (!open(batchLevel, error)) return false;
+  if (runBatch(statements, fetch, out, error)) return close(batchLevel, true, error);
   QString ignored;
-  rollback(batchLevel, &ignored);
+  close(batchLevel, false, &ignored);
   return false;
 }
 
-bool OdbcBackend::readRows(const QString& sql, const std::function<bool(const QVector<QVariant>&)>& onRow,
-                           QString* error) {
+bool OdbcBackend::stream(const QString& sql, const QVector<QVariant>& params, const RowCallback& onRow,
+                         QString* error) {
   if (OdbcBatch::split(sql).size() != 1) {
     *error = QStringLiteral("Una lectura fila a fila admite una sola sentencia");
     return false;
   }
   OdbcStatement st(static_cast<SQLHDBC>(dbc_));
   error->clear();
-  if (!st.execute(sql, {}, error)) return false;
+  if (!st.execute(sql, params, error)) return false;
   while (st.columnCount() == 0) {
     if (!st.nextResult(error)) return error->isEmpty();
   }
-  QVector<QVariant> row;
-  while (st.nextRow(&row, error)) {
-    if (!onRow(row)) return true;
+  QVector<QVariant> values;
+  while (st.nextRow(&values, error)) {
+    if (!onRow(VariantRowView(values))) return true;
   }
   return error->isEmpty();
 }
 
-bool OdbcBackend::runBatch(const QStringList& statements, qint32 mode, const QVariant& def, QVariant* result,
-                           QString* error) {
+bool OdbcBackend::runBatch(const QStringList& statements, Fetch fetch, StatementResult* out, QString* error) {
   // The server takes the batch whole, as the text was written for it.
-  if (sqlServer_) return runStatement(statements.join(QStringLiteral(" ; ")), mode, def, {}, result, error);
+  if (sqlServer_) return runStatement(statements.join(QStringLiteral(" ; ")), fetch, {}, out, error);
   for (qsizetype i = 0; i < statements.size(); ++i) {
     const bool last = i == statements.size() - 1;
-    if (!runStatement(statements[i], last ? mode : 0, def, {}, result, error)) return false;
+    StatementResult ignored;
+    if (!runStatement(statements[i], last ? fetch : Fetch::Nothing, {}, last ? out : &ignored, error))
+      return false;
   }
   return true;
 }
 
-bool OdbcBackend::runStatement(const QString& sql, qint32 mode, const QVariant& def,
-                               const QVariantList& params, QVariant* result, QString* error) {
-  const bool identity = mode == 9;
+bool OdbcBackend::runStatement(const QString& sql, Fetch fetch, const QVector<QVariant>& params,
+                               StatementResult* out, QString* error) {
+  const bool identity = fetch == Fetch::NewId;
   OdbcStatement st(static_cast<SQLHDBC>(dbc_));
   // SCOPE_IDENTITY belongs to the batch: it is asked in the same one.
   const QString text =
@@ -153,7 +169,7 @@ bool OdbcBackend::runStatement(const QString& sql, qint32 mode, const QVariant& 
   do {
     if (st.columnCount() > 0) {
       rows.clear();
-      if (!st.readRows(&rows, error, mode == 2 || identity ? 1 : -1)) return false;
+      if (!st.readRows(&rows, error, fetch == Fetch::FirstValue || identity ? 1 : -1)) return false;
       names = st.columnNames();
     } else if (const qint64 n = st.rowCount(); n >= 0) {
       changed = n;
@@ -162,21 +178,18 @@ bool OdbcBackend::runStatement(const QString& sql, qint32 mode, const QVariant& 
   if (!error->isEmpty()) return false;
 
   const QVariant first = rows.isEmpty() || rows.first().isEmpty() ? QVariant() : rows.first().first();
+  out->changed = changed;
   if (identity && !sqlServer_) {
-    QVariant id;
-    if (changed > 0 && !runStatement(identityQuery(), 2, QVariant(), {}, &id, error)) return false;
-    *result = changed > 0 && !id.isNull() ? id : def;
+    StatementResult id;
+    if (changed > 0 && !runStatement(identityQuery(), Fetch::FirstValue, {}, &id, error)) return false;
+    if (changed > 0) out->newId = id.first;
   } else if (identity) {
-    *result = first.isNull() ? def : first;
-  } else if (mode == 2) {
-    *result = first.isNull() ? def : first;
-  } else if (mode == 4) {
-    *result = rows.isEmpty() ? def : QVariant::fromValue(RowSet::toSqlArray(rows));
-  } else if (producesRows(mode)) {
-    auto rs = std::make_shared<RowSet>(names, std::move(rows), mode == 7);
-    *result = QVariant::fromValue<arboles::RecordsetPtr>(rs);
-  } else {
-    *result = QVariant(static_cast<qint32>(changed));
+    out->newId = first;
+  } else if (fetch == Fetch::FirstValue) {
+    out->first = first;
+  } else if (fetch == Fetch::AllRows) {
+    out->names = names;
+    out->rows = std::move(rows);
   }
   return true;
 }
@@ -211,7 +224,16 @@ QString OdbcBackend::levelId(const QString& name) {
   return id.left(kMaxLevelIdLength);
 }
 
-bool OdbcBackend::begin(const QString& name, QString* error) {
+bool OdbcBackend::begin(const QString& name, bool* outermost, QString* error) {
+  *outermost = levels_.isEmpty();
+  return open(name, error);
+}
+
+bool OdbcBackend::commit(const QString& name, bool, QString* error) { return close(name, true, error); }
+
+bool OdbcBackend::rollback(const QString& name, bool, QString* error) { return close(name, false, error); }
+
+bool OdbcBackend::open(const QString& name, QString* error) {
   const QString id = levelId(name);
   bool ok;
   if (sqlServer_)
@@ -222,32 +244,21 @@ bool OdbcBackend::begin(const QString& name, QString* error) {
   return ok;
 }
 
-bool OdbcBackend::commit(const QString& name, QString* error) {
-  const qsizetype at = levels_.lastIndexOf(name);
-  if (at < 0) {
-    *error = QStringLiteral("No hay ninguna transacción abierta con el nombre %1").arg(name);
-    return false;
-  }
-  bool ok = true;
-  if (at == 0)
-    ok = sqlServer_ ? run(QStringLiteral("COMMIT TRAN"), error) : endTransaction(true, error);
-  else if (!sqlServer_)  // a SQL Server save point needs no release
-    ok = run("RELEASE " + levelId(name), error);
-  if (ok) levels_.resize(at);
-  return ok;
-}
-
-bool OdbcBackend::rollback(const QString& name, QString* error) {
+bool OdbcBackend::close(const QString& name, bool commit, QString* error) {
   const qsizetype at = levels_.lastIndexOf(name);
   if (at < 0) {
     *error = QStringLiteral("No hay ninguna transacción abierta con el nombre %1").arg(name);
     return false;
   }
   const QString id = levelId(name);
-  bool ok;
-  if (at == 0)
+  bool ok = true;
+  if (commit && at == 0)
+    ok = sqlServer_ ? run(QStringLiteral("COMMIT TRAN"), error) : endTransaction(true, error);
+  else if (commit && !sqlServer_)  // a SQL Server save point needs no release
+    ok = run("RELEASE " + id, error);
+  else if (!commit && at == 0)
     ok = sqlServer_ ? run(QStringLiteral("ROLLBACK TRAN"), error) : endTransaction(false, error);
-  else
+  else if (!commit)
     ok = sqlServer_ ? run("ROLLBACK TRAN " + id, error)
                     : run("ROLLBACK TO " + id, error) && run("RELEASE " + id, error);
   if (ok) levels_.resize(at);

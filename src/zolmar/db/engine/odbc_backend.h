@@ -8,38 +8,38 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-#include <functional>
 #include <memory>
+
+#include "zolmar/db/engine/backend.h"
 
 namespace zolmar {
 
-class OdbcBackend {
+class OdbcBackend : public Backend {
  public:
   // connectionString without the "odbc:" prefix. Null with *error on failure.
   static std::unique_ptr<OdbcBackend> connect(const QString& connectionString, QString* error);
-  ~OdbcBackend();
+  ~OdbcBackend() override;
   OdbcBackend(const OdbcBackend&) = delete;
   OdbcBackend& operator=(const OdbcBackend&) = delete;
 
-  // Runs one statement or a " ; " batch; mode (as ExecuteSQL) applies to the
-  // last statement. A batch of several statements is all or nothing.
-  bool execute(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params,
-               QVariant* result, QString* error);
+  // One statement or a " ; " batch, as written; fetch applies to the last
+  // statement. A batch of several statements is all or nothing.
+  bool run(const QString& sql, const QVector<QVariant>& params, Fetch fetch, StatementResult* out,
+           QString* error) override;
+  bool stream(const QString& sql, const QVector<QVariant>& params, const RowCallback& onRow,
+              QString* error) override;
+  bool adaptNative(QString* sql, QVector<QVariant>* params, QString* error) override;
 
-  // Runs one SELECT and hands its rows to onRow as they are fetched, until
-  // onRow returns false.
-  bool readRows(const QString& sql, const std::function<bool(const QVector<QVariant>&)>& onRow,
-                QString* error);
-
-  // Named transactions: the first opens one, the others nest inside it.
-  bool begin(const QString& name, QString* error);
-  // Closes the named level and every level opened after it.
-  bool commit(const QString& name, QString* error);
-  bool rollback(const QString& name, QString* error);
+  // Named transactions: the first opens one, the others nest inside it. Commit
+  // and rollback close the named level and every level opened after it.
+  bool begin(const QString& name, bool* outermost, QString* error) override;
+  bool commit(const QString& name, bool outermost, QString* error) override;
+  bool rollback(const QString& name, bool outermost, QString* error) override;
+  QString databaseName() const override { return databaseName_; }
+  QString locationOf(const QString& name, QString* error) const override;
   qsizetype depth() const { return levels_.size(); }
 
   QString dbmsName() const { return dbmsName_; }
-  QString databaseName() const { return databaseName_; }
   bool isSqlServer() const { return sqlServer_; }
   QString connectionString() const { return connectionString_; }
   // The same connection string naming another database of the server.
@@ -47,10 +47,11 @@ class OdbcBackend {
 
  private:
   OdbcBackend() = default;
-  bool runStatement(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params,
-                    QVariant* result, QString* error);
-  bool runBatch(const QStringList& statements, qint32 mode, const QVariant& def, QVariant* result,
-                QString* error);
+  bool runStatement(const QString& sql, Fetch fetch, const QVector<QVariant>& params, StatementResult* out,
+                    QString* error);
+  bool runBatch(const QStringList& statements, Fetch fetch, StatementResult* out, QString* error);
+  bool open(const QString& name, QString* error);
+  bool close(const QString& name, bool commit, QString* error);
   QString identityQuery() const;
   bool run(const QString& sql, QString* error);
   bool setAutocommit(bool on, QString* error);

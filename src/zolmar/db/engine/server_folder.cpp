@@ -1,4 +1,4 @@
-#include "zolmar/db/server_folder.h"
+#include "zolmar/db/engine/server_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
