@@ -60,24 +60,8 @@ bool Schema::run(Connection& cn, const QStringList& statements, QString* error) 
 
 bool Schema::create(Connection& cn, QString* error) {
   if (complete(cn)) return true;
-  const SchemaDdl ddl(SchemaDdl::SQLite);
-  QStringList statements;
-  for (const TableSpec& table : TableCatalogue::company()) statements << ddl.createTable(table);
-  for (const TableSpec& table : TableCatalogue::company())
-    for (const IndexSpec& index : table.indexes) statements << ddl.createIndex(table, index);
+  const QStringList statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Company);
   return run(cn, statements, error);
-}
-
-QStringList Schema::indexesOf(const QString& table) {
-  const TableSpec* spec = TableCatalogue::find(table);
-  if (!spec) return {};
-  QStringList statements = SchemaDdl(SchemaDdl::SQLite).tableStatements(*spec);
-  statements.removeFirst();
-  return statements;
-}
-
-QString Schema::installationDdl() {
-  return SchemaDdl(SchemaDdl::SQLite).createTable(TableCatalogue::installation());
 }
 
 }  // namespace zolmar

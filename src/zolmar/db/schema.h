@@ -21,10 +21,6 @@ class Schema {
   // CREATE TABLE IF NOT EXISTS text of one table of the company database.
   static QString tableDdl(const QString& table);
   static QStringList tables();
-  // CREATE INDEX IF NOT EXISTS texts of one table.
-  static QStringList indexesOf(const QString& table);
-  // The subjects table of the installation database.
-  static QString installationDdl();
   // Runs the statements in one transaction; false with *error.
   static bool run(Connection& cn, const QStringList& statements, QString* error);
 };

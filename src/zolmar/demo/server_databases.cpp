@@ -5,6 +5,7 @@
 
 #include "zolmar/db/connection.h"
 #include "zolmar/db/schema.h"
+#include "zolmar/db/schema/schema_ddl.h"
 #include "zolmar/demo/restaurant_template.h"
 #include "zolmar/demo/tree_builder.h"
 
@@ -23,7 +24,7 @@ bool ServerDatabases::create(const QString& folder, QString* error) {
 bool ServerDatabases::createInstallation(const QString& file, QString* error) {
   auto cn = Connection::open(file, error);
   if (!cn) return false;
-  QStringList statements = {Schema::installationDdl()};
+  QStringList statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Installation);
   static const char* subjects[][2] = {
       {"$version$", "2"},
       {"A", "Artes"},
@@ -53,8 +54,7 @@ bool ServerDatabases::createInstallation(const QString& file, QString* error) {
 bool ServerDatabases::createConsultant(const QString& file, QString* error) {
   auto cn = Connection::open(file, error);
   if (!cn) return false;
-  if (!Schema::run(*cn, QStringList{Schema::tableDdl("Arboles")} + Schema::indexesOf("Arboles"), error))
-    return false;
+  if (!Schema::run(*cn, SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Consultant), error)) return false;
   TreeBuilder builder(*cn);
   QString failure;
   const bool ok =
