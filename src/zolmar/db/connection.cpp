@@ -4,6 +4,7 @@
 
 #include "zolmar/db/engine/backend.h"
 #include "zolmar/db/engine/odbc_backend.h"
+#include "zolmar/db/engine/pg_backend.h"
 #include "zolmar/db/engine/sqlite_backend.h"
 #include "zolmar/db/rows/row_set.h"
 #include "zolmar/db/sql_text.h"
@@ -66,6 +67,14 @@ std::shared_ptr<Connection> Connection::open(const QString& pathOrMemory, QStrin
     err = QStringLiteral("Esta versión no incluye el acceso por ODBC: use un archivo de base de datos");
     return nullptr;
 #endif
+  } else if (PgBackend::names(pathOrMemory)) {
+#ifdef ZOLMAR_HAVE_PG
+    cn->backend_ = PgBackend::connect(pathOrMemory, &err);
+    cn->postgres_ = true;
+#else
+    err = QStringLiteral("Esta versión no incluye el acceso a PostgreSQL: use un archivo de base de datos");
+    return nullptr;
+#endif
   } else {
     auto sqlite = SqliteBackend::open(pathOrMemory, &err);
     cn->sqlite_ = sqlite.get();
@@ -80,7 +89,14 @@ Connection::~Connection() = default;
 QString Connection::displayName(const QString& pathOrOdbc) {
   static const QRegularExpression password(QStringLiteral("(PWD|PASSWORD)\\s*=\\s*(\\{[^}]*\\}|[^;]*)"),
                                            QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression userPassword(QStringLiteral("^(postgres(ql)?://[^:/@?]*):[^@/?]*@"),
+                                               QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression queryPassword(QStringLiteral("([?&]password=)[^&]*"),
+                                                QRegularExpression::CaseInsensitiveOption);
   QString text = pathOrOdbc;
+  if (PgBackend::names(text))
+    return text.replace(userPassword, QStringLiteral("\\1:***@"))
+        .replace(queryPassword, QStringLiteral("\\1***"));
   return text.replace(password, QStringLiteral("\\1=***"));
 }
 
@@ -127,6 +143,10 @@ QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant&
   if (recorder_) recorder_(sql, mode);
   TSqlTranslator* translator = backend_->translator();
   QVariant result = def;
+  if (const QString why = backend_->refusesTSql(); !why.isEmpty()) [[unlikely]] {
+    fail(QStringLiteral("Sentencia no admitida: %1 [%2]").arg(why, sql));
+    return def;
+  }
   if (!translator) [[unlikely]] {
     // The engine takes the T-SQL as written, a batch as one text.
     if (!runSingle(TSqlTranslation{sql, {}, {}, false, {}}, {}, sql, mode, def, &result)) return def;

@@ -31,8 +31,9 @@ class Connection : public arboles::IConnection {
   // statement of a batch); true makes that statement fail as a real failure would.
   using StatementFault = std::function<bool()>;
 
-  // ":memory:", a database file (created when missing) or "odbc:<connection
-  // string>" for SQL Server, whose T-SQL is sent unchanged. Null with *error
+  // ":memory:", a database file (created when missing), "odbc:<connection
+  // string>" for SQL Server, whose T-SQL is sent unchanged, or
+  // "postgresql://...?empresa=Name" for a PostgreSQL server. Null with *error
   // set on failure.
   static std::shared_ptr<Connection> open(const QString& pathOrMemory, QString* error);
   ~Connection() override;
@@ -64,6 +65,8 @@ class Connection : public arboles::IConnection {
 
   // Opened with "odbc:": SQL goes to the server as it is, untranslated.
   bool isOdbc() const { return odbc_; }
+  // Opened with "postgresql://": a PostgreSQL server, the company a schema of it.
+  bool isPostgres() const { return postgres_; }
   // What the connection names the database in messages: the connection
   // string shows no password.
   static QString displayName(const QString& pathOrOdbc);
@@ -107,6 +110,7 @@ class Connection : public arboles::IConnection {
   std::unique_ptr<Backend> backend_;
   SqliteBackend* sqlite_ = nullptr;  // backend_ when it is SQLite
   bool odbc_ = false;
+  bool postgres_ = false;
   QString path_;
   QStringList transactions_;  // open transaction names, outermost first
   StatementRecorder recorder_;

@@ -59,6 +59,12 @@ bool Schema::run(Connection& cn, const QStringList& statements, QString* error) 
 }
 
 bool Schema::create(Connection& cn, QString* error) {
+  if (cn.isPostgres()) {
+    // The company is a schema of the server; every statement leaves what exists alone.
+    QString name = cn.databaseName();
+    const QStringList schema = {"CREATE SCHEMA IF NOT EXISTS \"" + name.replace('"', "\"\"") + "\""};
+    return run(cn, schema + SchemaDdl(SchemaDdl::PostgreSQL).script(SchemaDdl::Company), error);
+  }
   if (complete(cn)) return true;
   const QStringList statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Company);
   return run(cn, statements, error);
