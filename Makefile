@@ -4,10 +4,11 @@ JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
             libgl-dev libsqlite3-dev unixodbc-dev tdsodbc libsqliteodbc libgtest-dev libgmock-dev \
             fonts-dejavu-core nlohmann-json3-dev libxlsxwriter-dev poppler-utils librapidcheck-dev \
-            qt6-translations-l10n
+            qt6-translations-l10n \
+            postgresql libpq-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run bench soak clean format
+.PHONY: deps build test test-pg run bench soak clean format
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -24,6 +25,10 @@ build: deps $(BUILD)/build.ninja
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The tests of the PostgreSQL engine, on a server of their own that lives as long as they run.
+test-pg: build
+	tests/pg/cluster.sh sh -c 'cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/pg_tests'
 
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \

@@ -19,7 +19,7 @@
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/db/connection.h"
-#include "zolmar/db/tsql_translator.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/host.h"
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "comando_arboles.h"
+#include "comando_esquema.h"
 #include "zolmar/services/platform_messages.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
+  if (app.arguments().value(1) == QLatin1String("schema"))
+    return zolmar::ComandoEsquema(out, err).Ejecutar(app.arguments().mid(2));
   zolmar::ComandoArboles comando(out, err);
   const int salida = comando.Ejecutar(app.arguments().mid(1));
   out.flush();

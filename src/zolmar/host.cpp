@@ -6,8 +6,9 @@
 #include "zolmar/cotalia/cotalia_demo.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/lock_manager.h"
-#include "zolmar/db/sample_data.h"
 #include "zolmar/db/schema.h"
+#include "zolmar/demo/sample_data.h"
+#include "zolmar/demo/server_databases.h"
 #include "zolmar/services/app_global.h"
 #include "zolmar/services/qt_user_interface.h"
 #include "zolmar/services/scripted_user_interface.h"
@@ -33,7 +34,7 @@ std::unique_ptr<Host> Host::open(const QString& pathOrMemoryOrOdbc) {
   if (!cn) refuse(Connection::displayName(pathOrMemoryOrOdbc), error);
   // A server database is set up by its administrator: its tables are not created here.
   if (!cn->isOdbc() && !Schema::create(*cn, &error)) refuse(pathOrMemoryOrOdbc, error);
-  if (!cn->serverFolder().isEmpty() && !Schema::createServerDatabases(cn->serverFolder(), &error))
+  if (!cn->serverFolder().isEmpty() && !ServerDatabases::create(cn->serverFolder(), &error))
     refuse(cn->serverFolder(), error);
   return std::unique_ptr<Host>(new Host(std::move(cn)));
 }

@@ -3,6 +3,7 @@
 #include "db_fixture.h"
 #include "host/host_types.h"
 #include "host/i_recordset.h"
+#include "zolmar/demo/server_databases.h"
 
 namespace zolmar {
 namespace {
@@ -184,7 +185,7 @@ TEST(ConnectionOpen, ServerDatabasesAreReachable) {
   QTemporaryDir dir;
   auto cn = testing::openFile(dir);
   QString error;
-  ASSERT_TRUE(Schema::createServerDatabases(dir.path(), &error)) << error.toStdString();
+  ASSERT_TRUE(ServerDatabases::create(dir.path(), &error)) << error.toStdString();
   auto consultant = cn->openDatabase("zolmar_cons#1", &error);
   ASSERT_TRUE(consultant) << error.toStdString();
   EXPECT_GT(consultant->ExecuteSQL("SELECT COUNT(*) FROM Arboles WHERE Tipo=3", 2).toInt(), 10);
@@ -198,7 +199,7 @@ TEST(ConnectionReadOnly, AQueryReadsAndLeavesTheConnectionWritable) {
   QTemporaryDir dir;
   auto cn = testing::openFile(dir);
   QString error;
-  ASSERT_TRUE(Schema::createServerDatabases(dir.path(), &error)) << error.toStdString();
+  ASSERT_TRUE(ServerDatabases::create(dir.path(), &error)) << error.toStdString();
   QStringList recorded;
   cn->setStatementRecorder([&](const QString& sql, qint32 mode) { recorded << QString::number(mode) + sql; });
   const auto subjects = cn->QueryReadOnly("SELECT COUNT(*) AS n FROM ZolmarInstalacion..IBIC");

@@ -4,7 +4,7 @@
 #include "db_fixture.h"
 #include "host/host_types.h"
 #include "host/i_recordset.h"
-#include "zolmar/db/tsql_translator.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace zolmar {
 namespace {

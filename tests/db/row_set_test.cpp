@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "zolmar/db/list_object.h"
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 
 namespace zolmar {
 namespace {

@@ -1,9 +1,14 @@
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "db_fixture.h"
 #include "host/i_recordset.h"
-#include "zolmar/db/sample_data.h"
+#include "zolmar/db/schema/schema_ddl.h"
+#include "zolmar/demo/sample_data.h"
 
 namespace zolmar {
 namespace {
@@ -95,6 +100,67 @@ TEST(SchemaTest, ACompleteSchemaOpensWhileAnotherProgramWrites) {
     EXPECT_EQ(Schema::create(*lector, &error), completo) << error.toStdString();
     escritor->executeNative("COMMIT");
     EXPECT_TRUE(Schema::create(*lector, &error)) << error.toStdString();
+  }
+}
+
+// Each engine's script creates every table and index of the catalogue; on
+// SQL Server every text column has its width (a bare NVARCHAR is one character).
+TEST(SchemaTest, EveryDialectScriptsTheWholeCatalogue) {
+  const struct Case {
+    SchemaDdl::Dialect dialect;
+    const char* clave;
+    const char* subArboles;  // "" where the program registers it itself
+  } cases[] = {
+      {SchemaDdl::SQLite, "Clave TEXT COLLATE ES_CI_AS DEFAULT ''", ""},
+      {SchemaDdl::PostgreSQL, "Clave VARCHAR(16) COLLATE es_ci_as DEFAULT ''",
+       "FUNCTION SubArboles(id INTEGER)"},
+      {SchemaDdl::SqlServer, "Clave NVARCHAR(16) DEFAULT ''", "CREATE FUNCTION dbo.SubArboles (@id INT)"},
+  };
+  static const QRegularExpression bareText("NVARCHAR(?!\\((\\d+|MAX)\\))|\\bVARCHAR(?!\\(\\d+\\))");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clave);
+    const QString script = SchemaDdl(c.dialect).script(SchemaDdl::Company).join("\n");
+    for (const TableSpec& table : TableCatalogue::company()) {
+      EXPECT_TRUE(script.contains(QRegularExpression("CREATE TABLE.* (dbo\\.)?" + table.name + " \\(")))
+          << table.name.toStdString();
+      for (const IndexSpec& index : table.indexes) EXPECT_TRUE(script.contains(" " + index.name + " ON "));
+    }
+    EXPECT_TRUE(script.contains(c.clave));
+    EXPECT_EQ(script.contains("SubArboles"), *c.subArboles != 0);
+    EXPECT_TRUE(script.contains(c.subArboles));
+    EXPECT_FALSE(script.contains(bareText)) << script.toStdString();
+  }
+}
+
+// The administrator's script: one batch per statement, GO after each.
+TEST(SchemaTest, TheCommandPrintsTheScriptOfAnEngine) {
+  const QString programa = QCoreApplication::applicationDirPath() + "/../app/arboles";
+  if (!QFileInfo(programa).isExecutable()) GTEST_SKIP() << "arboles not built";
+  const struct Case {
+    QStringList args;
+    int salida;
+    const char* contains;
+  } cases[] = {
+      {{"schema", "sqlserver"}, 0, "IF OBJECT_ID(N'dbo.Arboles', N'U') IS NULL CREATE TABLE dbo.Arboles"},
+      {{"schema", "sqlserver"}, 0, "RETURN LEFT(@clave, @usados) + ''%''; END')\nGO\n"},
+      {{"schema", "sqlserver", "instalacion"},
+       0,
+       "CREATE TABLE dbo.IBIC (ZolmarID INT IDENTITY(1,1) PRIMARY KEY"},
+      {{"schema", "sqlite", "consultor"},
+       0,
+       "CREATE INDEX IF NOT EXISTS IX_Arboles_Padre ON Arboles (id_padre);\n"},
+      {{"schema", "oracle"}, 2, ""},
+      {{"schema", "postgresql", "otra"}, 2, ""},
+  };
+  for (const Case& c : cases) {
+    QProcess p;
+    p.start(programa, c.args);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), c.salida) << c.args.join(' ').toStdString();
+    EXPECT_TRUE(out.contains(c.contains)) << out.toStdString();
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(err.startsWith("uso: arboles schema"), c.salida != 0) << err.toStdString();
   }
 }
 

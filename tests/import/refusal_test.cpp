@@ -1,7 +1,7 @@
 // Documents the framework or the handler refuses: nothing is written then.
 
 #include "import_fixture.h"
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 
 namespace {
 

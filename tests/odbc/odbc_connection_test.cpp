@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "host/host_types.h"
 #include "host/i_recordset.h"
 #include "host/i_row_view.h"
 #include "odbc/odbc_target.h"
 #include "zolmar/db/connection.h"
-#include "zolmar/db/odbc_batch.h"
+#include "zolmar/db/engine/odbc_batch.h"
 
 namespace zolmar {
 namespace {
@@ -218,6 +220,28 @@ TEST(OdbcBatchTest, SplitsOnSemicolonsOutsideQuotesAndNumbersValues) {
   EXPECT_EQ(text, "WHERE a=? AND b='?1' AND c=?");
   EXPECT_EQ(values, QVariantList({2, 1}));
   EXPECT_FALSE(OdbcBatch::positional("a=?3", {1}, &text, &values));
+}
+
+// The connection records and injects faults above the engines: on ODBC as on SQLite.
+TEST_F(OdbcConnectionTest, RecordingAndInjectedFaultsWorkAsOnTheSqlitePath) {
+  QStringList recorded;
+  cn->setStatementRecorder(
+      [&](const QString& sql, qint32 mode) { recorded << QString("%1:%2").arg(mode).arg(sql); });
+  bool failNext = true;
+  cn->setStatementFault([&] { return std::exchange(failNext, false); });
+  EXPECT_EQ(
+      cn->ExecuteSQL("INSERT INTO Arboles (Tipo, Clave, Nombre) VALUES (3, '03', 'Menaje')", 9, 0).toInt(),
+      0);
+  EXPECT_TRUE(cn->HasError());
+  EXPECT_TRUE(cn->LastError().contains("Fallo provocado")) << cn->LastError().toStdString();
+  EXPECT_EQ(count(), 2);  // the failed insert wrote nothing
+  qint32 rows = 0;
+  EXPECT_TRUE(
+      cn->ReadRows("SELECT Nombre FROM Arboles", [&](const arboles::IRowView&) { return ++rows > 0; }));
+  EXPECT_EQ(rows, 2);
+  cn->setStatementRecorder({});
+  EXPECT_EQ(recorded, QStringList({"9:INSERT INTO Arboles (Tipo, Clave, Nombre) VALUES (3, '03', 'Menaje')",
+                                   "2:SELECT COUNT(*) FROM Arboles", "5:SELECT Nombre FROM Arboles"}));
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include "soak.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
-#include "zolmar/db/restaurant_template.h"
-#include "zolmar/db/tree_builder.h"
+#include "zolmar/demo/restaurant_template.h"
+#include "zolmar/demo/tree_builder.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QProcess>
 
 #include "informes_fixture.h"
-#include "zolmar/db/sample_data.h"
+#include "zolmar/demo/sample_data.h"
 #include "zolmar/report/report_framework.h"
 
 using arboles::FrmRptArboles;

@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "zolmar/db/sql_functions.h"
-#include "zolmar/db/sqlite_column_types.h"
-#include "zolmar/db/tsql_translator.h"
+#include "zolmar/db/engine/sql_functions.h"
+#include "zolmar/db/engine/sqlite_column_types.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace zolmar {
 

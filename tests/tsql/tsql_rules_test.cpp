@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 
 #include "tsql_fixture.h"
-#include "zolmar/db/tsql_collation.h"
+#include "zolmar/db/tsql/tsql_collation.h"
 
 namespace zolmar {
 namespace {

@@ -1,9 +1,9 @@
 // The one-pass cache key must agree with the lexer on every text it accepts,
 // and leave to the lexer every text it cannot read exactly.
 
-#include "zolmar/db/tsql_shape_key.h"
+#include "zolmar/db/tsql/tsql_shape_key.h"
 #include "tsql_fixture.h"
-#include "zolmar/db/tsql_lexer.h"
+#include "zolmar/db/tsql/tsql_lexer.h"
 
 namespace zolmar {
 namespace {

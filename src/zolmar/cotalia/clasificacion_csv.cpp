@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QVariant>
 
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 
 namespace zolmar {
 

@@ -2,7 +2,7 @@
 
 #include "host/i_app_global.h"
 #include "zolmar/cotalia/clasificacion_csv.h"
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 
 namespace zolmar {
 

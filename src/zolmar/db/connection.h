@@ -1,25 +1,25 @@
 #pragma once
-// The host connection on SQLite: T-SQL in, translated and run statement by statement.
+// The host connection: T-SQL in, run by one engine (SQLite, or SQL Server
+// through ODBC). What every engine shares is written here once: recording,
+// fault injection, the statement modes, named transactions, the translation
+// cache and the all-or-nothing batch.
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "host/i_connection.h"
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace zolmar {
 
+class Backend;
+class SqliteBackend;
 class TSqlTranslator;
-class SqliteColumnTypes;
-class OdbcBackend;
 struct TSqlTranslation;
 
 class Connection : public arboles::IConnection {
@@ -31,8 +31,9 @@ class Connection : public arboles::IConnection {
   // statement of a batch); true makes that statement fail as a real failure would.
   using StatementFault = std::function<bool()>;
 
-  // ":memory:", a database file (created when missing) or "odbc:<connection
-  // string>" for SQL Server, whose T-SQL is sent unchanged. Null with *error
+  // ":memory:", a database file (created when missing), "odbc:<connection
+  // string>" for SQL Server, whose T-SQL is sent unchanged, or
+  // "postgresql://...?empresa=Name" for a PostgreSQL server. Null with *error
   // set on failure.
   static std::shared_ptr<Connection> open(const QString& pathOrMemory, QString* error);
   ~Connection() override;
@@ -67,7 +68,9 @@ class Connection : public arboles::IConnection {
   bool atomically(const std::function<bool()>& work, QString* error);
 
   // Opened with "odbc:": SQL goes to the server as it is, untranslated.
-  bool isOdbc() const { return odbc_ != nullptr; }
+  bool isOdbc() const { return odbc_; }
+  // Opened with "postgresql://": a PostgreSQL server, the company a schema of it.
+  bool isPostgres() const { return postgres_; }
   // What the connection names the database in messages: the connection
   // string shows no password.
   static QString displayName(const QString& pathOrOdbc);
@@ -78,7 +81,7 @@ class Connection : public arboles::IConnection {
   // Folder whose <Name>.db files are the other databases of this "server".
   // Defaults to the folder of the database file; empty for ":memory:".
   void setServerFolder(const QString& folder);
-  QString serverFolder() const { return serverFolder_; }
+  QString serverFolder() const;
   QString path() const { return path_; }
   // Name of this database on its server: the file name without ".db".
   QString databaseName() const;
@@ -90,52 +93,30 @@ class Connection : public arboles::IConnection {
 
   qint32 transactionDepth() const { return static_cast<qint32>(transactions_.size()); }
   QStringList transactionNames() const { return transactions_; }
-  sqlite3* handle() const { return db_; }
-  TSqlTranslator& translator() { return *translator_; }
+  // The SQLite database; null on another engine.
+  sqlite3* handle() const;
+  TSqlTranslator& translator();
   // Forget cached column types after the schema changed.
   void schemaChanged();
 
  private:
   Connection() = default;
-  static std::shared_ptr<Connection> openOdbc(const QString& connectionString, QString* error);
-  QVariant executeOdbc(const QString& sql, qint32 mode, const QVariant& def, const QVariantList& params);
-  static QString sqliteMessage(sqlite3* db, int rc);
-  bool configure(QString* error);
-  sqlite3_stmt* prepared(const QString& sql, QString* error);
-  sqlite3_stmt* remember(const QString& sql, sqlite3_stmt* stmt);
   bool runSingle(const TSqlTranslation& t, const QVector<QVariant>& literals, const QString& original,
                  qint32 mode, const QVariant& def, QVariant* result);
   bool runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
                 const QVariant& def, QVariant* result);
-  bool readRowsOdbc(const QString& sql, const RowCallback& onRow);
-  bool queryReadOnlySqlite(const QString& sql, QVariant* result, QString* error);
-  bool queryReadOnlyOdbc(const QString& sql, QVariant* result, QString* error);
-  bool streamRows(const QString& sql, const QVector<QVariant>& params, const RowCallback& onRow,
-                  QString* error);
   bool injectedFault(QString* error) const;
-  bool runOne(const QString& sql, const QVector<QVariant>& params, bool last, qint32 mode,
-              const QVariant& def, QVariant* result, QString* error);
-  bool attachDatabases(const QStringList& names, QString* error);
-  bool refreshMaster(QString* error);
-  bool execSimple(const QString& sql, QString* error);
+  bool runOne(const QString& sql, const QVector<QVariant>& params, qint32 mode, const QVariant& def,
+              QVariant* result, QString* error);
   void fail(const QString& message);
   void succeed();
 
-  sqlite3* db_ = nullptr;
-  std::unique_ptr<OdbcBackend> odbc_;
+  std::unique_ptr<Backend> backend_;
+  SqliteBackend* sqlite_ = nullptr;  // backend_ when it is SQLite
+  bool odbc_ = false;
+  bool postgres_ = false;
   QString path_;
-  QString serverFolder_;
-  std::unique_ptr<TSqlTranslator> translator_;
-  std::shared_ptr<SqliteColumnTypes> columnTypes_;
-  struct RecentStatement {
-    QString sql;
-    sqlite3_stmt* stmt = nullptr;
-  };
-  QHash<QString, sqlite3_stmt*> statements_;
-  std::array<RecentStatement, 4> recent_;  // the last statements run, found without hashing
-  int nextRecent_ = 0;
-  QHash<QString, bool> attached_;  // upper-case schema names
-  QStringList transactions_;       // open transaction names, outermost first
+  QStringList transactions_;  // open transaction names, outermost first
   StatementRecorder recorder_;
   StatementFault fault_;
   bool hasError_ = false;

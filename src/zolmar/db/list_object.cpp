@@ -4,7 +4,7 @@
 #include <numeric>
 #include <vector>
 
-#include "zolmar/db/row_criterion.h"
+#include "zolmar/db/rows/row_criterion.h"
 
 namespace zolmar {
 

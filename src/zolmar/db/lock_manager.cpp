@@ -12,7 +12,7 @@
 
 #include "host/host_types.h"
 #include "zolmar/db/connection.h"
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 #include "zolmar/db/schema.h"
 
 namespace zolmar {

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 #include "zolmar/exchange/exchange_document_reader.h"
 
 namespace zolmar {

@@ -6,7 +6,7 @@
 #include "host/i_connection.h"
 #include "host/i_globales.h"
 #include "host/i_imp_exp.h"
-#include "zolmar/db/row_set.h"
+#include "zolmar/db/rows/row_set.h"
 #include "zolmar/exchange/document_check.h"
 #include "zolmar/exchange/exchange_document.h"
 #include "zolmar/exchange/import_run.h"

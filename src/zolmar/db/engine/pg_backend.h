@@ -1,0 +1,55 @@
+#pragma once
+// The PostgreSQL engine through libpq. One PostgreSQL database is the
+// "server"; each database of it (the company, ZolmarInstalacion,
+// Zolmar_Cons#N) is a schema, named by the connection text's "empresa"
+// parameter: postgresql://usuario@servidor/zolmar?empresa=Empresa.
+// The module's T-SQL is refused until the translator writes PostgreSQL; the
+// host's own SQL runs with ?1, ?2 values as $1, $2.
+
+#include <QString>
+#include <memory>
+
+#include "zolmar/db/engine/backend.h"
+
+struct pg_conn;
+
+namespace zolmar {
+
+class PgBackend : public Backend {
+ public:
+  // Whether the text names a PostgreSQL server ("postgresql://", "postgres://").
+  static bool names(const QString& location);
+  // Null with *error when the server cannot be reached.
+  static std::unique_ptr<PgBackend> connect(const QString& location, QString* error);
+  ~PgBackend() override;
+  PgBackend(const PgBackend&) = delete;
+  PgBackend& operator=(const PgBackend&) = delete;
+
+  QString refusesTSql() const override;
+  bool adaptNative(QString* sql, QVector<QVariant>* params, QString* error) override;
+  bool run(const QString& sql, const QVector<QVariant>& params, Fetch fetch, StatementResult* out,
+           QString* error) override;
+  bool stream(const QString& sql, const QVector<QVariant>& params, const RowCallback& onRow,
+              QString* error) override;
+  bool begin(const QString& name, bool* outermost, QString* error) override;
+  bool commit(const QString& name, bool outermost, QString* error) override;
+  bool rollback(const QString& name, bool outermost, QString* error) override;
+  QString databaseName() const override { return schema_; }
+  QString locationOf(const QString& name, QString* error) const override;
+
+  // The location with the schema replaced.
+  static QString withSchema(const QString& location, const QString& schema);
+
+ private:
+  PgBackend() = default;
+  struct Result;
+  bool exec(const QString& sql, const QVector<QVariant>& params, Result* result, QString* error) const;
+  bool command(const QString& sql, QString* error) const;
+
+  pg_conn* conn_ = nullptr;
+  QString location_;
+  QString schema_;
+  int cursors_ = 0;  // open streaming reads, each its own cursor
+};
+
+}  // namespace zolmar

@@ -1,0 +1,228 @@
+#include "zolmar/db/tsql/tsql_shape_key.h"
+
+#include <cstring>
+
+namespace zolmar {
+
+namespace {
+
+enum CharClass : unsigned char { Blank = 1, WordStart = 2, WordChar = 4, Digit = 8, Operator = 16 };
+
+// Classes of the ASCII characters; anything beyond ASCII goes to the full lexer.
+struct CharTable {
+  unsigned char bits[128] = {};
+  constexpr CharTable() {
+    for (int c = '\t'; c <= '\r'; ++c) bits[c] = Blank;
+    bits[int(' ')] = Blank;
+    for (int c = 'a'; c <= 'z'; ++c) bits[c] = WordStart | WordChar;
+    for (int c = 'A'; c <= 'Z'; ++c) bits[c] = WordStart | WordChar;
+    for (char c : {'_', '@', '#'}) bits[int(c)] = WordStart | WordChar;
+    bits[int('$')] = WordChar;
+    for (int c = '0'; c <= '9'; ++c) bits[c] = Digit | WordChar;
+    for (char c : {'=', '<', '>', '+', '-', '*', '/', '%', '&', '|', '^', '(', ')', ',', '.', '~'})
+      bits[int(c)] = Operator;
+  }
+};
+constexpr CharTable kTable;
+
+bool is(char16_t c, unsigned char cls) { return c < 128 && (kTable.bits[c] & cls) != 0; }
+bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
+
+// Same tokens, same shape and same literal values as the lexer; gives up
+// (returns false) on whatever it would have to think about.
+class KeyWriter {
+ public:
+  // From start to the end of the text, or (inBatch) to the ';' that ends the statement.
+  KeyWriter(const QString& text, qsizetype start, QString* shape, QVector<QVariant>* literals, bool inBatch)
+      : s(reinterpret_cast<const char16_t*>(text.constData())),
+        n(text.size()),
+        i(start),
+        inBatch(inBatch),
+        literals(literals) {
+    // A one-character number grows into " ?n": three characters at most per character.
+    shape->resize(3 * (n - start) + 4);
+    begin = out = reinterpret_cast<char16_t*>(shape->data());
+  }
+
+  bool run() {
+    while (i < n) {
+      const char16_t c = s[i];
+      if (is(c, Blank)) {
+        ++i;
+        continue;
+      }
+      if (c == ';' && inBatch) {
+        ++i;
+        break;
+      }
+      if (out != begin) *out++ = ' ';
+      bool ok = true;
+      if (c == '\'' || ((c == 'N' || c == 'n') && i + 1 < n && s[i + 1] == '\''))
+        ok = string();
+      else if (is(c, WordStart))
+        ok = word();
+      else if (isDigit(c) || (c == '.' && i + 1 < n && isDigit(s[i + 1])))
+        number();
+      else if (c == '[')
+        ok = bracketed();
+      else
+        ok = symbol();
+      if (!ok) return false;
+    }
+    return out != begin;
+  }
+
+  qsizetype length() const { return out - begin; }
+  qsizetype position() const { return i; }
+
+ private:
+  bool word() {
+    while (i < n && is(s[i], WordChar)) *out++ = s[i++];
+    return i == n || s[i] < 0x80;  // a letter beyond ASCII may continue the word
+  }
+
+  void put(char16_t a, char16_t b) {
+    *out++ = a;
+    *out++ = b;
+  }
+
+  bool string() {
+    if (s[i] != '\'') ++i;  // N prefix
+    ++i;
+    QString value;
+    for (;;) {
+      qsizetype q = i;
+      while (q < n && s[q] != '\'') ++q;
+      if (q == n) return false;
+      value += QStringView(s + i, q - i);
+      i = q + 1;
+      if (i < n && s[i] == '\'') {
+        value += QChar('\'');
+        ++i;
+      } else {
+        break;
+      }
+    }
+    literals->push_back(value);
+    put('?', 's');
+    return true;
+  }
+
+  // The brackets stay in the shape, and a "]]" inside is written as it stands.
+  bool bracketed() {
+    const qsizetype start = i++;
+    for (;;) {
+      while (i < n && s[i] != ']') ++i;
+      if (i == n) return false;
+      ++i;
+      if (i < n && s[i] == ']')
+        ++i;
+      else
+        break;
+    }
+    for (qsizetype k = start; k < i; ++k) *out++ = s[k];
+    return true;
+  }
+
+  // An exponent needs digits after the E, so "3ELSE" and "3END" still split.
+  void number() {
+    const qsizetype start = i;
+    bool real = false;
+    while (i < n && isDigit(s[i])) ++i;
+    if (i < n && s[i] == '.') {
+      real = true;
+      ++i;
+      while (i < n && isDigit(s[i])) ++i;
+    }
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+      qsizetype k = i + 1;
+      if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
+      if (k < n && isDigit(s[k])) {
+        real = true;
+        i = k;
+        while (i < n && isDigit(s[i])) ++i;
+      }
+    }
+    put('?', 'n');
+    if (!real && i - start <= 18) {
+      qlonglong v = 0;
+      for (qsizetype k = start; k < i; ++k) v = v * 10 + (s[k] - '0');
+      literals->push_back(v);
+      return;
+    }
+    const QStringView digits(s + start, i - start);
+    bool ok = false;
+    if (!real) {
+      const qlonglong v = digits.toLongLong(&ok);
+      if (ok) return literals->push_back(v);
+    }
+    literals->push_back(digits.toDouble());
+  }
+
+  bool symbol() {
+    const char16_t c = s[i];
+    const char16_t d = i + 1 < n ? s[i + 1] : u'\0';
+    if ((c == '<' && (d == '>' || d == '=')) || (c == '>' && d == '=') ||
+        (c == '!' && (d == '=' || d == '<' || d == '>'))) {
+      put(c, d);
+      i += 2;
+      return true;
+    }
+    if (c == '-' && d == '-') return false;  // a comment
+    if (c == '/' && d == '*') return false;
+    if (!is(c, Operator)) return false;
+    *out++ = c;
+    ++i;
+    return true;
+  }
+
+  const char16_t* s;
+  const qsizetype n;
+  qsizetype i;
+  const bool inBatch;
+  char16_t* begin;
+  char16_t* out;
+  QVector<QVariant>* literals;
+};
+
+}  // namespace
+
+size_t TSqlShapeKey::hashOf(QStringView text) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t size = static_cast<size_t>(text.size()) * sizeof(char16_t);
+  quint64 h = 0x9e3779b97f4a7c15ULL ^ size;
+  size_t k = 0;
+  for (; k + 8 <= size; k += 8) {
+    quint64 word;
+    std::memcpy(&word, bytes + k, 8);
+    h = (h ^ word) * 0xff51afd7ed558ccdULL;
+    h ^= h >> 32;
+  }
+  if (k < size) {
+    quint64 word = 0;
+    std::memcpy(&word, bytes + k, size - k);
+    h = (h ^ word) * 0xc4ceb9fe1a85ec53ULL;
+  }
+  h ^= h >> 29;
+  return static_cast<size_t>(h);
+}
+
+bool TSqlShapeKey::compute(const QString& text, QString* shape, QVector<QVariant>* literals) {
+  literals->clear();
+  KeyWriter writer(text, 0, shape, literals, false);
+  const bool ok = writer.run();
+  shape->truncate(ok ? writer.length() : 0);
+  return ok;
+}
+
+bool TSqlShapeKey::computeNext(const QString& batch, qsizetype* position, QString* shape,
+                               QVector<QVariant>* literals) {
+  literals->clear();
+  KeyWriter writer(batch, *position, shape, literals, true);
+  const bool ok = writer.run();
+  shape->truncate(ok ? writer.length() : 0);
+  if (ok) *position = writer.position();
+  return ok;
+}
+
+}  // namespace zolmar
