@@ -1,7 +1,6 @@
 #include "importar_arbol.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QProgressDialog>
 #include <memory>
 
@@ -11,6 +10,8 @@
 #include "tree/taz_arboles.h"
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/host.h"
+#include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/file_chooser.h"
 
 namespace zolmar {
 
@@ -23,6 +24,14 @@ constexpr qint32 kPasoAvance = 50;
 void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
                        const std::shared_ptr<arboles::cTAZ_Arboles>& taz, const QString& documento) {
   const QString titulo = app->Translate(QString::fromUtf8("Importar árbol"));
+  // Reading a database the session holds open would drop its locks; any other is no document either.
+  if (DatabaseFileGuard::IsDatabase(documento)) {
+    app->ShowMessage(
+        app->Translate(QString::fromUtf8("El fichero %1 es una base de datos, no un documento de árbol"))
+            .arg(documento),
+        0, titulo, arboles::IconError);
+    return;
+  }
   auto handler = std::make_shared<arboles::cImp_Exp>();
   handler->Configure(taz);
   ExchangeImport importacion(app, handler);
@@ -52,19 +61,18 @@ ArbolesMenuEntry ImportarArbolEntry(Host& host) {
   auto app = host.appGlobal();
   auto taz = std::make_shared<arboles::cTAZ_Arboles>();
   taz->I_TAZ_Configure(app->GetGlobales(), app);
-  return {QString::fromUtf8("Importar árbol..."), [app, taz]() -> QWidget* {
-            // Opened without blocking: the chooser is handed back like the other windows.
-            auto* selector =
-                new QFileDialog(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
+  return {
+      QString::fromUtf8("Importar árbol..."), [app, taz]() -> QWidget* {
+        // Opened without blocking: the chooser is handed back like the other windows.
+        auto* selector =
+            FileChooser::Create(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
                                 QString::fromUtf8("Documentos de árbol (*.json);;Todos los ficheros (*)"));
-            selector->setAttribute(Qt::WA_DeleteOnClose);
-            selector->setFileMode(QFileDialog::ExistingFile);
-            QObject::connect(
-                selector, &QFileDialog::fileSelected, selector,
-                [app, taz](const QString& documento) { ImportarDocumento(app, taz, documento); });
-            selector->open();
-            return selector;
-          }};
+        selector->setFileMode(QFileDialog::ExistingFile);
+        QObject::connect(selector, &QFileDialog::fileSelected, selector,
+                         [app, taz](const QString& documento) { ImportarDocumento(app, taz, documento); });
+        selector->open();
+        return selector;
+      }};
 }
 
 }  // namespace zolmar

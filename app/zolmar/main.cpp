@@ -12,6 +12,7 @@
 #include "screenshots.h"
 #include "zolmar/host.h"
 #include "zolmar/services/platform_messages.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace {
 
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
   try {
     host = openHost(parser.value(QStringLiteral("db")));
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "zolmar: %s\n", e.what());
+    std::fprintf(stderr, "zolmar: %s\n",
+                 qPrintable(zolmar::SystemErrorText::Translate(QString::fromUtf8(e.what()))));
     return 1;
   }
   int status = 0;

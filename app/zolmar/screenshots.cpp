@@ -6,9 +6,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <cstdio>
 
 #include "main_window.h"
+#include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -21,11 +24,22 @@ QString fileName(int index, const QString& caption) {
   return QStringLiteral("%1_%2.png").arg(index, 2, 10, QLatin1Char('0')).arg(name);
 }
 
+// A database in the folder under one of these names is left alone; a
+// picture is renamed into place only when it has been written whole.
 bool save(QWidget* widget, const QDir& dir, const QString& name) {
   QApplication::processEvents();
-  const bool ok = widget->grab().save(dir.filePath(name));
-  std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write",
-               qPrintable(dir.filePath(name)));
+  const QString path = dir.filePath(name);
+  if (const QString refusal = DatabaseFileGuard::OutputRefusal(path); !refusal.isEmpty()) {
+    std::fprintf(stderr, "%s\n", qPrintable(refusal));
+    return false;
+  }
+  QSaveFile file(path);
+  const bool ok = file.open(QIODevice::WriteOnly) && widget->grab().save(&file, "PNG") && file.commit();
+  if (ok)
+    std::fprintf(stdout, "wrote %s\n", qPrintable(path));
+  else
+    std::fprintf(stderr, "could not write %s: %s\n", qPrintable(path),
+                 qPrintable(SystemErrorText::Reason(file.errorString())));
   return ok;
 }
 

@@ -1,8 +1,9 @@
 #include "zolmar/report/csv_writer.h"
 
-#include <QFile>
+#include <QSaveFile>
 
 #include "zolmar/report/report_engine.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -17,9 +18,10 @@ QString CsvWriter::Quote(const QString& text) {
 }
 
 bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error) {
-  QFile out(file);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    if (error) *error = out.errorString();
+  // Written beside the file and renamed over it at the end: a failure leaves the file as it was.
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) {
+    if (error) *error = SystemErrorText::Reason(out.errorString());
     return false;
   }
   const ReportFields& columns = engine.Data().columns;
@@ -50,8 +52,8 @@ bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error)
     flush();
   }
   out.write(buffer);
-  if (out.error() != QFile::NoError) {
-    if (error) *error = out.errorString();
+  if (!out.commit()) {
+    if (error) *error = SystemErrorText::Reason(out.errorString());
     return false;
   }
   return true;

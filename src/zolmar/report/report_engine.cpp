@@ -1,14 +1,15 @@
 #include "zolmar/report/report_engine.h"
 
 #include <QDate>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include "host/i_recordset.h"
 #include "zolmar/report/report_layout.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -86,26 +87,36 @@ QString ReportEngine::CellText(qint32 row, qint32 c, const QVariant& value) {
 }
 
 bool ReportEngine::WritePdf(const QString& file, QString* error) {
+  // Written beside the file and renamed over it at the end: a failure leaves the file as it was.
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) {
+    if (error) *error = SystemErrorText::Reason(out.errorString());
+    return false;
+  }
+  bool painted = false;
   {
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly)) {
-      if (error) *error = probe.errorString();
-      return false;
+    QPdfWriter writer(&out);
+    writer.setResolution(300);
+    writer.setPageLayout(PageLayout());
+    writer.setTitle(data_.Titulo());
+    writer.setCreator(QStringLiteral("Zolmar"));
+    QPainter painter(&writer);
+    if (painter.isActive()) {
+      const ReportLayout layout(data_.columns, paintArea(writer.pageLayout(), writer.resolution()), &writer);
+      Render(painter, layout, 1, layout.pageCount(RowCount()), [&writer] { writer.newPage(); });
+      painted = painter.end();
     }
   }
-  QPdfWriter writer(file);
-  writer.setResolution(300);
-  writer.setPageLayout(PageLayout());
-  writer.setTitle(data_.Titulo());
-  writer.setCreator(QStringLiteral("Zolmar"));
-  QPainter painter(&writer);
-  if (!painter.isActive()) {
+  if (!painted) {
+    out.cancelWriting();
     if (error) *error = QStringLiteral("no se pudo escribir el PDF");
     return false;
   }
-  const ReportLayout layout(data_.columns, paintArea(writer.pageLayout(), writer.resolution()), &writer);
-  Render(painter, layout, 1, layout.pageCount(RowCount()), [&writer] { writer.newPage(); });
-  return painter.end();
+  if (!out.commit()) {
+    if (error) *error = SystemErrorText::Reason(out.errorString());
+    return false;
+  }
+  return true;
 }
 
 void ReportEngine::Print(QPrinter* printer) {

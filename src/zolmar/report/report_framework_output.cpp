@@ -1,7 +1,6 @@
 // Report runs of the framework: building the data through the window,
 // writing it to the chosen output, the SQL editor.
 
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -14,6 +13,8 @@
 #include "zolmar/report/report_framework.h"
 #include "zolmar/report/report_query.h"
 #include "zolmar/report/xlsx_writer.h"
+#include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/file_chooser.h"
 
 namespace zolmar {
 
@@ -34,6 +35,12 @@ bool ReportFramework::Producir() {
 }
 
 bool ReportFramework::Generar(const ReportOutput& output) {
+  // A database is never written over, and nothing is run for a file that would be refused.
+  if (output.kind == ReportOutputKind::Pdf || output.kind == ReportOutputKind::Csv ||
+      output.kind == ReportOutputKind::Xlsx) {
+    lastError_ = DatabaseFileGuard::OutputRefusal(output.file);
+    if (!lastError_.isEmpty()) return false;
+  }
   run_.emplace(output);
   bool ok = Producir();
   // A file gets its captions even without rows; a preview or a sheet of paper would be blank.
@@ -58,6 +65,11 @@ void ReportFramework::Accion(qint32 kind, const QString& file, qint32, bool ask,
     case 1:
       output.file = file.isEmpty() ? PedirFichero() : file;
       if (output.file.isEmpty()) return;
+      // Refused as chosen, before an extension is added to the name.
+      if (const QString refusal = DatabaseFileGuard::OutputRefusal(output.file); !refusal.isEmpty()) {
+        app_->ShowMessage(refusal, 0, QStringLiteral("Informes"), 32515);
+        return;
+      }
       output.kind = ReportOutput::KindOfFile(output.file);
       if (output.kind == ReportOutputKind::None) {
         output.kind = ReportOutputKind::Pdf;
@@ -117,8 +129,8 @@ bool ReportFramework::Imprimir(bool ask) {
 }
 
 QString ReportFramework::PedirFichero() const {
-  return QFileDialog::getSaveFileName(window_, QStringLiteral("Enviar a"), folder_,
-                                      QStringLiteral("PDF (*.pdf);;CSV (*.csv);;Excel (*.xlsx)"));
+  return FileChooser::SaveFileName(window_, QStringLiteral("Enviar a"), folder_,
+                                   QStringLiteral("PDF (*.pdf);;CSV (*.csv);;Excel (*.xlsx)"));
 }
 
 QString ReportFramework::SentenciaActual() {
