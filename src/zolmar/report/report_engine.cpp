@@ -1,15 +1,15 @@
 #include "zolmar/report/report_engine.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include "host/i_recordset.h"
+#include "zolmar/report/output_file.h"
 #include "zolmar/report/report_layout.h"
-#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -87,15 +87,15 @@ QString ReportEngine::CellText(qint32 row, qint32 c, const QVariant& value) {
 }
 
 bool ReportEngine::WritePdf(const QString& file, QString* error) {
-  // Written beside the file and renamed over it at the end: a failure leaves the file as it was.
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) {
-    if (error) *error = SystemErrorText::Reason(out.errorString());
-    return false;
-  }
+  OutputFile out(file);
+  if (!out.Open(error)) return false;
+  // Drawn in memory first: the PDF writer does not tell when its device fails.
+  QByteArray pdf;
   bool painted = false;
   {
-    QPdfWriter writer(&out);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(300);
     writer.setPageLayout(PageLayout());
     writer.setTitle(data_.Titulo());
@@ -108,15 +108,11 @@ bool ReportEngine::WritePdf(const QString& file, QString* error) {
     }
   }
   if (!painted) {
-    out.cancelWriting();
     if (error) *error = QStringLiteral("no se pudo escribir el PDF");
     return false;
   }
-  if (!out.commit()) {
-    if (error) *error = SystemErrorText::Reason(out.errorString());
-    return false;
-  }
-  return true;
+  out.Write(pdf);
+  return out.Commit(error);
 }
 
 void ReportEngine::Print(QPrinter* printer) {

@@ -21,6 +21,7 @@ const QList<Pair>& known() {
       {QLatin1String("No space left on device"), "no queda espacio en el disco"},
       {QLatin1String("Read-only file system"), "el disco es de solo lectura"},
       {QLatin1String("Disk quota exceeded"), "se ha superado la cuota de disco"},
+      {QLatin1String("File too large"), "el fichero supera el tamaño permitido"},
       {QLatin1String("File name too long"), "el nombre del fichero es demasiado largo"},
       {QLatin1String("Input/output error"), "error de lectura o escritura en el disco"},
       {QLatin1String("Too many open files"), "hay demasiados ficheros abiertos"},
