@@ -99,6 +99,10 @@ TEST_F(InformesFixture, CadaSalidaEscribeSuFicheroOExplicaPorQueNo) {
     const QString fichero = Fichero(c.fichero);
     EXPECT_EQ(frm->oRptForm->Generar({c.tipo, fichero}), c.escrito);
     EXPECT_EQ(frm->oRptForm->LastError().isEmpty(), c.escrito);
+    if (!c.escrito) {
+      EXPECT_EQ(frm->oRptForm->LastError(),
+                "No se pudo escribir el fichero " + fichero + ": no existe el fichero o la carpeta");
+    }
     EXPECT_TRUE(Leer(fichero).startsWith(c.comienzo));
   }
   frm->Unload();

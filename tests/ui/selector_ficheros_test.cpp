@@ -2,9 +2,13 @@
 // must not drop the program's SQLite locks, and a database is never taken as
 // a document to read nor as a file to write.
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -109,6 +113,10 @@ class SelectorFicheros : public HostFixture {
 // Another program must see the save and be refused the lock.
 TEST_F(SelectorFicheros, ListarLaCarpetaDeLaEmpresaNoLeQuitaSusBloqueos) {
   const qint32 nodo = InsertarNodo(1, "01" + QString(14, '0'), "Mayoristas", 0, 0);
+  // Every file of the folder opened meanwhile, by anyone.
+  const int avisos = inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(avisos, 0);
+  ASSERT_GE(inotify_add_watch(avisos, QFile::encodeName(dir.path()).constData(), IN_OPEN), 0);
   {
     QPointer<QFileDialog> selector =
         zolmar::FileChooser::Create(nullptr, "Importar árbol", dir.path(), "Todos los ficheros (*)");
@@ -116,6 +124,16 @@ TEST_F(SelectorFicheros, ListarLaCarpetaDeLaEmpresaNoLeQuitaSusBloqueos) {
     Listar(*selector, dir.path());
     selector->close();
   }
+  QStringList abiertos;
+  alignas(inotify_event) char eventos[8192];
+  for (ssize_t n; (n = read(avisos, eventos, sizeof eventos)) > 0;)
+    for (char* p = eventos; p < eventos + n;) {
+      const auto* evento = reinterpret_cast<const inotify_event*>(p);
+      if (evento->len > 0) abiertos << QString::fromUtf8(evento->name);
+      p += sizeof(inotify_event) + evento->len;
+    }
+  close(avisos);
+  EXPECT_TRUE(abiertos.isEmpty()) << abiertos.join(' ').toStdString();
   const Resultado otro = Arboles({"--db", db, "show", "1"});
   ASSERT_EQ(otro.salida, 0) << otro.err.toStdString();
 

@@ -22,6 +22,16 @@ namespace {
 
 const QString kSinDatos = QString::fromUtf8("No hay datos que cumplan las condiciones del informe.");
 
+// The writer's reason, with the file it is about.
+bool EscribirFichero(ReportEngine& engine, const ReportOutput& output, QString* error) {
+  QString reason;
+  const bool ok = output.kind == ReportOutputKind::Pdf   ? engine.WritePdf(output.file, &reason)
+                  : output.kind == ReportOutputKind::Csv ? CsvWriter::Write(engine, output.file, &reason)
+                                                         : XlsxWriter::Write(engine, output.file, &reason);
+  if (!ok) *error = QStringLiteral("No se pudo escribir el fichero %1: %2").arg(output.file, reason);
+  return ok;
+}
+
 }  // namespace
 
 bool ReportFramework::Producir() {
@@ -93,11 +103,9 @@ bool ReportFramework::Escribir(const ReportOutput& output) {
     case ReportOutputKind::Printer:
       return Imprimir(file.isEmpty());
     case ReportOutputKind::Pdf:
-      return engine_.WritePdf(file, &lastError_);
     case ReportOutputKind::Csv:
-      return CsvWriter::Write(engine_, file, &lastError_);
     case ReportOutputKind::Xlsx:
-      return XlsxWriter::Write(engine_, file, &lastError_);
+      return EscribirFichero(engine_, output, &lastError_);
     case ReportOutputKind::None:
       break;
   }

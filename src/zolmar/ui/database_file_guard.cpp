@@ -44,8 +44,8 @@ QString absolute(const QString& file) { return QDir::cleanPath(QFileInfo(file).a
 // The same file by device and inode (links and other spellings included),
 // or by path when either is missing. stat() opens nothing.
 bool sameFile(const QString& a, const QString& b) {
-  struct stat sa {
-  }, sb{};
+  struct stat sa = {};
+  struct stat sb = {};
   const QByteArray na = QFile::encodeName(a), nb = QFile::encodeName(b);
   if (::stat(na.constData(), &sa) == 0 && ::stat(nb.constData(), &sb) == 0)
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
