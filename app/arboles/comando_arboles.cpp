@@ -111,7 +111,7 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   }
   if (host_) {
     for (const QString& texto : host_->scriptedUserInterface().messageTexts())
-      err_ << "arboles: " << MessageMarkupToPlain(texto) << "\n";
+      err_ << "arboles: " << SystemErrorText::Translate(MessageMarkupToPlain(texto)) << "\n";
   }
   err_.flush();
   return salida;

@@ -11,6 +11,7 @@
 #include "zolmar/exchange/tree_export.h"
 #include "zolmar/services/message_markup.h"
 #include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -46,7 +47,7 @@ int ComandoArboles::Import(const QString& documento) {
   ExchangeImport importacion(taz_->oAppGlobal, handler);
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   if (resultado.result != 0) {
-    err_ << "arboles: " << MessageMarkupToPlain(resultado.status) << "\n";
+    err_ << "arboles: " << SystemErrorText::Translate(MessageMarkupToPlain(resultado.status)) << "\n";
     return Rechazado;
   }
   // A document without branches is no failure: its status says so.

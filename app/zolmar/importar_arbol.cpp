@@ -12,6 +12,7 @@
 #include "zolmar/host.h"
 #include "zolmar/ui/database_file_guard.h"
 #include "zolmar/ui/file_chooser.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -51,7 +52,7 @@ void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
   });
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   avance.reset();
-  app->ShowMessage(importacion.summary(resultado), 0, titulo,
+  app->ShowMessage(SystemErrorText::Translate(importacion.summary(resultado)), 0, titulo,
                    resultado.result == 0 ? arboles::IconInformation : arboles::IconError);
 }
 
