@@ -2,16 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cstdio>
 
 #include "main_window.h"
+#include "zolmar/report/output_file.h"
 #include "zolmar/ui/database_file_guard.h"
-#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -33,13 +33,20 @@ bool save(QWidget* widget, const QDir& dir, const QString& name) {
     std::fprintf(stderr, "%s\n", qPrintable(refusal));
     return false;
   }
-  QSaveFile file(path);
-  const bool ok = file.open(QIODevice::WriteOnly) && widget->grab().save(&file, "PNG") && file.commit();
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  OutputFile file(path);
+  QString error = QStringLiteral("no se pudo crear la imagen");
+  bool ok = widget->grab().save(&buffer, "PNG") && file.Open(&error);
+  if (ok) {
+    file.Write(png);  // a failure is Commit's to tell
+    ok = file.Commit(&error);
+  }
   if (ok)
-    std::fprintf(stdout, "wrote %s\n", qPrintable(path));
+    std::fprintf(stdout, "escrito %s\n", qPrintable(path));
   else
-    std::fprintf(stderr, "could not write %s: %s\n", qPrintable(path),
-                 qPrintable(SystemErrorText::Reason(file.errorString())));
+    std::fprintf(stderr, "No se pudo escribir %s: %s\n", qPrintable(path), qPrintable(error));
   return ok;
 }
 
@@ -48,7 +55,7 @@ bool save(QWidget* widget, const QDir& dir, const QString& name) {
 int TakeScreenshots(MainWindow& window, const QString& folder) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+    std::fprintf(stderr, "No se puede crear la carpeta %s\n", qPrintable(folder));
     return 0;
   }
   int index = 0, written = 0;
