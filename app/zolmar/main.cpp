@@ -12,6 +12,7 @@
 #include "screenshots.h"
 #include "zolmar/host.h"
 #include "zolmar/services/platform_messages.h"
+#include "zolmar/ui/file_chooser.h"
 #include "zolmar/ui/system_error_text.h"
 
 namespace {
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Zolmar"));
   QApplication::setApplicationName(QStringLiteral("Zolmar"));
+  // No file chooser may look inside the company's files (their SQLite locks).
+  zolmar::FileChooser::ProtectEveryChooser();
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Zolmar: gestión comercial con árboles de clasificación"));

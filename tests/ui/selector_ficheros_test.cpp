@@ -198,6 +198,19 @@ TEST_F(SelectorFicheros, CadaVentanaConSelectorUsaElSeguroYRechazaLaBaseDeDatos)
     ui().clear();
     frm->Unload();
   }
+  {
+    SCOPED_TRACE("a chooser Qt opens by itself, as the print dialog's \"Print to file\"");
+    zolmar::FileChooser::ProtectEveryChooser();
+    bool seguro = false;
+    QTimer::singleShot(0, [&] {
+      if (auto* selector = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        seguro = zolmar::FileChooser::IsSafe(*selector);
+        selector->reject();
+      }
+    });
+    QFileDialog::getSaveFileName(nullptr, "Print To File ...", dir.path());
+    EXPECT_TRUE(seguro);
+  }
   // The windows keep their settings in it; nothing else touched it.
   EXPECT_EQ(cn->executeNative("PRAGMA integrity_check", 2).toString(), "ok");
   EXPECT_EQ(Valor("SELECT COUNT(*) FROM Arboles").toInt(), nodos);

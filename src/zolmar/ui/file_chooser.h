@@ -16,7 +16,10 @@ class FileChooser {
   // A modal chooser of a file to write: "" when the person cancels.
   static QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
                               const QString& filter);
-  // Made by this class, with its settings still in place.
+  // From now on every chooser of the application, Qt's own included, is
+  // non-native and gets the name-only provider when first shown.
+  static void ProtectEveryChooser();
+  // With this class's settings in place.
   static bool IsSafe(const QFileDialog& chooser);
 };
 
