@@ -3,7 +3,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
             libgl-dev libsqlite3-dev unixodbc-dev tdsodbc libsqliteodbc libgtest-dev libgmock-dev \
-            fonts-dejavu-core nlohmann-json3-dev libxlsxwriter-dev poppler-utils librapidcheck-dev
+            fonts-dejavu-core nlohmann-json3-dev libxlsxwriter-dev poppler-utils librapidcheck-dev \
+            qt6-translations-l10n
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build test run bench soak clean format
@@ -33,7 +34,7 @@ run: build
 	fi
 
 bench: build
-	$(BUILD)/bench/arboles_bench $(if $(QUICK),--quick)
+	$(BUILD)/bench/arboles_bench $(if $(QUICK),--quick) --out $(BUILD)/bench
 
 # The reliability suite at length; the full log stays in $(BUILD)/soak.log.
 soak: build

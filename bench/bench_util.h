@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "resumen.h"
+
 namespace bench {
 
 using BenchFn = std::function<void(bool quick)>;
@@ -37,9 +39,17 @@ double timeMs(Fn&& fn) {
 
 // BENCH <operation> n=<nodes> ms=<time> baseline_ms=<..> limit_ms=<..> ratio=<ms/baseline_ms>
 inline void report(const QString& operation, long long n, double ms, double baselineMs, double limitMs) {
+  Resumen::instance().anotar({operation, n, ms, baselineMs, limitMs});
   std::printf("BENCH %s n=%lld ms=%.1f baseline_ms=%.1f limit_ms=%.1f ratio=%.2f\n", qPrintable(operation), n,
               ms, baselineMs, limitMs, baselineMs > 0 ? ms / baselineMs : 0.0);
   std::fflush(stdout);
+}
+
+// A measured action that was refused or failed: no BENCH line for it, and
+// the run ends with the reason and a failing status.
+inline void fail(const QString& operation, long long n, const QString& reason) {
+  Resumen::instance().fallar({operation, n, reason});
+  std::fprintf(stderr, "FAILED %s n=%lld: %s\n", qPrintable(operation), n, qPrintable(reason));
 }
 
 }  // namespace bench

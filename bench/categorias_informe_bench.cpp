@@ -173,9 +173,10 @@ void categoriasInformeBench(bool quick) {
       while (rs && rs->Read()) ++filas;
     });
     if (filas != esperadas)
-      std::fprintf(stderr, "category_filter_subquery: %lld rows, bare %lld\n", (long long)filas,
-                   (long long)esperadas);
-    bench::report("category_filter_subquery", asignaciones, ms, base, base);
+      bench::fail("category_filter_subquery", asignaciones,
+                  QStringLiteral("%1 rows, bare %2").arg(filas).arg(esperadas));
+    else
+      bench::report("category_filter_subquery", asignaciones, ms, base, base);
   }
 }
 

@@ -162,9 +162,11 @@ void cotaliaImport(bool quick) {
     }
     bool ok = false;
     const double guardar = bench::timeMs([&] { ok = frm.GuardarCategorias(); });
-    if (!ok) std::fprintf(stderr, "cotalia_import: the save failed\n");
     bench::report(QStringLiteral("cotalia_import_open"), s.filas(), abrir, 0, 0);
-    bench::report(QStringLiteral("cotalia_import"), s.filas(), guardar, base, base);
+    if (!ok)
+      bench::fail(QStringLiteral("cotalia_import"), s.filas(), QStringLiteral("the save failed"));
+    else
+      bench::report(QStringLiteral("cotalia_import"), s.filas(), guardar, base, base);
     cn->ExecuteSQL(QStringLiteral("DELETE FROM Arboles WHERE (Opciones & 1)>0"), 1, QVariant());
   }
 }

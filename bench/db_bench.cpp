@@ -90,8 +90,11 @@ void run(bool quick, bool isSelect) {
   for (bool oneTransaction : {true, false}) {
     const double baseline = bare(f.cn->handle(), sql, n, rows, oneTransaction, isSelect);
     const double ms = viaExecuteSql(*f.cn, n, rows, oneTransaction, isSelect);
-    if (f.cn->HasError()) std::fprintf(stderr, "%s\n", qPrintable(f.cn->LastError()));
-    bench::report(op + (oneTransaction ? "_transaction" : "_autocommit"), n, ms, baseline, limit);
+    const QString line = op + (oneTransaction ? "_transaction" : "_autocommit");
+    if (f.cn->HasError())
+      bench::fail(line, n, f.cn->LastError());
+    else
+      bench::report(line, n, ms, baseline, limit);
   }
 }
 

@@ -1,5 +1,5 @@
 // The tree editor on large trees: filling the tree view (CargarArbol) against
-// one bare SQLite query reading the same rows, and the key rebuild of a fully
+// bare SQLite and a bare QTreeWidget filled with the same rows, and the key rebuild of a fully
 // scrambled tree against the same statements on bare SQLite.
 
 #include <sqlite3.h>
@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "arbol_qt_desnudo.h"
 #include "bench_util.h"
 #include "editor/frm_arboles.h"
 #include "host/i_app_global.h"
@@ -71,23 +72,6 @@ struct Empresa {
   }
 };
 
-double leerFilasSqlite(sqlite3* db) {
-  sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(
-      db, "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave", -1,
-      &st, nullptr);
-  const double ms = bench::timeMs([&] {
-    while (sqlite3_step(st) == SQLITE_ROW) {
-      (void)sqlite3_column_int(st, 0);
-      (void)sqlite3_column_text(st, 1);
-      (void)sqlite3_column_int(st, 2);
-      (void)sqlite3_column_text(st, 3);
-    }
-  });
-  sqlite3_finalize(st);
-  return ms;
-}
-
 void cargarArbol(bool quick) {
   const std::vector<int> tamanos =
       quick ? std::vector<int>{1000, 10000} : std::vector<int>{1000, 10000, 50000};
@@ -98,12 +82,14 @@ void cargarArbol(bool quick) {
     taz.I_TAZ_Configure(app->GetGlobales(), app);
     auto* frm = new arboles::FrmArboles();
     if (!frm->Run(taz, kTipo, false)) {
-      std::fprintf(stderr, "the editor did not open\n");
+      bench::fail(QStringLiteral("editor_cargar_arbol"), n, QStringLiteral("the editor did not open"));
       delete frm;
       return;
     }
     const double ms = bench::timeMs([&] { frm->RecargarArbol(); });
-    const double base = leerFilasSqlite(e.cn->handle());
+    const double base = bench::llenarArbolQt(
+        e.cn->handle(),
+        "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave");
     bench::report(QStringLiteral("editor_cargar_arbol"), n, ms, base, base);
     delete frm;
   }
@@ -168,8 +154,9 @@ void reconstruirClaves(bool quick) {
     const QVariant primera =
         e.cn->ExecuteSQL(QStringLiteral("SELECT Clave FROM Arboles WHERE ZolmarID=1"), 2, QString());
     if (primera.toString() != QStringLiteral("0100000000000000"))
-      std::fprintf(stderr, "the rebuild failed\n");
-    bench::report(QStringLiteral("editor_reconstruir_claves"), n, ms, base, limite);
+      bench::fail(QStringLiteral("editor_reconstruir_claves"), n, QStringLiteral("the rebuild failed"));
+    else
+      bench::report(QStringLiteral("editor_reconstruir_claves"), n, ms, base, limite);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
+#include <stdexcept>
 
 #include "bench_arbol.h"
 #include "bench_util.h"
@@ -100,9 +101,10 @@ double informe(bench::Arbol& arbol, qint32 proceso, const zolmar::ReportOutput& 
   frm->Run(*arbol.taz, 3, proceso, false, false);
   frm->oRptForm->SetRecordarConfiguracion(false);
   const double ms = bench::timeMs([&] { frm->oRptForm->Generar(salida); });
-  if (frm->oRptForm->Filas() != arbol.nodos)
-    std::fprintf(stderr, "report: %d rows\n", frm->oRptForm->Filas());
+  const qint32 filas = frm->oRptForm->Filas();
   frm->Unload();
+  if (filas != arbol.nodos)
+    throw std::runtime_error(QStringLiteral("%1 rows of %2").arg(filas).arg(arbol.nodos).toStdString());
   return ms;
 }
 

@@ -143,8 +143,11 @@ void restaurantCategories(bool) {
     arbol.host->scriptedUserInterface().queueAnswer(true);
     ok = frm.CreandoCategoriasRest();
   });
-  if (!ok) std::fprintf(stderr, "restaurant_create: the creation failed\n");
-  bench::report(QStringLiteral("restaurant_create"), kFamilias * (1 + kSubcategorias), ms, base, 1000.0);
+  const int n = kFamilias * (1 + kSubcategorias);
+  if (!ok)
+    bench::fail(QStringLiteral("restaurant_create"), n, QStringLiteral("the creation failed"));
+  else
+    bench::report(QStringLiteral("restaurant_create"), n, ms, base, 1000.0);
 }
 
 REGISTER_BENCH("restaurante", restaurantCategories);

@@ -131,7 +131,6 @@ void check(Empresa& e, int n) {
   qsizetype problemas = 0;
   const double ms =
       bench::timeMs([&] { problemas = arboles::VerificadorArbol(app->GetGlobales(), 3).Verificar().size(); });
-  if (problemas != 0) std::fprintf(stderr, "tree_check: %lld problemas\n", static_cast<long long>(problemas));
   sqlite3* db = host->connection()->handle();
   const double base = bench::timeMs([&] {
     sqlite3_stmt* st = nullptr;
@@ -144,7 +143,10 @@ void check(Empresa& e, int n) {
       for (int c = 0; c < 5; ++c) (void)sqlite3_column_text(st, c);
     sqlite3_finalize(st);
   });
-  bench::report("tree_check", n, ms, base, base);
+  if (problemas != 0)
+    bench::fail("tree_check", n, QStringLiteral("%1 problemas").arg(problemas));
+  else
+    bench::report("tree_check", n, ms, base, base);
 }
 
 void run(bool quick) {

@@ -67,7 +67,8 @@ QString ComandoArboles::Uso() {
              "  merge ORIGEN DESTINO [--delete]  traspasa las referencias de ORIGEN a DESTINO (y borra "
              "ORIGEN)\n"
              "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
-             "  import DOCUMENTO              importa un documento de árbol (JSON) en su árbol\n"
+             "  import [--exact] DOCUMENTO    importa un documento de árbol (JSON) en su árbol; --exact\n"
+             "                                lo reproduce: solo reutiliza el hijo de igual nombre\n"
              "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n") +
          ComandoInforme::Uso() + ComandoInformeCategorias::Uso() +
          QStringLiteral("\nTIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
@@ -283,6 +284,8 @@ int ComandoArboles::Repair(qint32 tipo) {
     arboles::ReconstructorClaves reconstructor(taz_->oGlobales, tipo);
     reconstructor.Reparar();
     taz_->UpdateRutaPadre(tipo, false);
+    for (const auto& n : reconstructor.Reenganchados())
+      out_ << QStringLiteral("Colgado del primer nivel: %1 %2").arg(n.id).arg(n.nombre) << "\n";
     out_ << QStringLiteral("Claves y rutas del árbol de tipo %1 reconstruidas").arg(tipo) << "\n";
   }
   return Check(tipo);

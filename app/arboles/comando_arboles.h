@@ -3,7 +3,7 @@
 //   arboles --db FICHERO init [--sample] | show|check|repair|paths TIPO |
 //           renumber TIPO [--keep-order] | delete ID |
 //           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE |
-//           import DOCUMENTO | export TIPO DOCUMENTO |
+//           import [--exact] DOCUMENTO | export TIPO DOCUMENTO |
 //           report TIPO ...
 // Exit status 0 on success, 1 on a refused operation, an unsound tree or a
 // database that cannot be opened, 2 on bad usage or an output file refused
@@ -46,7 +46,7 @@ class ComandoArboles {
   int Organizar(bool unir, const QStringList& resto);
   int Reorganizar(bool unir, qint32 origen, qint32 destino, bool borrar, qint32 tipo);
   int Intercambio(const QString& orden, const QStringList& resto);
-  int Import(const QString& documento);
+  int Import(const QString& documento, bool exacta);
   int Export(qint32 tipo, const QString& documento);
   int Report(const QStringList& resto);
   int ReportCategorias(const QStringList& resto);

@@ -2,6 +2,7 @@
 
 #include <QSaveFile>
 
+#include "reports/frm_informe.h"
 #include "reports/frm_rpt_arboles.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/report/id_list.h"
@@ -16,7 +17,8 @@ namespace zolmar {
 QString ComandoInforme::Uso() {
   return QStringLiteral(
       "  report TIPO (--pdf F | --csv F | --xlsx F) [--tree] [--leaves] [--name TEXTO] [--ids LISTA]\n"
-      "                                escribe el listado (o con --tree el dibujo) del árbol\n");
+      "         [--config NOMBRE]      escribe el listado (o con --tree el dibujo) del árbol, desde los\n"
+      "                                valores por defecto o desde la configuración guardada NOMBRE\n");
 }
 
 bool ComandoInforme::AnalizarSalida(const QStringList& args, qint32& i, ReportOutput& salida,
@@ -56,9 +58,13 @@ QString ComandoInforme::Analizar(const QStringList& args) {
     } else if ((a == QLatin1String("--name") || a == QLatin1String("--ids")) && i + 1 >= args.size()) {
       return QStringLiteral("Falta el valor de %1").arg(a);
     } else if (a == QLatin1String("--name")) {
+      conNombre_ = true;
       nombre_ = args.at(++i);
     } else if (a == QLatin1String("--ids")) {
+      conIds_ = true;
       ids_ = args.at(++i);
+    } else if (AnalizarConfiguracion(args, i, config_, error)) {
+      if (!error.isEmpty()) return error;
     } else {
       return QStringLiteral("Argumento inesperado: %1").arg(a);
     }
@@ -104,24 +110,35 @@ int ComandoInforme::Ejecutar(arboles::cTAZ_Arboles& taz) {
   if (const int status = ProbarSalida(salida_, err_)) return status;
   auto* frm = new arboles::FrmRptArboles();
   frm->setAttribute(Qt::WA_DeleteOnClose);
+  frm->SinConfiguracionGuardada(config_);
   frm->Run(taz, tipo_, arbol_ ? arboles::TAZ_Arboles_ProcesosArbol : arboles::TAZ_Arboles_ProcesosListados,
            false, false);
-  SinEleccionesAnteriores(*frm->oRptForm);
+  if (const int status = ComprobarConfiguracion(*frm, config_, err_)) return status;
+  // Only what is given replaces the configuration named.
   if (!arbol_) {
-    frm->getNombre->setText(nombre_);
-    frm->getZolmarID->setText(ids_);
-    frm->chkLeafNodes->setChecked(hojas_);
+    if (conNombre_) frm->getNombre->setText(nombre_);
+    if (conIds_) frm->getZolmarID->setText(ids_);
+    if (hojas_) frm->chkLeafNodes->setChecked(true);
   }
   return Escribir(*frm, salida_, out_, err_);
 }
 
-void ComandoInforme::SinEleccionesAnteriores(ReportFramework& informe) {
-  // What the person chose last in the window does not apply here.
-  informe.SetRecordarConfiguracion(false);
-  informe.SetSeleccion({});
-  informe.SetExtras(QString(), QString(), QString());
-  informe.SetOrden(QString());
-  informe.SetLimite(false, 1);
+bool ComandoInforme::AnalizarConfiguracion(const QStringList& args, qint32& i, QString& config,
+                                           QString& error) {
+  if (args.at(i) != QLatin1String("--config")) return false;
+  if (i + 1 >= args.size() || args.at(i + 1).trimmed().isEmpty())
+    error = QStringLiteral("Falta el valor de --config");
+  else
+    config = args.at(++i).trimmed();
+  return true;
+}
+
+int ComandoInforme::ComprobarConfiguracion(arboles::FrmInforme& frm, const QString& config,
+                                           QTextStream& err) {
+  if (!frm.oRptForm->PreSetInicialFalta()) return 0;
+  err << "arboles: No existe la configuración " << config << " de este informe\n";
+  frm.Unload();
+  return 2;
 }
 
 }  // namespace zolmar

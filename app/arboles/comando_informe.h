@@ -1,7 +1,9 @@
 #pragma once
 // arboles report TIPO (--pdf F | --csv F | --xlsx F) [--tree] [--leaves]
-// [--name TEXTO] [--ids LISTA]: the tree report window run without a screen.
-// The listing by default, the drawing with --tree; prints the rows written.
+// [--name TEXTO] [--ids LISTA] [--config NOMBRE]: the tree report window run
+// without a screen. The listing by default, the drawing with --tree; prints
+// the rows written. It starts from the defaults, or from the configuration
+// stored under NOMBRE, never from the window's last use.
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +17,6 @@ class FrmInforme;
 }  // namespace arboles
 
 namespace zolmar {
-
-class ReportFramework;
 
 class ComandoInforme {
  public:
@@ -34,10 +34,13 @@ class ComandoInforme {
   static bool AnalizarSalida(const QStringList& args, qint32& i, ReportOutput& salida, QString& error);
   // 2 when the file cannot be written.
   static int ProbarSalida(const ReportOutput& salida, QTextStream& err);
-  // Writes the report of an open window without the person's last choices and closes it.
+  // Writes the report of an open window and closes it.
   static int Escribir(arboles::FrmInforme& frm, const ReportOutput& salida, QTextStream& out,
                       QTextStream& err);
-  static void SinEleccionesAnteriores(ReportFramework& informe);
+  // "--config NOMBRE" at args[i]: True when it was (i moves past the name).
+  static bool AnalizarConfiguracion(const QStringList& args, qint32& i, QString& config, QString& error);
+  // After Run: 2 (the window closed) when the configuration named is not stored.
+  static int ComprobarConfiguracion(arboles::FrmInforme& frm, const QString& config, QTextStream& err);
 
  private:
   QTextStream& out_;
@@ -46,8 +49,11 @@ class ComandoInforme {
   ReportOutput salida_;
   bool arbol_ = false;
   bool hojas_ = false;
+  bool conNombre_ = false;
   QString nombre_;
+  bool conIds_ = false;
   QString ids_;
+  QString config_;
 };
 
 }  // namespace zolmar

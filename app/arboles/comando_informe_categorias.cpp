@@ -15,9 +15,10 @@ namespace zolmar {
 QString ComandoInformeCategorias::Uso() {
   return QStringLiteral(
       "  report-categorias PROCESO (--pdf F | --csv F | --xlsx F) [--categoria ID]... [--any] [--exact]\n"
-      "                                escribe las categorías de los clientes (1) o proveedores (2);\n"
+      "         [--config NOMBRE]      escribe las categorías de los clientes (1) o proveedores (2);\n"
       "                                --categoria filtra por la categoría y su rama (--exact: sólo ella),\n"
-      "                                con todas las dadas o, con --any, con alguna\n");
+      "                                con todas las dadas o, con --any, con alguna;\n"
+      "                                --config NOMBRE parte de esa configuración guardada\n");
 }
 
 QString ComandoInformeCategorias::Analizar(const QStringList& args) {
@@ -30,6 +31,8 @@ QString ComandoInformeCategorias::Analizar(const QStringList& args) {
     const QString& a = args.at(i);
     QString error;
     if (ComandoInforme::AnalizarSalida(args, i, salida_, error)) {
+      if (!error.isEmpty()) return error;
+    } else if (ComandoInforme::AnalizarConfiguracion(args, i, config_, error)) {
       if (!error.isEmpty()) return error;
     } else if (a == QLatin1String("--any")) {
       cualquiera_ = true;
@@ -63,13 +66,15 @@ int ComandoInformeCategorias::Ejecutar(arboles::cTAZ_Categorias& taz) {
   if (const int status = ComandoInforme::ProbarSalida(salida_, err_)) return status;
   auto* frm = new arboles::FrmRptCategorias();
   frm->setAttribute(Qt::WA_DeleteOnClose);
+  frm->SinConfiguracionGuardada(config_);
   frm->Run(taz, proceso_, false);
-  ComandoInforme::SinEleccionesAnteriores(*frm->oRptForm);
-  frm->getTituloInforme->setText(QString());
-  frm->chkUsoFiltro->setChecked(exacta_);
-  frm->optTipoFiltro->setValue(cualquiera_ ? 1 : 0);
-  for (qint32 i = 0; i < arboles::FrmRptCategorias::FilasCategoria; ++i)
-    frm->sayID_Categoria[i]->setText(QString::number(categorias_.value(i)));
+  if (const int status = ComandoInforme::ComprobarConfiguracion(*frm, config_, err_)) return status;
+  // Only what is given replaces the configuration named.
+  if (exacta_) frm->chkUsoFiltro->setChecked(true);
+  if (cualquiera_) frm->optTipoFiltro->setValue(1);
+  if (!categorias_.isEmpty())
+    for (qint32 i = 0; i < arboles::FrmRptCategorias::FilasCategoria; ++i)
+      frm->sayID_Categoria[i]->setText(QString::number(categorias_.value(i)));
   return ComandoInforme::Escribir(*frm, salida_, out_, err_);
 }
 

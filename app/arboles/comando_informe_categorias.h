@@ -1,10 +1,11 @@
 #pragma once
 // arboles report-categorias (1|2) (--pdf F | --csv F | --xlsx F)
-// [--categoria ID]... [--any] [--exact]: the category report window run
-// without a screen. 1 lists the categories of customers, 2 of suppliers;
-// each --categoria fills one category-filter row (at most ten), --any takes
-// whoever has any of them (else all), --exact the categories alone (else
-// their whole branches).
+// [--categoria ID]... [--any] [--exact] [--config NOMBRE]: the category
+// report window run without a screen. 1 lists the categories of customers, 2
+// of suppliers; each --categoria fills one category-filter row (at most ten),
+// --any takes whoever has any of them (else all), --exact the categories alone
+// (else their whole branches). It starts from the defaults, or from the
+// configuration stored under NOMBRE, never from the window's last use.
 
 #include <QList>
 #include <QString>
@@ -37,6 +38,7 @@ class ComandoInformeCategorias {
   QList<qint32> categorias_;
   bool cualquiera_ = false;
   bool exacta_ = false;
+  QString config_;
 };
 
 }  // namespace zolmar

@@ -15,8 +15,10 @@
 
 namespace zolmar {
 
-int ComandoArboles::Intercambio(const QString& orden, const QStringList& resto) {
+int ComandoArboles::Intercambio(const QString& orden, const QStringList& argumentosOrden) {
   const bool importar = orden == QStringLiteral("import");
+  QStringList resto = argumentosOrden;
+  const bool exacta = importar && resto.removeAll(QStringLiteral("--exact")) > 0;
   const qsizetype argumentos = importar ? 1 : 2;
   if (resto.size() < argumentos)
     return MalUso(QStringLiteral("La orden %1 necesita %2")
@@ -31,7 +33,7 @@ int ComandoArboles::Intercambio(const QString& orden, const QStringList& resto) 
       return Error(
           QStringLiteral("El fichero %1 es una base de datos, no un documento de árbol").arg(resto.at(0)));
     if (!AbrirBase()) return Rechazado;
-    return Import(resto.at(0));
+    return Import(resto.at(0), exacta);
   }
   bool ok = false;
   const qint32 tipo = resto.at(0).toInt(&ok);
@@ -41,9 +43,10 @@ int ComandoArboles::Intercambio(const QString& orden, const QStringList& resto) 
   return Export(tipo, resto.at(1));
 }
 
-int ComandoArboles::Import(const QString& documento) {
+int ComandoArboles::Import(const QString& documento, bool exacta) {
   auto handler = std::make_shared<arboles::cImp_Exp>();
   handler->Configure(taz_);
+  handler->lExacta = exacta;
   ExchangeImport importacion(taz_->oAppGlobal, handler);
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   if (resultado.result != 0) {
@@ -56,6 +59,9 @@ int ComandoArboles::Import(const QString& documento) {
               .arg(resultado.created)
               .arg(resultado.reused)
        << "\n";
+  // What joined a node elsewhere in the tree is worth a look before the next import.
+  const QString unidas = handler->ResumenRamasUnidas();
+  if (!unidas.isEmpty()) out_ << MessageMarkupToPlain(unidas) << "\n";
   return Correcto;
 }
 

@@ -1,13 +1,8 @@
 // arboles merge / move: the organisation window itself, driven offscreen as
 // a person would drive it, the flags answering its questions.
 
-#include <QPair>
-#include <QVector>
-
 #include "comando_arboles.h"
 #include "host/i_app_global.h"
-#include "host/i_connection.h"
-#include "host/i_globales.h"
 #include "picking/frm_mover_categorias.h"
 #include "tree/bloqueo_tabla.h"
 #include "tree/taz_arboles.h"
@@ -19,25 +14,6 @@
 namespace zolmar {
 
 namespace {
-
-using Tablas = QVector<QPair<QString, QString>>;  // table, column that points at the node
-
-Tablas tablasReapuntadas(bool unir, qint32 tipo) {
-  if (!unir) return {{QStringLiteral("Arboles"), QStringLiteral("ZolmarID")}};
-  switch (tipo) {
-    case arboles::TipoArbolArticulos:
-      return {{QStringLiteral("Articulos"), QStringLiteral("ID_Categoria1")},
-              {QStringLiteral("Tarifas"), QStringLiteral("ID_Categoria")},
-              {QStringLiteral("GruposComisionesX"), QStringLiteral("ID_Categoria")},
-              {QStringLiteral("ArtCompuestos"), QStringLiteral("ID_Categoria")}};
-    case arboles::TipoArbolClientes:
-      return {{QStringLiteral("Clientes"), QStringLiteral("ID_Grupo")}};
-    case arboles::TipoArbolProveedores:
-      return {{QStringLiteral("Proveedores"), QStringLiteral("ID_Grupo")}};
-    default:
-      return {};
-  }
-}
 
 QString clave(qint32 id) { return QStringLiteral("K=") + QString::number(id); }
 
@@ -73,14 +49,6 @@ int ComandoArboles::Organizar(bool unir, const QStringList& resto) {
 }
 
 int ComandoArboles::Reorganizar(bool unir, qint32 origen, qint32 destino, bool borrar, qint32 tipo) {
-  const auto cn = taz_->oGlobales->GetConnection();
-  QVector<qint64> filas;
-  const Tablas tablas = tablasReapuntadas(unir, tipo);
-  for (const auto& [tabla, columna] : tablas)
-    filas << cn->ExecuteSQL(QStringLiteral("SELECT COUNT(*) FROM ") + tabla + QStringLiteral(" WHERE ") +
-                                columna + QLatin1Char('=') + QString::number(origen),
-                            2, 0)
-                 .toLongLong();
   auto& ui = host_->scriptedUserInterface();
   arboles::FrmMoverCategorias frm;
   if (!frm.Run(*taz_, tipo)) return Rechazado;
@@ -94,11 +62,17 @@ int ComandoArboles::Reorganizar(bool unir, qint32 origen, qint32 destino, bool b
   if (unir) ui.queueAnswer(borrar);
   frm.btnAccion[unir ? 0 : 1]->Click();
   const bool hecho = frm.AccionRealizada();
+  const auto filas = [](qint64 n) { return QString::number(n) + (n == 1 ? " fila" : " filas"); };
+  if (hecho && !unir) out_ << "Arboles: " << filas(1) << "\n";
+  // The counts the window's question named, table by table, then in all.
+  qint64 total = 0;
+  for (const auto& t : frm.Traspasadas()) {
+    out_ << t.tabla << ": " << filas(t.filas) << "\n";
+    total += t.filas;
+  }
+  if (hecho && unir) out_ << QString::fromUtf8("Fichas traspasadas: ") << total << "\n";
   frm.Unload();
-  if (!hecho) return Rechazado;
-  for (qsizetype i = 0; i < tablas.size(); ++i)
-    out_ << tablas[i].first << ": " << filas[i] << (filas[i] == 1 ? " fila" : " filas") << "\n";
-  return Correcto;
+  return hecho ? Correcto : Rechazado;
 }
 
 }  // namespace zolmar

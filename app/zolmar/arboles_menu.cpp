@@ -52,7 +52,6 @@ ArbolesMenuEntry listing(Host& host, const QString& caption, const char* classNa
     access->AddListAction(
         app->Translate(QString::fromUtf8("Categorías")),
         [categorias, tipoCategorias](qint32 id) { categorias->MostrarFicha(tipoCategorias, id); });
-    arboles::FrmRptCategorias::Registrar();
     access->AddListFilter(
         app->Translate(QString::fromUtf8("Filtrar por categorías")),
         [categorias, tipoCategorias] { return categorias->GetFilterForSubQuery(tipoCategorias); });
@@ -132,17 +131,19 @@ ArbolesMenuEntry organisation(Host& host, const QString& caption) {
           }};
 }
 
+// Names go into the message as they were typed: the message box shows text
+// that is not the host's markup as it is ("50%", an apostrophe, "&").
 QString oneCategory(arboles::FrmBuscaArbol&, arboles::cTAZ_Arboles& taz, qint32 id, const QString&,
                     const QString&) {
   return taz.oAppGlobal->FormatMessage(QString::fromUtf8("Categoría elegida: %1 (%2)"),
-                                       {taz.NameByID(id).trimmed().toHtmlEscaped(), id});
+                                       {taz.NameByID(id).trimmed(), id});
 }
 
 QString severalCategories(arboles::FrmBuscaArbol&, arboles::cTAZ_Arboles& taz, qint32, const QString&,
                           const QString& lista) {
   QStringList names;
   for (const QString& id : lista.split(QLatin1Char(','), Qt::SkipEmptyParts))
-    names << id + QStringLiteral(" - ") + taz.NameByID(id.toInt()).trimmed().toHtmlEscaped();
+    names << id + QStringLiteral(" - ") + taz.NameByID(id.toInt()).trimmed();
   return taz.oAppGlobal->FormatMessage(QString::fromUtf8("Categorías elegidas: <B>%1</B><BR><BR>%2"),
                                        {lista, names.join(QStringLiteral("<BR>"))});
 }
@@ -150,13 +151,12 @@ QString severalCategories(arboles::FrmBuscaArbol&, arboles::cTAZ_Arboles& taz, q
 QString oneSubject(arboles::FrmBuscaArbol& frm, arboles::cTAZ_Arboles& taz, qint32 id, const QString&,
                    const QString&) {
   return taz.oAppGlobal->FormatMessage(QString::fromUtf8("Materia elegida: %1 (%2)"),
-                                       {frm.TreeArbol->SelectedItem().Text().toHtmlEscaped(), id});
+                                       {frm.TreeArbol->SelectedItem().Text(), id});
 }
 
 QString oneMenuOption(arboles::FrmBuscaArbol&, arboles::cTAZ_Arboles& taz, qint32, const QString& ruta,
                       const QString&) {
-  return taz.oAppGlobal->FormatMessage(QString::fromUtf8("Opción de menú elegida: %1"),
-                                       {ruta.toHtmlEscaped()});
+  return taz.oAppGlobal->FormatMessage(QString::fromUtf8("Opción de menú elegida: %1"), {ruta});
 }
 
 // The grid of the first customer with categories, as its list's action opens it.
@@ -274,7 +274,6 @@ ArbolesMenuEntry treeReport(Host& host, const QString& caption, qint32 tipo) {
 
 // The category report as the host's "Informes" menu opens it (MostrarInformes, not waiting).
 ArbolesMenuEntry categoryReport(Host& host, const QString& caption, qint32 proceso) {
-  arboles::FrmRptCategorias::Registrar();
   auto categorias = categoryTable(host);
   return {caption,
           [categorias, proceso]() -> QWidget* {

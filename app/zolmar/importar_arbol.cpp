@@ -1,7 +1,14 @@
 #include "importar_arbol.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <memory>
 
 #include "host/host_types.h"
@@ -21,6 +28,36 @@ namespace {
 // Progress is drawn every so many rows: drawing each one would cost more
 // than importing it.
 constexpr qint32 kPasoAvance = 50;
+// Branches joined on another level listed in the summary; the rest are counted.
+constexpr qint32 kRamasUnidasMostradas = 15;
+
+// How the document goes into the tree: false when the person cancels.
+bool ElegirOpciones(const std::shared_ptr<arboles::IAppGlobal>& app, const QString& documento, bool* exacta) {
+  QDialog opciones;
+  opciones.setWindowTitle(app->Translate(QString::fromUtf8("Importar árbol")));
+  auto* fichero =
+      new QLabel(app->Translate(QStringLiteral("Documento: %1")).arg(QFileInfo(documento).fileName()));
+  auto* chkExacta =
+      new QCheckBox(app->Translate(QString::fromUtf8("Reproducir el árbol tal como está en el documento")));
+  chkExacta->setObjectName(QStringLiteral("chkExacta"));
+  auto* explicacion = new QLabel(app->Translate(QString::fromUtf8(
+      "Sin marcar, cada rama se une a la primera del mismo nombre que haya por debajo de su padre, "
+      "a cualquier nivel. Marcada, solo se une a un hijo de su padre con su nombre; las demás se crean "
+      "donde las pone el documento.")));
+  explicacion->setWordWrap(true);
+  auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  botones->button(QDialogButtonBox::Ok)->setText(app->Translate(QStringLiteral("Importar")));
+  QObject::connect(botones, &QDialogButtonBox::accepted, &opciones, &QDialog::accept);
+  QObject::connect(botones, &QDialogButtonBox::rejected, &opciones, &QDialog::reject);
+  auto* todo = new QVBoxLayout(&opciones);
+  todo->addWidget(fichero);
+  todo->addWidget(chkExacta);
+  todo->addWidget(explicacion);
+  todo->addWidget(botones);
+  if (opciones.exec() != QDialog::Accepted) return false;
+  *exacta = chkExacta->isChecked();
+  return true;
+}
 
 void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
                        const std::shared_ptr<arboles::cTAZ_Arboles>& taz, const QString& documento) {
@@ -33,8 +70,11 @@ void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
         0, titulo, arboles::IconError);
     return;
   }
+  bool exacta = false;
+  if (!ElegirOpciones(app, documento, &exacta)) return;
   auto handler = std::make_shared<arboles::cImp_Exp>();
   handler->Configure(taz);
+  handler->lExacta = exacta;
   ExchangeImport importacion(app, handler);
   // Shown only when the document takes long enough to need it.
   QProgressDialog avance(app->Translate(QString::fromUtf8("Importando el árbol...")), QString(), 0, 0);
@@ -52,7 +92,10 @@ void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
   });
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   avance.reset();
-  app->ShowMessage(SystemErrorText::Translate(importacion.summary(resultado)), 0, titulo,
+  QString resumen = importacion.summary(resultado);
+  const QString unidas = handler->ResumenRamasUnidas(kRamasUnidasMostradas);
+  if (resultado.result == 0 && !unidas.isEmpty()) resumen += QStringLiteral("<BR><BR>") + unidas;
+  app->ShowMessage(SystemErrorText::Translate(resumen), 0, titulo,
                    resultado.result == 0 ? arboles::IconInformation : arboles::IconError);
 }
 

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 #include "categories/taz_categorias.h"
 #include "host/i_app_global.h"
@@ -25,6 +26,8 @@ const QString FrmCategorias::NombreVentana = QStringLiteral("FrmCategorias");
 namespace {
 constexpr qint32 kModoDialogo = 3;
 constexpr qint32 kIconoVentana = 401;
+constexpr qint32 kColumnas = 3;  // id, name, the ancestors' path
+constexpr qint32 kAnchoAyuda = 150;
 const QString kSeparador = QStringLiteral(" ; ");
 }  // namespace
 
@@ -84,9 +87,13 @@ bool FrmCategorias::Run(cTAZ_Categorias& oTAZ, qint32 nTipoCategoria, qint32 ID_
   nTipoCategoria_ = nTipoCategoria;
   ID_CliProv_ = ID_CliProv;
   oTAZ_Arboles_ = std::make_shared<cTAZ_Arboles>();
-  oTAZ_Arboles_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString());
   oTAZ_Categorias_ = std::make_shared<cTAZ_Categorias>();
-  oTAZ_Categorias_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString());
+  // Without the tree the rows could be neither named nor picked.
+  if (!oTAZ_Arboles_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString()) ||
+      !oTAZ_Categorias_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString())) {
+    Comprobar();
+    throw std::runtime_error("Categorias: no se han podido abrir las tablas");
+  }
   lModificado_ = false;
   SetAppGlobal(oAppGlobal_, NombreVentana);
   Show();
@@ -106,24 +113,47 @@ void FrmCategorias::Form_Load() {
   getGrid->setEnabledAbrir(true);
   getGrid->setMaxLength(50);
   oLista_ = oGlobales_->CreateListObject();
-  oLista_->Init(1, 2, 1, 0);
-  stbEstado->AddPanel(0);
+  oLista_->Init(1, kColumnas, 1, 0);
+  stbEstado->AddPanel(kAnchoAyuda);
+  stbEstado->AddPanel(0);  // the current row's path
   stbEstado->Refresh();
   Llenar();
 }
 
+// A list that could not be read must never be shown: saving it would delete
+// the assignments it failed to show. The error goes to the caller's handler
+// and the window does not open.
 void FrmCategorias::Llenar() {
   const RecordsetPtr rs = recordsetOf(oCn_->ExecuteSQL(
       QStringLiteral("SELECT * FROM Categorias WHERE Tipo=") + QString::number(nTipoCategoria_) +
           QStringLiteral(" AND ID_Quien=") + QString::number(ID_CliProv_),
       7));
-  oLista_->Init(1, 2, 1, 0);
-  while (rs && rs->Read()) {
+  Comprobar();
+  if (!rs) throw std::runtime_error("Categorias: no se han podido leer las categorías");
+  oLista_->Init(1, kColumnas, 1, 0);
+  while (rs->Read()) {
     const qint32 id = rs->Field(QStringLiteral("ID_Categoria")).toInt();
-    oLista_->AddRow({id, oTAZ_Arboles_->NameByID(id)});
+    const QString nombre = oTAZ_Arboles_->NameByID(id);
+    Comprobar();
+    oLista_->AddRow({id, nombre, RutaPadreDe(id)});
   }
+  Comprobar();
   if (oLista_->RowCount() == 0) AnadirFilaVacia();
   DisponerRejilla();
+}
+
+void FrmCategorias::Comprobar() {
+  if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
+}
+
+QString FrmCategorias::RutaPadreDe(qint32 id) {
+  if (id <= 0) return QString();
+  const QString ruta =
+      oCn_->ExecuteSQL(QStringLiteral("SELECT RutaPadre FROM Arboles WHERE ZolmarID=") + QString::number(id),
+                       2, QString())
+          .toString();
+  Comprobar();
+  return ruta;
 }
 
 void FrmCategorias::DisponerRejilla() {
@@ -139,6 +169,11 @@ qint32 FrmCategorias::Filas() const { return oLista_ ? oLista_->RowCount() : 0; 
 qint32 FrmCategorias::IdFila(qint32 fila) const { return oLista_->Cell(1, fila).toInt(); }
 
 QString FrmCategorias::NombreFila(qint32 fila) const { return oLista_->Cell(2, fila).toString(); }
+
+QString FrmCategorias::RutaFila(qint32 fila) const {
+  if (IdFila(fila) == 0) return QString();
+  return oLista_->Cell(3, fila).toString() + NombreFila(fila);
+}
 
 void FrmCategorias::btnAceptar_Click() {
   if (Guardar()) Unload();
@@ -183,6 +218,7 @@ bool FrmCategorias::Guardar() {
     return false;
   }
   if (!lModificado_) return true;
+  if (!CategoriasExisten()) return false;
   QString lote = QStringLiteral("DELETE FROM Categorias WHERE Tipo=") + QString::number(nTipoCategoria_) +
                  QStringLiteral(" AND ID_Quien=") + QString::number(ID_CliProv_) + kSeparador;
   const auto insercion = oGlobales_->CreateInsertBuilder(oCn_, QStringLiteral("Categorias"));
@@ -202,6 +238,41 @@ bool FrmCategorias::Guardar() {
     return false;
   }
   lModificado_ = false;
+  return true;
+}
+
+// A category merged away or deleted since the grid was filled would be
+// written back pointing at nothing: its row is shown to the person instead.
+bool FrmCategorias::CategoriasExisten() {
+  QStringList ids;
+  for (qint32 fila = 1; fila <= oLista_->RowCount(); ++fila)
+    if (IdFila(fila) != 0) ids << QString::number(IdFila(fila));
+  if (ids.isEmpty()) return true;
+  const RecordsetPtr rs =
+      recordsetOf(oCn_->ExecuteSQL(QStringLiteral("SELECT ZolmarID FROM Arboles WHERE ZolmarID IN (") +
+                                       ids.join(QLatin1Char(',')) + QLatin1Char(')'),
+                                   5));
+  if (oCn_->HasError() || !rs) {
+    oAppGlobal_->ShowMessage(oCn_->LastError(), 0, oAppGlobal_->Translate(QStringLiteral("Error")),
+                             IconError);
+    return false;
+  }
+  QSet<qint32> existen;
+  while (rs->Read()) existen.insert(rs->Field(QStringLiteral("ZolmarID")).toInt());
+  for (qint32 fila = 1; fila <= oLista_->RowCount(); ++fila) {
+    if (IdFila(fila) == 0 || existen.contains(IdFila(fila))) continue;
+    oAppGlobal_->ShowMessage(
+        oAppGlobal_->FormatMessage(
+            oAppGlobal_->Translate(
+                QString::fromUtf8("La categoría <B>%1</B> ya no existe.<BR>Elija otra o borre la línea.")),
+            {NombreFila(fila).isEmpty() ? QString::number(IdFila(fila)) : NombreFila(fila).toHtmlEscaped()}),
+        0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
+    grdCategorias->HideEditor();
+    grdCategorias->MoveTo(fila - 1, 1);
+    Repintar();
+    grdCategorias->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
   return true;
 }
 

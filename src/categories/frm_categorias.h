@@ -42,6 +42,9 @@ class FrmCategorias : public zolmar::FrmBasico {
   qint32 Filas() const;
   qint32 IdFila(qint32 fila) const;
   QString NombreFila(qint32 fila) const;
+  // The category's place in the tree, its ancestors' path and its name
+  // ("Bebidas:Vinos:Tintos"); empty for an empty row.
+  QString RutaFila(qint32 fila) const;
   bool Modificado() const { return lModificado_; }
 
   zolmar::Grid* grdCategorias;
@@ -60,12 +63,15 @@ class FrmCategorias : public zolmar::FrmBasico {
   void CrearControles();
   void ConectarEventos();
   void Llenar();
+  void Comprobar();
+  QString RutaPadreDe(qint32 id);
   void DisponerRejilla();
   void btnAceptar_Click();
   void btnCancelar_Click();
   bool ControlesValidos();
   bool Guardar();
   qint32 FilaRepetida() const;
+  bool CategoriasExisten();
 
   // Editing (frm_categorias_edicion.cpp).
   void grdCategorias_StartEditing(qint32 row, qint32 col, bool& Cancel);
@@ -80,7 +86,9 @@ class FrmCategorias : public zolmar::FrmBasico {
   bool ValidarFila(qint32 fila, bool lForzarLista);
   void BorrarFila(qint32 fila);
   void AnadirFilaVacia();
-  void PonerFila(qint32 fila, qint32 id, const QString& nombre);
+  void PonerFila(qint32 fila, qint32 id, const QString& nombre, const QString& rutaPadre);
+  void PonerNodoActual(qint32 fila);
+  bool FilaResuelta(qint32 fila) const;
   void PintarFila(qint32 fila);
   void Repintar();
   qint32 FilaActual() const;
@@ -94,6 +102,9 @@ class FrmCategorias : public zolmar::FrmBasico {
   qint32 nTipoCategoria_ = 0;
   qint32 ID_CliProv_ = 0;
   bool lModificado_ = false;
+  // The editor's text as the window last put it there: while it is unchanged
+  // the row keeps the node it holds.
+  QString textoCargado_;
 };
 
 }  // namespace arboles

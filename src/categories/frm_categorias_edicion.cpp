@@ -20,20 +20,39 @@ constexpr qint32 kColumnaNombre = 1;
 constexpr qint32 kColorEdicion = 10;
 constexpr qint32 kColorId = 11;
 constexpr qint32 kColorIdActual = 12;
+constexpr qint32 kPanelRuta = 1;
 }  // namespace
 
 qint32 FrmCategorias::FilaActual() const { return grdCategorias->Row() + 1; }
 
 void FrmCategorias::AnadirFilaVacia() {
-  oLista_->AddRow({0, QString()});
+  oLista_->AddRow({0, QString(), QString()});
   if (grdCategorias->Cols() == 0) return;  // the fill lays the grid out
   grdCategorias->setRows(oLista_->RowCount());
   PintarFila(oLista_->RowCount());
 }
 
-void FrmCategorias::PonerFila(qint32 fila, qint32 id, const QString& nombre) {
+void FrmCategorias::PonerFila(qint32 fila, qint32 id, const QString& nombre, const QString& rutaPadre) {
   oLista_->SetCell(1, fila, id);
   oLista_->SetCell(2, fila, nombre);
+  oLista_->SetCell(3, fila, rutaPadre);
+}
+
+// The row takes the node the tree access stands on (after a pick or a
+// validation), and the editor shows its name.
+void FrmCategorias::PonerNodoActual(qint32 fila) {
+  const QString nombre = oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("Nombre")).toString();
+  PonerFila(fila, oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("zolmarID")).toInt(), nombre,
+            oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("RutaPadre")).toString());
+  if (getGrid->Text() != nombre) getGrid->setText(nombre);
+  textoCargado_ = getGrid->Text();
+}
+
+// A row holding a node whose name the person has not retyped: moving on
+// keeps that node ("Quesos" is never looked up again and found as
+// "Quesos curados"). A row without a name (its node gone) is not one.
+bool FrmCategorias::FilaResuelta(qint32 fila) const {
+  return IdFila(fila) > 0 && !textoCargado_.trimmed().isEmpty() && getGrid->Text() == textoCargado_;
 }
 
 void FrmCategorias::PintarFila(qint32 fila) {
@@ -45,6 +64,13 @@ void FrmCategorias::PintarFila(qint32 fila) {
   const bool actual = row == grdCategorias->Row();
   grdCategorias->setCellColor(row, kColumnaId, actual ? kColorIdActual : kColorId);
   grdCategorias->setCellColor(row, kColumnaNombre, actual ? kColorEdicion : 0);
+  // A name alone can be ambiguous ("Cigales"): its place in the tree shows.
+  const QString ruta = RutaFila(fila);
+  grdCategorias->setCellToolTip(row, kColumnaNombre, ruta);
+  if (!actual) return;
+  getGrid->setToolTipText(ruta);
+  stbEstado->setPanelText(kPanelRuta, ruta);
+  stbEstado->Refresh();
 }
 
 void FrmCategorias::Repintar() {
@@ -64,6 +90,7 @@ void FrmCategorias::grdCategorias_StartEditing(qint32 row, qint32 col, bool& Can
   }
   if (oLista_->RowCount() == 0) AnadirFilaVacia();
   grdCategorias->ShowEditor(row, col, NombreFila(row + 1));
+  textoCargado_ = getGrid->Text();
 }
 
 void FrmCategorias::getGrid_GotFocus() {
@@ -114,7 +141,7 @@ void FrmCategorias::BorrarFila(qint32 fila) {
     oLista_->RemoveRow(fila);
     grdCategorias->RemoveRow(fila - 1);
   } else {
-    PonerFila(fila, 0, QString());
+    PonerFila(fila, 0, QString(), QString());
   }
   Repintar();
 }
@@ -123,8 +150,9 @@ bool FrmCategorias::ValidarFila(qint32 fila, bool lForzarLista) {
   const qint32 idAntes = IdFila(fila);
   bool valida = false;
   bool borrada = false;
+  if (!lForzarLista && FilaResuelta(fila)) return true;
   if (getGrid->Text().trimmed().isEmpty() && !lForzarLista) {
-    PonerFila(fila, 0, QString());
+    PonerFila(fila, 0, QString(), QString());
     if (fila == oLista_->RowCount()) {
       valida = true;
     } else if (oAppGlobal_->AskYesNo(
@@ -144,9 +172,7 @@ bool FrmCategorias::ValidarFila(qint32 fila, bool lForzarLista) {
                       : QString::fromUtf8("Id. categoría de provedores"),
                   false);
     valida = daz.Validate(*oTAZ_Arboles_, nullptr, *getGrid, lForzarLista, true, QString(), 0);
-    if (valida)
-      PonerFila(fila, oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("zolmarID")).toInt(),
-                oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("Nombre")).toString());
+    if (valida) PonerNodoActual(fila);
   }
   const qint32 idDespues = borrada ? 0 : IdFila(fila);
   if (idDespues != idAntes) lModificado_ = true;
@@ -159,9 +185,8 @@ void FrmCategorias::getGrid_Buscar() {
   const qint32 actual = getGrid->Text().trimmed().isEmpty() ? 0 : IdFila(fila);
   const qint32 id = oTAZ_Arboles_->Buscar(this, TipoArbolArticulos, false, actual);
   if (id > 0) {
-    const QString nombre = oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("Nombre")).toString();
-    getGrid->setText(nombre);
-    PonerFila(fila, id, nombre);
+    // Exactly the node picked, whatever other nodes share its name.
+    PonerNodoActual(fila);
     lModificado_ = true;
   }
   setEnabled(true);

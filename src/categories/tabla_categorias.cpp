@@ -11,7 +11,9 @@
 namespace arboles {
 
 TablaCategorias::TablaCategorias(const QString& tablaPropia, QVector<Columna> columnas)
-    : tablaPropia_(tablaPropia), columnas_(std::move(columnas)) {}
+    : tablaPropia_(tablaPropia),
+      columnas_(std::move(columnas)),
+      descriptores_(ColumnasTabla(tablaPropia_, columnas_).CrearDescriptores()) {}
 
 TablaCategorias::~TablaCategorias() = default;
 
@@ -21,7 +23,7 @@ bool TablaCategorias::I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobalesActual
   oGlobales = std::move(oGlobalesActual);
   oAppGlobal = std::move(oAppGlobalActual);
   tabla_ = cTabla.isEmpty() ? tablaPropia_ : cTabla;
-  descriptores_ = ColumnasTabla(tablaPropia_, columnas_).CrearDescriptores(*oGlobales);
+  ColumnasTabla(tablaPropia_, columnas_).ConfigurarDescriptores(descriptores_);
   if (lCrear) return false;
   fichaDB_ = oGlobales->CreateFichaDB();
   if (!fichaDB_ ||

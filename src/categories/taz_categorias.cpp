@@ -1,6 +1,7 @@
 #include "categories/taz_categorias.h"
 
 #include <QPointer>
+#include <memory>
 
 #include "categories/frm_categorias.h"
 #include "categories/ventanas_categorias.h"
@@ -23,10 +24,12 @@ cTAZ_Categorias::cTAZ_Categorias()
 
 void cTAZ_Categorias::MostrarFicha(qint32 nTipoCategoria, qint32 ID_CliProv, bool lWaitUntilClose) {
   if (!fichaDB_) return;
-  auto* frm = new FrmCategorias();
-  frm->setAttribute(Qt::WA_DeleteOnClose);
-  QPointer<FrmCategorias> guarda(frm);
-  frm->Run(*this, nTipoCategoria, ID_CliProv);
+  // A fill that fails raises from Run: the window that never opened goes.
+  auto nueva = std::make_unique<FrmCategorias>();
+  nueva->setAttribute(Qt::WA_DeleteOnClose);
+  nueva->Run(*this, nTipoCategoria, ID_CliProv);
+  QPointer<FrmCategorias> guarda(nueva.get());
+  FrmCategorias* frm = nueva.release();
   if (lWaitUntilClose && guarda) oAppGlobal->GetFormWaiter()->WaitFormClosed(frm);
 }
 

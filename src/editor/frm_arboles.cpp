@@ -1,6 +1,6 @@
 #include "editor/frm_arboles.h"
 
-#include <QApplication>
+#include <utility>
 
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
@@ -8,6 +8,7 @@
 #include "host/i_globales.h"
 #include "host/i_host_objects.h"
 #include "host/i_recordset.h"
+#include "tree/marcas_borrado.h"
 #include "tree/taz_arboles.h"
 #include "tree/ventanas_arboles.h"
 #include "zolmar/ui/btn.h"
@@ -36,9 +37,6 @@ QString rtrim(const QString& s) {
   return s.left(n);
 }
 
-// Every program that links the editor gets it through MostrarFicha.
-const bool registrado = (FrmArboles::Registrar(), true);
-
 }  // namespace
 
 void FrmArboles::Registrar() {
@@ -54,7 +52,6 @@ void FrmArboles::Registrar() {
 }
 
 FrmArboles::FrmArboles(QWidget* parent) : zolmar::FrmBasico(parent) {
-  (void)registrado;
   setAttribute(Qt::WA_DeleteOnClose);
   CrearControles();
 }
@@ -213,13 +210,22 @@ void FrmArboles::Form_KeyUp(qint32& KeyCode, qint32 Shift) {
 // parent with more than 255 keep their keys): the placed part is shown then.
 void FrmArboles::CargarArbol() {
   Llenado llenado;
+  bool reparado = false;
   while ((llenado = LlenarArbol()) == Llenado::Danado) {
     if (!RepararArbol()) break;
+    reparado = true;
+  }
+  // The record browser still holds the record as it was read before the
+  // repair: a key built from its old Clave would damage the tree again.
+  if (reparado) {
+    ficha_->Reload();
+    CtlFicha->ShowCurrent();
   }
   if (llenado == Llenado::SinDatos) {
     TreeArbol->setUpdatesEnabled(true);
     return;  // nothing could be read: the tree stays empty and hidden
   }
+  MarcasBorrado::Aplicar(*Cn(), nTipoArbol_, *TreeArbol);
   MostrarArbolLleno();
 }
 
@@ -271,14 +277,8 @@ void FrmArboles::MarcarNodo(bool lMarcar, const QString& cClave) {
   if (cClave.isEmpty()) return;
   zolmar::TreeNode nodo = TreeArbol->Node(cClave);
   if (nodo.isNull()) return;
-  if (lMarcar) {
-    nodo.setBackColor(zolmar::TreeView::ActiveTitleBarColor());
-    nodo.setForeColor(zolmar::TreeView::ActiveTitleBarTextColor());
-    if (!nodo.Visible()) nodo.EnsureVisible();
-  } else {
-    nodo.setBackColor(zolmar::TreeView::WindowBackgroundColor());
-    nodo.setForeColor(zolmar::TreeView::WindowTextColor());
-  }
+  nodo.setHighlighted(lMarcar);
+  if (lMarcar && !nodo.Visible()) nodo.EnsureVisible();
 }
 
 void FrmArboles::SeleccionarNodo(const QString& cClave) {
@@ -311,17 +311,25 @@ void FrmArboles::TreeArbol_Collapse(const zolmar::TreeNode& node) {
 void FrmArboles::CtlFicha_RecordChanged() {
   if (borrando_) {
     borrando_ = false;
+    // The record set moved to the row after the deleted one, in key order,
+    // which may be far away in another branch.
+    if (idTrasBorrar_ > 0) ficha_->SeekID(std::exchange(idTrasBorrar_, 0));
+    CtlFicha->ShowCurrent();
     CargarArbol();
   }
   const qint32 modo = CtlFicha->Mode();
   if (modo == zolmar::CtlFicha::Browsing) {
     oAppGlobal_->ShowCommentState(Campo(QStringLiteral("id_comentario")).toInt(), CtlFicha);
     MostrarUsoAux(Campo(QStringLiteral("UsoAux")).toString());
-    if (QApplication::focusWidget() != TreeArbol) {
-      MarcarNodo(false, claveResaltada_);
-      claveResaltada_ = CtlFicha->HasRecord() ? ClaveNodoActual() : QString();
-      MarcarNodo(true, claveResaltada_);
+    // Whichever control moved the record, the tree follows it.
+    MarcarNodo(false, claveResaltada_);
+    claveResaltada_ = CtlFicha->HasRecord() ? ClaveNodoActual() : QString();
+    zolmar::TreeNode nodo = TreeArbol->Node(claveResaltada_);
+    if (nodo) {
+      nodo.setMarkedDeleted(!CtlFicha->ActiveFlag());
+      if (TreeArbol->SelectedItem() != nodo) TreeArbol->setSelectedItem(nodo);
     }
+    MarcarNodo(true, claveResaltada_);
     idPadre_ = Campo(QStringLiteral("ID_Padre")).toInt();
   } else {
     HabilitarCamposAux(0);

@@ -130,6 +130,7 @@ class FrmArboles : public zolmar::FrmBasico {
   void CtlFicha_EditRequest(bool& Cancel);
   void CtlFicha_DeleteRequest(bool& Cancel);
   bool BorrarNodo();
+  qint32 IdVecinoOPadre(const QString& cClave) const;
   void CtlFicha_NewRecordDefaults();
   void CtlFicha_SearchRequest(bool& Cancel);
   void CtlFicha_CommentRequest(bool& Cancel);
@@ -183,6 +184,7 @@ class FrmArboles : public zolmar::FrmBasico {
   bool lMoveToRecord_ = false;
   bool bloqueado_ = false;
   bool borrando_ = false;
+  qint32 idTrasBorrar_ = 0;
   QString claveResaltada_;
   QString claveNueva_;
   qint32 idPadre_ = 0;

@@ -136,15 +136,32 @@ void FrmArboles::CtlFicha_EditRequest(bool& Cancel) {
 void FrmArboles::CtlFicha_DeleteRequest(bool& Cancel) {
   const QString motivos = oTAZ_Arboles_->CanBeDeleted();
   if (motivos.isEmpty()) {
-    borrando_ = true;  // the browser deletes through BorrarNodo; the tree is rebuilt when it moves on
+    // The browser deletes through BorrarNodo; the tree is rebuilt, on the
+    // node beside the deleted one, when it moves on.
+    borrando_ = true;
+    idTrasBorrar_ = IdVecinoOPadre(ClaveNodoActual());
     return;
   }
   Cancel = true;
-  oAppGlobal_->AskRecordQuestion(3, motivos);
+  // The reasons, and that the node was marked instead, stay on screen until
+  // the person closes them.
   ficha_->SetField(QStringLiteral("Activo"), Campo(QStringLiteral("Activo")).toInt() | kBorrado);
   ficha_->Save();
   RegistrarCambio(1);
   CtlFicha_RecordChanged();
+  oAppGlobal_->AskRecordQuestion(
+      3, motivos + QStringLiteral("<BR><BR>") +
+             oAppGlobal_->Translate(
+                 QStringLiteral("La ficha no se ha borrado: se le ha puesto la marca de \"BORRADO\".")));
+}
+
+// Where the selection goes when the node goes: its previous sibling, else
+// its parent; 0 when it has neither (the first top-level node).
+qint32 FrmArboles::IdVecinoOPadre(const QString& cClave) const {
+  const zolmar::TreeNode nodo = TreeArbol->Node(cClave);
+  zolmar::TreeNode destino = nodo.Previous();
+  if (!destino) destino = nodo.Parent();
+  return destino ? destino.Key().mid(destino.Key().indexOf(QLatin1Char('=')) + 1).toInt() : 0;
 }
 
 // The record browser's deletion: the node goes with its category assignments
@@ -200,7 +217,8 @@ void FrmArboles::btnGuardar_Click() {
 }
 
 void FrmArboles::btnCancelar_Click() {
-  if (oAppGlobal_->AskRecordQuestion(1, QString()) == 2) return;
+  // Only Yes discards: No, or closing the question, keeps editing.
+  if (oAppGlobal_->AskRecordQuestion(1, QString()) != 1) return;
   CtlFicha->CancelEdit();
   CargarArbol();
   TreeArbol->setEnabled(true);

@@ -31,6 +31,12 @@ bool FrmArboles::RepararArbol() {
   ReconstructorClaves reconstructor(oGlobales_, nTipoArbol_);
   reconstructor.Reparar();
   oAppGlobal_->ShowWait(QString());
+  // A node hung from the top level is no longer where the person filed it.
+  if (!reconstructor.Reenganchados().isEmpty())
+    Informar(oAppGlobal_->Translate(
+                 QStringLiteral("Estas fichas no estaban unidas al árbol y se han colgado del primer nivel; "
+                                "revise dónde deben ir:<BR>")) +
+             reconstructor.ListaReenganchados());
   return reconstructor.Cambios() > 0;
 }
 

@@ -28,6 +28,14 @@ enum MessageIcon : qint32 {
   IconInformation = 32516,
 };
 
+// Buttons of a message or question: a kind, plus the flag that makes the
+// second button (No) the default one.
+enum MessageButtons : qint32 {
+  ButtonsOk = 0,
+  ButtonsYesNo = 4,
+  DefaultSecondButton = 256,
+};
+
 using RecordsetPtr = std::shared_ptr<IRecordset>;
 
 }  // namespace arboles

@@ -30,12 +30,13 @@ class IAppGlobal {
   virtual QString Translate(const QString& text) = 0;
   // "%1" is element 0, "%2" element 1, ...
   virtual QString FormatMessage(const QString& templ, const QVariantList& params) = 0;
-  // buttons: 0 OK only, 4 Yes/No. icon: MessageIcon.
+  // buttons: MessageButtons (0 OK only, 4 Yes/No, + 256 No by default). icon: MessageIcon.
   virtual void ShowMessage(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
   // True for Yes.
   virtual bool AskYesNo(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
-  // The host's standard record questions: kind 0 save changes, 1 discard
-  // changes (1 = Yes, 2 = No, 3 = Cancel), kind 3 shows a text (answer 1).
+  // The host's standard record questions: kind 0 save changes (1 = Yes,
+  // 2 = No, 3 = Cancel), kind 1 discard changes (1 = Yes, 2 = No only), kind 3
+  // shows a text (answer 1).
   virtual qint32 AskRecordQuestion(qint32 kind, const QString& text) = 0;
   // Empty text closes the wait window.
   virtual void ShowWait(const QString& text) = 0;

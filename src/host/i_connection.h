@@ -26,6 +26,10 @@ class IConnection {
   // False on failure (HasError set): rows handed before it may be partial.
   using RowCallback = std::function<bool(const IRowView& row)>;
   virtual bool ReadRows(const QString& sql, const RowCallback& onRow) = 0;
+  // A query a person typed (the reports' SQL editor): one SELECT, run so that
+  // it can read and never write. Anything else is refused before it runs,
+  // with HasError and a message that says why. The rows, or nullptr.
+  virtual RecordsetPtr QueryReadOnly(const QString& sql) = 0;
   virtual bool HasError() const = 0;
   virtual QString LastError() const = 0;
 

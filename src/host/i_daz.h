@@ -18,6 +18,8 @@ class I_DAZ {
   virtual qint32 I_DAZ_Width() const = 0;
   virtual bool I_DAZ_Indexed() const = 0;
   virtual QVariant I_DAZ_Value() const = 0;
+  // The write of the value, so the host can set it through the interface.
+  virtual void I_DAZ_SetValue(const QVariant& vValor) = 0;
 };
 
 }  // namespace arboles

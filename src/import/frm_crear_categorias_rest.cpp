@@ -22,9 +22,6 @@ namespace {
 
 constexpr qint32 kModoDialogo = 3;
 
-// Every program that links the window gets it through MostrarCrearCategoriasRest.
-const bool registrado = (FrmCrearCategoriasRest::Registrar(), true);
-
 }  // namespace
 
 void FrmCrearCategoriasRest::Registrar() {
@@ -39,7 +36,6 @@ void FrmCrearCategoriasRest::Registrar() {
 }
 
 FrmCrearCategoriasRest::FrmCrearCategoriasRest(QWidget* parent) : zolmar::FrmBasico(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   CrearControles();
 }

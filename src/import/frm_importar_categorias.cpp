@@ -23,9 +23,6 @@ namespace {
 constexpr qint32 kModoDialogo = 3;
 constexpr int kRetrasoTimer = 60;
 
-// Every program that links the window gets it through the editor's import.
-const bool registrado = (FrmImportarCategorias::Registrar(), true);
-
 }  // namespace
 
 void FrmImportarCategorias::Registrar() {
@@ -41,7 +38,6 @@ void FrmImportarCategorias::Registrar() {
 }
 
 FrmImportarCategorias::FrmImportarCategorias(QWidget* parent) : zolmar::FrmBasico(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   CrearControles();
 }

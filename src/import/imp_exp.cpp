@@ -26,6 +26,8 @@ void cImp_Exp::Configure(std::shared_ptr<cTAZ_Arboles> TAZ_Arboles, std::shared_
 qint32 cImp_Exp::Data_Imp(std::shared_ptr<IDataImp>& oTAZ_Data_Imp, QString& cStatus,
                           RecordsetPtr& oDatosCabecera, RecordsetPtr& oDatosContenido) {
   cStatus.clear();
+  usadas_.clear();
+  unidas_.clear();
   if (!oAppGlobal) {
     cStatus = QString::fromUtf8("El proceso de importación no está instanciado correctamente.");
     return -1;

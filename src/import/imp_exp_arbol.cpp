@@ -71,9 +71,11 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
   const QString condicionTipo = QStringLiteral(" WHERE Tipo=") + QString::number(tipo);
   const qint32 filas = lista.RowCount();
   // The key prefix of the node each level of the document stands for, down
-  // to the row before. A branch found further down its parent's branch (or
-  // the parent itself) is where that branch's own children go.
+  // to the row before, and that level's path in the document. A branch found
+  // further down its parent's branch (or the parent itself) is where that
+  // branch's own children go.
   QStringList prefijos;
+  QStringList rutas;
   for (qint32 fila = 1; fila <= filas; ++fila) {
     if (oTAZ_Data_Imp) oTAZ_Data_Imp->Avance(fila - 1, filas);
     if (contenido.Find(QStringLiteral("ZolmarID = ") + lista.Cell(4, fila).toString()) < 1) {
@@ -84,6 +86,7 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
     // The row before was the parent or one of its descendants.
     const qsizetype nivel = lista.Cell(1, fila).toString().trimmed().length() / 2;
     prefijos.resize(std::max<qsizetype>(nivel - 1, 0));
+    rutas.resize(prefijos.size());
     const QString prefijo = prefijos.isEmpty() ? QString() : prefijos.last();
     // Names are stored cut, so a long name is looked for as it was stored.
     const QString nombre = contenido.Field(QStringLiteral("Nombre")).toString().left(kLargoNombre);
@@ -92,19 +95,21 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
       cStatus = oAppGlobal->Translate(QString::fromUtf8("El documento tiene una rama sin nombre."));
       return false;
     }
-    const QString existente =
-        Consultar(QStringLiteral("SELECT Clave") + QStringLiteral(" FROM Arboles") + condicionTipo +
-                      QStringLiteral(" AND Nombre=") + oCn->SQLLiteral(nombre) +
-                      QStringLiteral(" AND Clave LIKE '") + prefijo + QStringLiteral("%'"),
-                  2, QString())
-            .toString();
+    const QString ruta = rutas.isEmpty() ? nombre : rutas.last() + QLatin1Char('/') + nombre;
+    const QString existente = BuscarRama(condicionTipo, prefijo, nombre);
     if (!existente.isEmpty()) {
-      prefijos << ClaveArbol::Prefijo(existente);
+      const QString suyo = ClaveArbol::Prefijo(existente);
+      // Not a child of the branch's parent: the person is told where it went.
+      if (suyo.length() != prefijo.length() + 2) AnotarUnion(condicionTipo, ruta, existente);
+      prefijos << suyo;
+      rutas << ruta;
       continue;
     }
     QString clave;
     if (CrearRama(cStatus, tipo, prefijo, nombre, builder, &clave) == 0) return false;
+    usadas_.insert(clave);
     prefijos << ClaveArbol::Prefijo(clave);
+    rutas << ruta;
   }
   if (oTAZ_Data_Imp) oTAZ_Data_Imp->Avance(filas, filas);
   return true;

@@ -21,12 +21,7 @@ const QString FrmBuscaArbol::NombreVentana = QStringLiteral("FrmBuscaArbol");
 const QString FrmBuscaArbol::MensajeSoloHojas =
     QString::fromUtf8("Solo se pueden seleccionar elementos del último nivel del árbol");
 
-namespace {
-
-// Every program that links the dialog gets it through Buscar.
-const bool registrado = (FrmBuscaArbol::Registrar(), true);
-
-}  // namespace
+namespace {}  // namespace
 
 void FrmBuscaArbol::Registrar() {
   VentanasArboles::instance().registerBusqueda([](cTAZ_Arboles& taz, const ParametrosBuscar& p) -> qint32 {
@@ -43,7 +38,6 @@ void FrmBuscaArbol::Registrar() {
 }
 
 FrmBuscaArbol::FrmBuscaArbol(QWidget* parent) : zolmar::FrmBasico(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   CrearControles();
 }

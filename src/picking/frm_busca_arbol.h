@@ -116,6 +116,7 @@ class FrmBuscaArbol : public zolmar::FrmBasico {
   void TreeArbol_KeyPress(qint32& KeyAscii);
   void TreeArbol_NodeCheck(const zolmar::TreeNode& node);
   void getBuscar_Change();
+  qint32 PrimeraFilaQueEmpieza(const QString& texto);
   void AplicarMarca(qint32 pos, bool lMarcar);
   QString PrefijoDescendientes(const QString& clave) const;
   void RefrescarMarcas();

@@ -1,5 +1,7 @@
 // FrmBuscaArbol: the highlighted node, the name search and the check boxes.
 
+#include <QRegularExpression>
+
 #include "host/i_recordset.h"
 #include "picking/frm_busca_arbol.h"
 #include "zolmar/ui/btn.h"
@@ -18,10 +20,7 @@ QString FrmBuscaArbol::ClaveDeId(qint32 nID) { return QStringLiteral("K=") + QSt
 void FrmBuscaArbol::Resaltar(qint32 nID, bool lResaltar) {
   zolmar::TreeNode nodo = TreeArbol->Node(ClaveDeId(nID));
   if (!nodo) return;
-  nodo.setBackColor(lResaltar ? zolmar::TreeView::ActiveTitleBarColor()
-                              : zolmar::TreeView::WindowBackgroundColor());
-  nodo.setForeColor(lResaltar ? zolmar::TreeView::ActiveTitleBarTextColor()
-                              : zolmar::TreeView::WindowTextColor());
+  nodo.setHighlighted(lResaltar);
 }
 
 void FrmBuscaArbol::MoverSeleccion(const zolmar::TreeNode& node) {
@@ -43,25 +42,41 @@ void FrmBuscaArbol::TreeArbol_Expand(const zolmar::TreeNode&) {
   if (!lMultiSeleccion_ && isVisible()) getBuscar->SetFocus();
 }
 
-// A prefix search in key order: "*" is a wildcard anywhere; the typed text
-// goes through the row set's quoting, so an apostrophe or "[" is data. Blanks
-// around the text are part of it ("vin " asks for the word vin), but blanks
-// alone search nothing.
+// A prefix search in key order, case-insensitive: only "*" is a wildcard;
+// "%", "_", "[" and an apostrophe are letters of the name like any other.
+// Blanks around the text are part of it ("vin " asks for the word vin), but
+// blanks alone search nothing. Without a match nothing stays highlighted, so
+// Aceptar cannot hand back a node the text does not name.
 void FrmBuscaArbol::getBuscar_Change() {
   if (lMultiSeleccion_ || !rs_) return;
-  QString texto = getBuscar->Text();
+  const QString texto = getBuscar->Text();
   if (texto.trimmed().isEmpty()) return;
-  if (!texto.endsWith(QLatin1Char('*'))) texto += QLatin1Char('*');
-  texto.replace(QLatin1Char('*'), QLatin1Char('%'));
-  const qint32 pos = rs_->Find(QStringLiteral("Nombre LIKE ") + rs_->QuoteCriterion(texto), 0);
-  if (pos <= 0 || pos > filas_.size()) return;
-  zolmar::TreeNode nodo = filas_[pos - 1].nodo;
-  if (!nodo || nodo.Key() == QLatin1String("K=0")) return;
+  const qint32 pos = PrimeraFilaQueEmpieza(texto);
+  zolmar::TreeNode nodo = pos >= 0 ? filas_[pos].nodo : zolmar::TreeNode();
+  Resaltar(nIdSeleccionado_, false);
+  if (!nodo || nodo.Key() == QLatin1String("K=0")) {
+    nIdSeleccionado_ = 0;
+    TreeArbol->setSelectedItem(zolmar::TreeNode());
+    return;
+  }
   TreeArbol->setSelectedItem(nodo);
   nodo.EnsureVisible();
-  Resaltar(nIdSeleccionado_, false);
   nIdSeleccionado_ = IdDeClave(nodo.Key());
   Resaltar(nIdSeleccionado_, true);
+}
+
+// The first row, in key order, whose name starts with the typed text; -1 when none.
+qint32 FrmBuscaArbol::PrimeraFilaQueEmpieza(const QString& texto) {
+  QString patron = QStringLiteral("^");
+  for (const QString& trozo : texto.split(QLatin1Char('*')))
+    patron += QRegularExpression::escape(trozo) + QStringLiteral(".*");
+  const QRegularExpression re(
+      patron, QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+  for (qint32 i = 0; i < filas_.size(); ++i) {
+    rs_->SetPosition(i + 1);
+    if (re.match(rs_->Field(QStringLiteral("Nombre")).toString()).hasMatch()) return i;
+  }
+  return -1;
 }
 
 void FrmBuscaArbol::TreeArbol_MouseDown(qint32 Button, qint32, float x, float y) {

@@ -26,9 +26,6 @@ namespace {
 
 constexpr qint32 kAccionSalir = 3;
 
-// Every program that links the window gets it through MostrarMoverCategorias.
-const bool registrado = (FrmMoverCategorias::Registrar(), true);
-
 }  // namespace
 
 void FrmMoverCategorias::Registrar() {
@@ -43,7 +40,6 @@ void FrmMoverCategorias::Registrar() {
 }
 
 FrmMoverCategorias::FrmMoverCategorias(QWidget* parent) : zolmar::FrmBasico(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   CrearControles();
 }
@@ -147,6 +143,7 @@ void FrmMoverCategorias::TreeArbol_Collapse(qint32 Index, const zolmar::TreeNode
 
 void FrmMoverCategorias::btnAccion_Click(qint32 Index) {
   lRealizada_ = false;
+  traspasadas_.clear();
   if (Index == 0)
     Unir();
   else

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 #include <memory>
 
 #include "host/host_types.h"
@@ -51,6 +52,14 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   qint32 Destino() const { return nSeleccion_[1]; }
   // Whether the last press of an action button carried it out.
   bool AccionRealizada() const { return lRealizada_; }
+  // A table whose records a merge re-points, and how many of the origin's.
+  struct Traspaso {
+    QString tabla;
+    qint64 filas = 0;
+  };
+  // What the last merge carried out re-pointed (or, for an assignment the
+  // destination already had, dropped), table by table.
+  const QVector<Traspaso>& Traspasadas() const { return traspasadas_; }
   zolmar::ListWindow* VentanaReferencias() const { return referencias_.data(); }
 
   zolmar::TreeView* TreeArbol[2];
@@ -95,9 +104,13 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void Reconstruir(bool lExpandirOrigen);
   void Informar(const QString& cTexto, qint32 nBotones = 0);
 
-  // References of a selection (frm_mover_categorias_referencias.cpp).
+  // References of a selection and the records a merge moves
+  // (frm_mover_categorias_referencias.cpp).
   void btnReferencias_Click(qint32 Index);
   QString TablaReferenciada() const;
+  QVector<Traspaso> ContarTraspaso(qint32 nOrigen);
+  static QString DescribirTraspaso(const QVector<Traspaso>& traspaso);
+  static QString ReapuntarAsignaciones(const QString& origen, const QString& destino);
 
   // A failed statement is raised: it ends the click handling.
   void Ejecutar(const QString& sql);
@@ -115,6 +128,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   RecordsetPtr rsArbol_;
   RecordsetPtr rsCuentas_;
   bool lRealizada_ = false;
+  QVector<Traspaso> traspasadas_;
   QPointer<zolmar::ListWindow> referencias_;
 };
 

@@ -87,12 +87,14 @@ void FrmMoverCategorias::Unir() {
       return;
     }
   }
+  const QVector<Traspaso> traspaso = ContarTraspaso(nSeleccion_[0]);
   const QString pregunta =
       QString::fromUtf8(
           "Este proceso traspasa las referencias clasificadas en la categoría actual a la "
           "categoría destino,") +
       QString::fromUtf8("<BR>dejando vacia la categoría de origen") +
       (hijoUnico ? QString() : QString::fromUtf8(" (y si se quiere pudiéndose borrar).")) +
+      QStringLiteral("<BR><BR>") + DescribirTraspaso(traspaso) +
       QString::fromUtf8("<BR><BR>¿ Desea unir la categoría <B>%1</B> con la categoría <B>%2</B> ?");
   if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
                              IconQuestion))
@@ -118,6 +120,9 @@ void FrmMoverCategorias::Unir() {
   else
     Ejecutar(QStringLiteral("UPDATE ") + tabla + QStringLiteral(" SET ID_Grupo=") + destino +
              QStringLiteral(", FechaModificacion=") + fecha + QStringLiteral(" WHERE ID_Grupo=") + origen);
+  // Every record classified in the origin goes: the customers' and
+  // suppliers' assignments too, none of them twice in the destination.
+  if (nTipoArbol_ == TipoArbolArticulos) Ejecutar(ReapuntarAsignaciones(origen, destino));
   oAppGlobal_->LockTable(3, false, tabla, 0, QString(), 3);
   const bool borrar =
       hijoUnico || oAppGlobal_->AskYesNo(QString::fromUtf8("¿ Desea borrar la categoría de origen ?"), 4,
@@ -126,6 +131,7 @@ void FrmMoverCategorias::Unir() {
   RenumerarYRutas();
   oCn_->CommitTrans(kTransaccion, 0);
   if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
+  traspasadas_ = traspaso;
   Reconstruir(borrar);
 }
 
@@ -138,7 +144,14 @@ void FrmMoverCategorias::BorrarOrigen() {
   const qint32 idPadre = padre ? IdDeClave(padre.Key()) : 0;
   const QString motivo = oTAZ_Arboles_->CanBeDeleted();
   if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
-  if (motivo.isEmpty()) {
+  // A category still assigned to a customer or supplier is in use too: its
+  // row here would point at nothing.
+  const bool asignada =
+      motivo.isEmpty() &&
+      Valor(QStringLiteral("SELECT COUNT(*) FROM Categorias WHERE ID_Categoria=") + QString::number(origen),
+            0)
+              .toInt() > 0;
+  if (motivo.isEmpty() && !asignada) {
     oAppGlobal_->DeleteComment(oTAZ_Arboles_->I_TAZ_Field(QStringLiteral("id_comentario")).toInt(), 0);
     if (oCn_->HasError()) throw std::runtime_error(oCn_->LastError().toStdString());
     Ejecutar(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID=") + QString::number(origen));

@@ -6,6 +6,7 @@
 #include "host/i_app_global.h"
 #include "host/i_recordset.h"
 #include "picking/frm_mover_categorias.h"
+#include "tree/marcas_borrado.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/ui/tree_view.h"
 
@@ -86,6 +87,7 @@ void FrmMoverCategorias::CargarArbol(qint32 nIndex, bool lSeleccionarPrimero) {
                                                         zolmar::TreeNodes::tvwChild, ClaveDeId(id), texto);
     if (nodo) nodos.append(nodo);
   }
+  if (oCn_) MarcasBorrado::Aplicar(*oCn_, nTipoArbol_, *arbol);
   if (lSeleccionarPrimero && rsArbol_ && rsArbol_->RecordCount() > 0) {
     rsArbol_->SetPosition(1);
     zolmar::TreeNode primero = arbol->Node(ClaveDeId(rsArbol_->Field(QStringLiteral("zolmarID")).toInt()));
@@ -97,7 +99,8 @@ void FrmMoverCategorias::CargarArbol(qint32 nIndex, bool lSeleccionarPrimero) {
     }
   }
   for (zolmar::TreeNode& nodo : nodos) {
-    if (nodo.Children() > 0) continue;
+    // A marked node keeps the grey of its mark.
+    if (nodo.Children() > 0 || nodo.MarkedDeleted()) continue;
     const qint32 id = IdDeClave(nodo.Key());
     if (!rsCuentas_ || rsCuentas_->Find(QStringLiteral("ZolmarID=") + QString::number(id), 0) <= 0)
       nodo.setForeColor(QColor(kRojo, 0, 0));

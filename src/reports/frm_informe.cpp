@@ -45,6 +45,7 @@ qint32 FrmInforme::Ejecutar(const QString& nombreVentana, QWidget* filtros, qint
   lNoEsperar_ = !lWaitUntilClose;
   if (lNoEsperar_ && oAppGlobal_->IsWindowOpen(nombreVentana)) return 0;
   CrearFramework(filtros);
+  if (sinPersona_) oRptForm->SinConfiguracionGuardada(presetSinPersona_);
   SetAppGlobal(oAppGlobal_, nombreVentana);
   Show();
   QCoreApplication::processEvents();

@@ -52,6 +52,13 @@ class FrmInforme : public zolmar::FrmBasico {
   void oDatos_QueryInProgress(const QString& text, qint32 records);
   void btnReturnFilter_Click();
 
+  // Before Run: start from the defaults, or from the preset named, never
+  // from the person's last use (a run without a person).
+  void SinConfiguracionGuardada(const QString& preset) {
+    presetSinPersona_ = preset;
+    sinPersona_ = true;
+  }
+
   bool Ready() const { return ready_; }
   bool FilterMode() const { return lFiltro_; }
   QString FilterText() const { return cFiltro_; }
@@ -115,6 +122,8 @@ class FrmInforme : public zolmar::FrmBasico {
   QString cFiltro_;
 
  private:
+  bool sinPersona_ = false;
+  QString presetSinPersona_;
   void CrearFramework(QWidget* filtros);
   void ConectarFramework();
 };

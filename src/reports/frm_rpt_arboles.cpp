@@ -17,12 +17,7 @@ namespace arboles {
 
 const QString FrmRptArboles::NombreVentana = QStringLiteral("FrmRptArboles");
 
-namespace {
-
-// Every program that links the window gets it through MostrarInformes.
-const bool registrado = (FrmRptArboles::Registrar(), true);
-
-}  // namespace
+namespace {}  // namespace
 
 void FrmRptArboles::Registrar() {
   VentanasArboles::instance().registerInformes([](cTAZ_Arboles& taz, qint32 nTipoArbol,
@@ -38,7 +33,6 @@ void FrmRptArboles::Registrar() {
 }
 
 FrmRptArboles::FrmRptArboles(QWidget* parent) : FrmInforme(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   setWindowTitle(QStringLiteral("Informes"));
   resize(720, 560);
@@ -130,7 +124,24 @@ qint32 FrmRptArboles::Run(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, qint32 
   nTipoArbol_ = nTipoArbol;
   lOnlyLeafNodes_ = lOnlyLeafNodes;
   dibujo_.emplace(oCn_, nTipoArbol_);
-  return Ejecutar(NombreVentana, Frame1, nProcesoInicial, lWaitUntilClose);
+  const qint32 id = Ejecutar(NombreVentana, Frame1, nProcesoInicial, lWaitUntilClose);
+  // A caller that asked for leaves never gets a node with children, however
+  // the rows it was chosen from were produced (the SQL editor runs any text).
+  if (id > 0 && lOnlyLeafNodes_ && TieneHijos(id)) {
+    oAppGlobal_->ShowMessage(
+        Traducir(QString::fromUtf8("Solo se pueden seleccionar elementos del último nivel del árbol")), 0,
+        Traducir(QString::fromUtf8("Información")), IconInformation);
+    return 0;
+  }
+  return id;
+}
+
+// The leaf condition of the statement, read the other way.
+bool FrmRptArboles::TieneHijos(qint32 nID) const {
+  return oCn_->ExecuteSQL(QStringLiteral("SELECT TOP 1 ZolmarID FROM Arboles WHERE ID_Padre=") +
+                              QString::number(nID) + QStringLiteral(" AND activo=0"),
+                          2, 0)
+             .toInt() > 0;
 }
 
 QString FrmRptArboles::RunGetFilter(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, bool lOnlyLeafNodes) {
@@ -211,7 +222,8 @@ void FrmRptArboles::oRptForm_SetCfg(const QString& name, const QVariant& value) 
   if (name == QLatin1String("FILTRO NOMBRE"))
     getNombre->setText(value.toString());
   else if (name == QString::fromUtf8("FILTRO SÓLO ELEMENTOS SIN DEPENDENCIAS"))
-    chkLeafNodes->setChecked(value.toString() != QLatin1String("0"));
+    // The caller's leaves-only outranks what the person stored last time.
+    chkLeafNodes->setChecked(lOnlyLeafNodes_ || value.toString() != QLatin1String("0"));
 }
 
 void FrmRptArboles::btnDefaults_Click() {

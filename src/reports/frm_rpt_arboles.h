@@ -77,6 +77,7 @@ class FrmRptArboles : public FrmInforme {
 
  private:
   void CrearFiltros();
+  bool TieneHijos(qint32 nID) const;
   // "NombreDeLaEmpresa" and "TipoDeGrupo".
   QList<std::pair<QString, QString>> VariablesInforme() const;
 

@@ -38,7 +38,11 @@ void FrmRptArboles::oRptForm_GenerarDatos(zolmar::ReportFramework*& result) {
   WHERE = WHERE + oCn_->BuildCondition(getZolmarID->Text(), QStringLiteral("Arboles.ZolmarID"), 7);
   WHERE = WHERE + oCn_->BuildCondition(getNombre->Text(),
                                        getNombre->Alias() + QStringLiteral(".") + getNombre->Campo(), 0);
-  if (chkLeafNodes->Value() == 1)
+  // A caller's leaves-only holds whatever the box shows, in every process
+  // that hands ids back (the drawing alone shows the whole tree).
+  const bool hojas =
+      chkLeafNodes->Value() == 1 || (lOnlyLeafNodes_ && (lFiltro_ || P != TAZ_Arboles_ProcesosArbol));
+  if (hojas)
     WHERE = WHERE + QStringLiteral(" AND (Arboles.ZolmarID NOT IN") +
             QStringLiteral(" (SELECT ID_Padre FROM Arboles WHERE activo=0))");
   if (!oRptForm->CondicionExtra().isEmpty())

@@ -19,9 +19,6 @@ const QString FrmRptCategorias::NombreVentana = QStringLiteral("FrmRptCategorias
 
 namespace {
 
-// Every program that links the window gets it through cTAZ_Categorias.
-const bool registrado = (FrmRptCategorias::Registrar(), true);
-
 QString Texto(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
@@ -42,7 +39,6 @@ void FrmRptCategorias::Registrar() {
 }
 
 FrmRptCategorias::FrmRptCategorias(QWidget* parent) : FrmInforme(parent) {
-  (void)registrado;
   setObjectName(NombreVentana);
   setWindowTitle(Texto("Informes de categorías"));
   resize(760, 640);

@@ -9,7 +9,6 @@
 
 namespace arboles {
 
-class IGlobales;
 class I_DAZ;
 
 class ColumnasTabla {
@@ -27,8 +26,12 @@ class ColumnasTabla {
   // tabla: the name the descriptors are asked for by ("Arboles" in "ARBOLES.CLAVE").
   ColumnasTabla(const QString& tabla, std::span<const Columna> columnas);
 
-  // One descriptor per column, in column order.
-  QVector<std::shared_ptr<I_DAZ>> CrearDescriptores(IGlobales& oGlobales) const;
+  // One descriptor per column, in column order, created with the table-access
+  // object so the host can ask for them before it configures the object.
+  QVector<std::shared_ptr<I_DAZ>> CrearDescriptores() const;
+  // Gives the number and text descriptors their widths, tips, masks and
+  // indexed flags; the objects the host already holds stay the same.
+  void ConfigurarDescriptores(const QVector<std::shared_ptr<I_DAZ>>& descriptores) const;
   // The column of an upper-case "TABLA.COLUMNA"; -1 for any other text.
   qint32 Indice(const QString& cCampo) const;
 

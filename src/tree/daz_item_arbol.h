@@ -33,7 +33,7 @@ class cDAZ_ItemArbol : public I_DAZ {
   bool I_DAZ_Indexed() const override { return lIndexar_; }
   QVariant I_DAZ_Value() const override { return QVariant(cValor_); }
   // Whatever is assigned is kept as text.
-  void I_DAZ_SetValue(const QVariant& valor) { cValor_ = valor.toString(); }
+  void I_DAZ_SetValue(const QVariant& valor) override { cValor_ = valor.toString(); }
 
   qint32 TipoArbol() const { return nTipoArbol_; }
   QString Tip() const { return cTip_; }

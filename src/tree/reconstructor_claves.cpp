@@ -1,10 +1,13 @@
 #include "tree/reconstructor_claves.h"
 
+#include <QStringList>
+
 #include "host/host_types.h"
 #include "host/i_connection.h"
 #include "host/i_globales.h"
 #include "host/i_recordset.h"
 #include "tree/clave_arbol.h"
+#include "tree/mantenimiento_arbol.h"
 #include "tree/reenganchador_arbol.h"
 
 namespace arboles {
@@ -42,10 +45,28 @@ void ReconstructorClaves::ReconstruirClaves(qint32 nID_Padre, const QString& cCl
 // repair places every node (short of the children of a parent with more than
 // 255, which keep their keys).
 void ReconstructorClaves::Reparar() {
-  const qint32 reenganchados = ReenganchadorArbol(oGlobales_, nTipoArbol_).Reenganchar();
+  ReenganchadorArbol reenganchador(oGlobales_, nTipoArbol_);
+  const qint32 reenganchados = reenganchador.Reenganchar();
   sentencias_ += reenganchados + 1;
   cambios_ += reenganchados;
+  reenganchados_.clear();
+  const auto cn = oGlobales_->GetConnection();
+  for (qint32 id : reenganchador.Reenganchados())
+    reenganchados_.append({id, cn->ExecuteSQL(QStringLiteral("SELECT Nombre FROM Arboles WHERE ZolmarID=") +
+                                                  QString::number(id),
+                                              2, QString())
+                                   .toString()
+                                   .trimmed()});
+  sentencias_ += reenganchados;
   ReconstruirClaves(0, QString());
+  if (reenganchados > 0) MantenimientoArbol(oGlobales_, nullptr).UpdateRutaPadre(nTipoArbol_, false);
+}
+
+QString ReconstructorClaves::ListaReenganchados() const {
+  QStringList lineas;
+  for (const NodoReenganchado& n : reenganchados_)
+    lineas << QStringLiteral("Nº ") + QString::number(n.id) + QLatin1Char(' ') + n.nombre;
+  return lineas.join(QStringLiteral("<BR>"));
 }
 
 }  // namespace arboles

@@ -3,6 +3,7 @@
 // in ZolmarID order, depth first. The parent links are the trusted data.
 
 #include <QString>
+#include <QVector>
 #include <memory>
 
 namespace arboles {
@@ -20,8 +21,18 @@ class ReconstructorClaves {
   void ReconstruirClaves(qint32 nID_Padre, const QString& cClavePadre);
 
   // The whole repair: hangs from the top level the nodes no parent link joins
-  // to it (ReenganchadorArbol), then rebuilds every key.
+  // to it (ReenganchadorArbol), rebuilds every key and, when it hung any, the
+  // ancestor paths (theirs and their descendants' changed).
   void Reparar();
+
+  // A node the last Reparar hung from the top level, for the person to check.
+  struct NodoReenganchado {
+    qint32 id = 0;
+    QString nombre;
+  };
+  const QVector<NodoReenganchado>& Reenganchados() const { return reenganchados_; }
+  // "Nº id nombre" of each, one a line with the host's "<BR>"; "" when none.
+  QString ListaReenganchados() const;
 
   // Statements sent by the last runs (reads and writes), for progress reports.
   qint64 Sentencias() const { return sentencias_; }
@@ -34,6 +45,7 @@ class ReconstructorClaves {
   qint32 nTipoArbol_;
   qint64 sentencias_ = 0;
   qint64 cambios_ = 0;
+  QVector<NodoReenganchado> reenganchados_;
 };
 
 }  // namespace arboles

@@ -70,12 +70,12 @@ QVector<qint32> ReenganchadorArbol::Desenganchados() {
 }
 
 qint32 ReenganchadorArbol::Reenganchar() {
-  const QVector<qint32> sueltos = Desenganchados();
+  reenganchados_ = Desenganchados();
   const auto cn = oGlobales_->GetConnection();
-  for (qint32 id : sueltos)
+  for (qint32 id : reenganchados_)
     cn->ExecuteSQL(QStringLiteral("UPDATE Arboles SET ID_Padre=0 WHERE ZolmarID=") + QString::number(id), 1,
                    QVariant());
-  return sueltos.size();
+  return reenganchados_.size();
 }
 
 }  // namespace arboles

@@ -21,6 +21,8 @@ class ReenganchadorArbol {
   // Sets ID_Padre=0 on every node Desenganchados finds, one statement each;
   // returns how many statements were sent.
   qint32 Reenganchar();
+  // The nodes the last Reenganchar hung from the top level, ascending.
+  const QVector<qint32>& Reenganchados() const { return reenganchados_; }
 
  private:
   struct Fila {
@@ -31,6 +33,7 @@ class ReenganchadorArbol {
 
   std::shared_ptr<IGlobales> oGlobales_;
   qint32 nTipoArbol_;
+  QVector<qint32> reenganchados_;
 };
 
 }  // namespace arboles

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <stdexcept>
 
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
@@ -88,7 +89,8 @@ const FilaMenu kMenus[] = {
 
 }  // namespace
 
-cTAZ_Arboles::cTAZ_Arboles() = default;
+cTAZ_Arboles::cTAZ_Arboles()
+    : descriptores_(ColumnasTabla(QStringLiteral("Arboles"), kColumnas).CrearDescriptores()) {}
 
 cTAZ_Arboles::~cTAZ_Arboles() = default;
 
@@ -124,8 +126,11 @@ bool cTAZ_Arboles::I_TAZ_Configure(std::shared_ptr<IGlobales> oGlobalesActual,
   oGlobales = std::move(oGlobalesActual);
   oAppGlobal = std::move(oAppGlobalActual);
   tabla_ = cTabla.isEmpty() ? QStringLiteral("Arboles") : cTabla;
-  descriptores_ = ColumnasTabla(QStringLiteral("Arboles"), kColumnas).CrearDescriptores(*oGlobales);
+  ColumnasTabla(QStringLiteral("Arboles"), kColumnas).ConfigurarDescriptores(descriptores_);
   if (lCrear) return false;
+  // The menu list speaks the application's language: without its globals there is none.
+  if (!oGlobales || !oAppGlobal)
+    throw std::invalid_argument("I_TAZ_Configure necesita los objetos globales de la aplicación");
   CrearMenus();
   fichaDB_ = oGlobales->CreateFichaDB();
   if (!fichaDB_ ||

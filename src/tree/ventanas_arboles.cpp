@@ -4,6 +4,7 @@ namespace arboles {
 
 VentanasArboles& VentanasArboles::instance() {
   static VentanasArboles ventanas;
+  RegistrarVentanasModulo();
   return ventanas;
 }
 

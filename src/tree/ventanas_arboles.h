@@ -32,6 +32,10 @@ struct ParametrosBuscar {
   bool lGetIDsPadresMultiSelect = false;
 };
 
+// Registers every window of the module once; defined by the library that holds
+// them all (arboles_lib) and called by the registries before they answer.
+void RegistrarVentanasModulo();
+
 class VentanasArboles {
  public:
   // Creates the tree editor and calls its Run(taz, nTipoArbol, lMoverARegistro);

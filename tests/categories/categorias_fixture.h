@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 #include "categories/frm_categorias.h"
@@ -58,6 +59,45 @@ class CategoriasFixture : public PickingFixture {
   void AbrirRejilla(qint32 tipo = 1, qint32 quien = kCliente) {
     frm = std::make_unique<arboles::FrmCategorias>();
     ASSERT_TRUE(frm->Run(*categorias, tipo, quien));
+  }
+
+  // The window in front with the keyboard's focus, as the person sees it.
+  void AbrirActiva(qint32 tipo = 1, qint32 quien = kCliente) {
+    AbrirRejilla(tipo, quien);
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+  }
+
+  // Keys reach whatever has the focus, as on a keyboard.
+  static QWidget* Foco() {
+    QWidget* w = QApplication::focusWidget();
+    EXPECT_NE(w, nullptr);
+    return w;
+  }
+  static void Pulsar(Qt::Key key) {
+    if (QWidget* w = Foco()) QTest::keyClick(w, key);
+  }
+  // Each key goes where the focus is when it is pressed.
+  static void Teclear(const QString& texto) {
+    for (const QChar c : texto)
+      if (QWidget* w = Foco()) QTest::keyClick(w, c.toLatin1());
+  }
+  // The mouse on a cell of a row (from 1): whatever lies over it takes each
+  // event; a double click is a click, then the second press and release.
+  void Raton(qint32 fila, qint32 col, bool doble = false) {
+    const auto bajo = [this, fila, col](QPoint& local) {
+      auto* g = frm->grdCategorias;
+      const QPoint punto = g->visualRect(g->model()->index(fila - 1, col)).center();
+      QWidget* w = g->viewport()->childAt(punto);
+      local = w ? w->mapFrom(g->viewport(), punto) : punto;
+      return w ? w : g->viewport();
+    };
+    QPoint local;
+    QTest::mouseClick(bajo(local), Qt::LeftButton, {}, local);
+    if (!doble) return;
+    QWidget* w = bajo(local);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, local);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, local);
   }
 
   // Rows as the grid shows them: "id name".

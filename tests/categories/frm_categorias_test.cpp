@@ -4,12 +4,28 @@
 #include "categorias_fixture.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
+#include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/list_window.h"
+#include "zolmar/ui/st_bar.h"
 #include "zolmar/ui/tree_view.h"
 
 namespace {
 
-class FrmCategoriasTest : public CategoriasFixture {};
+class FrmCategoriasTest : public CategoriasFixture {
+ protected:
+  QString Fila(const QString& nombre) { return QString::number(id[nombre]) + " " + nombre; }
+  void ElegirConF4(const QString& nombre) {
+    ui().whenWaitingFor("FrmBuscaArbol", [this, nombre](QWidget* w) {
+      auto* dialogo = static_cast<arboles::FrmBuscaArbol*>(w);
+      dialogo->TreeArbol->ClickNode(K(nombre));
+      dialogo->btnAceptar->Click();
+    });
+    Pulsar(Qt::Key_F4);
+    // The window manager gives the keyboard back to the grid's window.
+    frm->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+  }
+};
 
 QString Borrado(qint32 tipo = 1) {
   return QStringLiteral("DELETE FROM Categorias WHERE Tipo=%1 AND ID_Quien=%2 ; ").arg(tipo).arg(7);
@@ -54,9 +70,13 @@ TEST_F(FrmCategoriasTest, GuardarUnLoteConElBorradoYUnaInsercionPorFila) {
   const QStringList& enviadas = Grabar();
   frm->btnAceptar->Click();
   EXPECT_TRUE(frm->IsClosed());
-  ASSERT_EQ(enviadas.size(), 1);
+  // The categories are checked to exist, then the one batch.
+  ASSERT_EQ(enviadas.size(), 2);
+  EXPECT_EQ(enviadas[0], QStringLiteral("SELECT ZolmarID FROM Arboles WHERE ZolmarID IN (%1,%2)")
+                             .arg(id["Tintos"])
+                             .arg(id["Refrescos"]));
   EXPECT_EQ(
-      enviadas[0],
+      enviadas[1],
       Borrado() + QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, ID_Categoria) VALUES (1, 7, %1) ; "
                                  "INSERT INTO Categorias (Tipo, ID_Quien, ID_Categoria) VALUES (1, 7, %2) ; ")
                       .arg(id["Tintos"])
@@ -248,6 +268,29 @@ TEST_F(FrmCategoriasTest, TeclaDeAceptarGuarda) {
   EXPECT_EQ(Asignadas(), QStringList{"Tintos"});
 }
 
+// Another user merged a category away while the grid was open: saving would
+// write it back pointing at nothing. Its row is shown; nothing is written.
+TEST_F(FrmCategoriasTest, UnaCategoriaQueYaNoExisteNoSeGuarda) {
+  Asignar({"Tintos", "Vinagres"});
+  AbrirRejilla();
+  Escribir(2, "Refrescos");
+  Intro();
+  cn->ExecuteSQL(QStringLiteral("DELETE FROM Arboles WHERE ZolmarID=%1").arg(id["Tintos"]));
+  const QString antes = zolmar::DatabaseDump::of(*cn);
+  frm->btnAceptar->Click();
+  EXPECT_FALSE(frm->IsClosed());
+  EXPECT_EQ(ui().messageTexts(),
+            QStringList{QString::fromUtf8(
+                "La categoría <B>Tintos</B> ya no existe.<BR>Elija otra o borre la línea.")});
+  EXPECT_EQ(frm->grdCategorias->Row(), 0);
+  EXPECT_EQ(zolmar::DatabaseDump::of(*cn), antes);
+  ui().queueAnswer(true);
+  Tecla(frm->grdCategorias, Qt::Key_Delete);
+  frm->btnAceptar->Click();
+  EXPECT_TRUE(frm->IsClosed());
+  EXPECT_EQ(Asignadas(), QStringList{"Refrescos"});
+}
+
 // Whatever statement of the batch fails, the customer keeps the assignments
 // it had and the window stays open with the person's rows.
 TEST_F(FrmCategoriasTest, LoteFallidoNoTocaLasAsignaciones) {
@@ -264,7 +307,7 @@ TEST_F(FrmCategoriasTest, LoteFallidoNoTocaLasAsignaciones) {
     frm->btnAceptar->Click();
     total = contador.statements();
   }
-  ASSERT_EQ(total, 3);
+  ASSERT_EQ(total, 4);
   cn->ExecuteSQL("DELETE FROM Categorias");
   Asignar({"Tintos", "Vinagres"});
   const QString antes = zolmar::DatabaseDump::of(*cn);
@@ -276,6 +319,163 @@ TEST_F(FrmCategoriasTest, LoteFallidoNoTocaLasAsignaciones) {
     EXPECT_FALSE(frm->IsClosed()) << k;
     EXPECT_EQ(zolmar::DatabaseDump::of(*cn), antes) << k;
     EXPECT_EQ(frm->NombreFila(2), "Refrescos") << k;
+  }
+}
+
+// "Tintos" names two nodes: the one picked stays when the person moves on
+// (it is not looked up again by its name), and what is typed in the row
+// that Return added stays in that row.
+TEST_F(FrmCategoriasTest, LoElegidoConF4YLoEscritoEnLaFilaNuevaSeQuedan) {
+  Nodo(3, "Tintos reserva", "0102030000000000", "Vinos");
+  AbrirActiva();
+  Pulsar(Qt::Key_Return);  // on the grid: starts the edit
+  ASSERT_TRUE(frm->grdCategorias->EditorVisible());
+  ElegirConF4("Tintos");
+  EXPECT_EQ(frm->IdFila(1), id["Tintos"]);
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos"), ""}));
+  EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  Teclear("Blancos");
+  EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  EXPECT_EQ(frm->getGrid->Text(), "Blancos");
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos"), Fila("Blancos"), ""}));
+  ElegirConF4("Tintos reserva");  // F4 on the new empty row
+  Pulsar(Qt::Key_Tab);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos"), Fila("Blancos"), Fila("Tintos reserva"), ""}));
+  frm->btnAceptar->Click();
+  EXPECT_TRUE(frm->IsClosed());
+  EXPECT_EQ(Asignadas(), (QStringList{"Tintos", "Blancos", "Tintos reserva"}));
+}
+
+// The same after a name several categories share: the list chosen from,
+// the next row takes what is typed.
+TEST_F(FrmCategoriasTest, TrasLaListaLoEscritoEnLaFilaNuevaSeQueda) {
+  Nodo(3, "Tintos reserva", "0102030000000000", "Vinos");
+  AbrirActiva();
+  Pulsar(Qt::Key_Return);
+  Teclear("Tintos");
+  ui().whenWaitingFor("BusquedaComun", [](QWidget* w) {
+    auto* lista = static_cast<zolmar::ListWindow*>(w);
+    EXPECT_EQ(lista->VisibleRowCount(), 2);
+    lista->ChooseRow(1);
+  });
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(ui().pendingScripts(), 0);
+  // The window manager gives the keyboard back to the grid's window.
+  frm->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get()));
+  EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  Teclear("Blancos");
+  EXPECT_EQ(frm->getGrid->Text(), "Blancos");
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos reserva"), Fila("Blancos"), ""}));
+}
+
+// The row rules with the keyboard and the mouse: one empty row when there
+// are none, one added when moving on from the last, never a second empty one.
+TEST_F(FrmCategoriasTest, LasReglasDeLasFilasConTecladoYRaton) {
+  AbrirActiva();
+  EXPECT_EQ(Filas(), QStringList{""});
+  Raton(1, 1, true);  // a double click on the current cell edits it
+  ASSERT_TRUE(frm->grdCategorias->EditorVisible());
+  Pulsar(Qt::Key_Return);  // an empty last row does not move on
+  EXPECT_EQ(Filas(), QStringList{""});
+  Teclear("Vinagres");
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Vinagres"), ""}));
+  Pulsar(Qt::Key_Return);
+  EXPECT_EQ(Filas(), (QStringList{Fila("Vinagres"), ""}));
+  EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  Raton(1, 1);  // leaving the empty last row asks nothing
+  EXPECT_EQ(frm->grdCategorias->Row(), 0);
+  EXPECT_FALSE(frm->grdCategorias->EditorVisible());
+  Teclear("Refr");  // typing on the grid opens the editor with what is typed
+  EXPECT_EQ(frm->getGrid->Text(), "Refr");
+  Raton(2, 1, true);  // the first click validates the row left, the double click edits
+  EXPECT_EQ(Filas(), (QStringList{Fila("Refrescos"), ""}));
+  EXPECT_EQ(frm->grdCategorias->Row(), 1);
+  EXPECT_TRUE(frm->grdCategorias->EditorVisible());
+  EXPECT_EQ(Foco(), frm->getGrid->lineEdit());
+  Teclear("Tintos");
+  Raton(1, 0);  // a click elsewhere validates the row being typed
+  EXPECT_EQ(Filas(), (QStringList{Fila("Refrescos"), Fila("Tintos")}));
+  ui().queueAnswer(true);
+  Pulsar(Qt::Key_Delete);
+  ui().queueAnswer(true);
+  Pulsar(Qt::Key_Delete);
+  EXPECT_EQ(Filas(), QStringList{""});
+  EXPECT_EQ(ui().messages().size(), 2);
+}
+
+// An assignment whose node is gone shows its id without a name: it is an
+// empty row to the person, not a resolved one.
+TEST_F(FrmCategoriasTest, UnaFilaSinNombreNoSeDaPorBuena) {
+  Asignar({"Tintos"});
+  cn->ExecuteSQL("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 7, 999999)");
+  Asignar({"Vinagres"});
+  AbrirRejilla();
+  EXPECT_EQ(Filas()[1], "999999");
+  Escribir(2, "");
+  ui().queueAnswer(true);
+  Intro();
+  EXPECT_EQ(ui().messages().isEmpty() ? QString() : ui().messages().last().text,
+            QString::fromUtf8("No puede haber líneas sin categoría.<BR>¿ Desea borrar esta línea ?"));
+  EXPECT_EQ(Filas(), (QStringList{Fila("Tintos"), Fila("Vinagres")}));
+}
+
+// A name alone can be ambiguous: the name cell's tip and the status bar
+// show its place in the tree.
+TEST_F(FrmCategoriasTest, LaRutaDeCadaCategoriaEnSuConsejoYEnLaBarra) {
+  const qint32 tintos = id["Tintos"];
+  const qint32 otros = Nodo(3, "Tintos", "0201010000000000", "Vinagres");
+  taz->UpdateRutaPadre(3);
+  cn->ExecuteSQL(QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 7, %1) ; "
+                                "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 7, %2)")
+                     .arg(tintos)
+                     .arg(otros));
+  AbrirActiva();
+  auto* g = frm->grdCategorias;
+  const QString primera = QString::fromUtf8("Bebidas:Vinos:Tintos");
+  const QString segunda = QString::fromUtf8("Alimentación:Vinagres:Tintos");
+  EXPECT_EQ(g->item(0, 1)->toolTip(), primera);
+  EXPECT_EQ(g->item(1, 1)->toolTip(), segunda);
+  EXPECT_EQ(frm->stbEstado->PanelText(1), primera);
+  Raton(2, 1, true);
+  EXPECT_EQ(frm->stbEstado->PanelText(1), segunda);
+  EXPECT_EQ(frm->getGrid->ToolTip(), segunda);
+  ElegirConF4("Refrescos");
+  EXPECT_EQ(frm->stbEstado->PanelText(1), QString::fromUtf8("Bebidas:Refrescos"));
+  EXPECT_EQ(g->item(1, 1)->toolTip(), QString::fromUtf8("Bebidas:Refrescos"));
+}
+
+// Whichever statement of the fill fails, the error reaches the handler of
+// the window that asked for the grid and no grid opens: an empty one saved
+// would delete the assignments it could not show.
+TEST_F(FrmCategoriasTest, UnaLecturaFallidaNoAbreLaVentana) {
+  Asignar({"Tintos", "Vinagres"});
+  qint32 total = 0;
+  {
+    zolmar::FaultInjector contador(cn, 0);
+    AbrirRejilla();
+    total = contador.statements();
+  }
+  frm.reset();
+  ASSERT_EQ(total, 7);  // the tree and category tables, the rows, each row's name and path
+  const QString antes = zolmar::DatabaseDump::of(*cn);
+  for (qint32 k = 1; k <= total; ++k) {
+    SCOPED_TRACE(k);
+    ui().clear();
+    zolmar::FrmBasico listado;
+    listado.SetAppGlobal(host->appGlobal(), QStringLiteral("FrmListadoClientes"));
+    zolmar::FaultInjector fallo(cn, k);
+    zolmar::EventGuard::Run(&listado, [&] { categorias->MostrarFicha(1, kCliente, false); });
+    EXPECT_TRUE(fallo.fired());
+    for (QWidget* w : QApplication::topLevelWidgets())
+      EXPECT_EQ(qobject_cast<arboles::FrmCategorias*>(w), nullptr);
+    ASSERT_FALSE(ui().messages().isEmpty());
+    EXPECT_EQ(ui().messages().last().icon, arboles::IconError);
+    EXPECT_EQ(zolmar::DatabaseDump::of(*cn), antes);
   }
 }
 

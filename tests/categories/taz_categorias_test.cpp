@@ -8,8 +8,8 @@
 #include "host/i_ficha_db.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
-#include "zolmar/services/number_daz.h"
-#include "zolmar/services/text_daz.h"
+#include "zolmar/ui/number_daz.h"
+#include "zolmar/ui/text_daz.h"
 
 using arboles::cTAZ_AutoCategorias;
 using arboles::VentanasCategorias;
@@ -130,6 +130,8 @@ TEST_F(TazCategorias, BorradoFallidoDejaLaTablaComoEstaba) {
 }
 
 TEST_F(TazCategorias, InformesDevuelvenCeroYFiltroVacioSinVentana) {
+  VentanasCategorias::instance().registerInformes({});
+  VentanasCategorias::instance().registerFiltro({});
   EXPECT_EQ(categorias->MostrarInformes(1, true), 0);
   EXPECT_EQ(categorias->GetFilterForSubQuery(1), QString());
   qint32 abiertos = 0;

@@ -192,5 +192,37 @@ TEST(ConnectionOpen, ServerDatabasesAreReachable) {
   EXPECT_EQ(cn->databaseName(), "empresa");
 }
 
+// A person's query reads, other databases of the server included, and leaves
+// the connection able to write, whether it ran, was refused or failed.
+TEST(ConnectionReadOnly, AQueryReadsAndLeavesTheConnectionWritable) {
+  QTemporaryDir dir;
+  auto cn = testing::openFile(dir);
+  QString error;
+  ASSERT_TRUE(Schema::createServerDatabases(dir.path(), &error)) << error.toStdString();
+  QStringList recorded;
+  cn->setStatementRecorder([&](const QString& sql, qint32 mode) { recorded << QString::number(mode) + sql; });
+  const auto subjects = cn->QueryReadOnly("SELECT COUNT(*) AS n FROM ZolmarInstalacion..IBIC");
+  ASSERT_TRUE(subjects) << cn->LastError().toStdString();
+  EXPECT_EQ(recorded, QStringList{"5SELECT COUNT(*) AS n FROM ZolmarInstalacion..IBIC"});
+  cn->BeginTrans("Fuera");
+  const struct {
+    const char* sql;
+    qint32 rows;  // -1: refused or failed
+  } cases[] = {
+      {"UPDATE Arboles SET Nombre='x'", -1},
+      {"SELECT RIGHT(Nombre, -1) FROM ZolmarPermisos", -1},  // fails while it runs
+      {"SELECT Ventana FROM ZolmarPermisos", 1},
+  };
+  for (const auto& c : cases) {
+    const auto rs = cn->QueryReadOnly(c.sql);
+    EXPECT_EQ(rs ? rs->RecordCount() : -1, c.rows) << c.sql;
+    EXPECT_EQ(cn->HasError(), c.rows < 0) << c.sql;
+    EXPECT_GT(cn->ExecuteSQL("INSERT INTO Arboles (Tipo, Nombre) VALUES (3, 'Sigue')", 9, 0).toInt(), 0)
+        << c.sql << cn->LastError().toStdString();
+  }
+  cn->CommitTrans("Fuera");
+  EXPECT_EQ(cn->ExecuteSQL("SELECT COUNT(*) FROM Arboles WHERE Nombre='Sigue'", 2).toInt(), 3);
+}
+
 }  // namespace
 }  // namespace zolmar

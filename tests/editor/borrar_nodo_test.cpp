@@ -34,6 +34,7 @@ TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
     FrmArboles* f = Editor(1);
     ASSERT_NE(f, nullptr);
     f->TreeArbol->ClickNode(K(libre));
+    ui().queueAnswer(true);
     f->CtlFicha->pressDelete();
 
     const bool borrado = c.regla == nullptr;
@@ -48,16 +49,67 @@ TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
     EXPECT_EQ(f->TreeArbol->Node(K(libre)).isNull(), borrado);
     EXPECT_FALSE(f->TreeArbol->Node(K(otro)).isNull());
     if (borrado) {
-      EXPECT_TRUE(ui().messages().isEmpty());
-      EXPECT_NE(f->CtlFicha->FichaDB()->CurrentID(), libre);
+      EXPECT_EQ(ui().messages().size(), 1) << "only the question";
+      EXPECT_EQ(f->CtlFicha->FichaDB()->CurrentID(), otro) << "the previous sibling";
     } else {
-      ASSERT_EQ(ui().messages().size(), 1);
-      EXPECT_EQ(ui().messages()[0].icon, arboles::IconError);
-      EXPECT_TRUE(ui().messages()[0].text.startsWith("No se ha podido borrar la ficha."));
+      ASSERT_EQ(ui().messages().size(), 2);
+      EXPECT_EQ(ui().messages()[1].icon, arboles::IconError);
+      EXPECT_TRUE(ui().messages()[1].text.startsWith("No se ha podido borrar la ficha."));
       EXPECT_EQ(f->CtlFicha->FichaDB()->CurrentID(), libre) << "the record stays on screen";
       EXPECT_EQ(f->getNombre->Text(), "Sin uso");
       EXPECT_EQ(f->CtlFicha->Mode(), zolmar::CtlFicha::Browsing);
     }
+    TearDown();
+    ventanas_.clear();
+  }
+}
+
+// The record browser asks first; No (the default) changes nothing.
+TEST_F(EditorTest, BorrarPreguntaYNoNoCambiaNada) {
+  const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
+  const qint32 aguas = Nodo(3, "0101000000000000", "Aguas", bebidas);
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  f->TreeArbol->ClickNode(K(aguas));
+  ui().queueAnswer(false);
+  f->CtlFicha->pressDelete();
+  ASSERT_EQ(ui().messages().size(), 1);
+  const auto& pregunta = ui().messages()[0];
+  EXPECT_EQ(pregunta.kind, "question");
+  EXPECT_EQ(pregunta.text, QStringLiteral("¿Desea borrar la ficha <B>Nº %1 - Aguas</B>?").arg(aguas));
+  EXPECT_EQ(pregunta.buttons, arboles::ButtonsYesNo | arboles::DefaultSecondButton) << "No by default";
+  EXPECT_EQ(Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE ZolmarID=%1").arg(aguas)).toInt(), 1);
+  EXPECT_EQ(f->CtlFicha->FichaDB()->CurrentID(), aguas);
+  EXPECT_EQ(f->TreeArbol->SelectedItem().Key(), K(aguas));
+}
+
+// After a delete the editor shows the node that was beside it: the previous
+// sibling, else the parent; never the next row in key order.
+TEST_F(EditorTest, TrasBorrarQuedaElHermanoAnteriorOElPadre) {
+  const struct {
+    const char* borrar;
+    const char* queda;
+  } casos[] = {{"Zumos", "Aguas"}, {"Vinos", "Bebidas"}, {"Otros", "Bebidas"}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.borrar);
+    SetUp();
+    QHash<QString, qint32> id;
+    id["Bebidas"] = Nodo(3, "0100000000000000", "Bebidas");
+    id["Vinos"] = Nodo(3, "0101000000000000", "Vinos", id["Bebidas"]);
+    id["Aguas"] = Nodo(3, "0102000000000000", "Aguas", id["Bebidas"]);
+    id["Zumos"] = Nodo(3, "0103000000000000", "Zumos", id["Bebidas"]);
+    id["Otros"] = Nodo(3, "0200000000000000", "Otros");
+    id["Limpieza"] = Nodo(3, "0300000000000000", "Limpieza");
+    FrmArboles* f = Editor(3);
+    ASSERT_NE(f, nullptr);
+    f->TreeArbol->ClickNode(K(id[c.borrar]));
+    ui().queueAnswer(true);
+    f->CtlFicha->pressDelete();
+    EXPECT_EQ(f->CtlFicha->FichaDB()->CurrentID(), id[c.queda]);
+    EXPECT_EQ(f->getNombre->Text(), c.queda);
+    EXPECT_EQ(f->TreeArbol->SelectedItem().Key(), K(id[c.queda]));
+    EXPECT_EQ(f->ClaveResaltada(), K(id[c.queda]));
+    EXPECT_TRUE(f->TreeArbol->Node(K(id[c.queda])).Highlighted());
     TearDown();
     ventanas_.clear();
   }

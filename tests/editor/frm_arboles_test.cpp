@@ -107,6 +107,57 @@ TEST_F(EditorTest, CargarArbolConClavesTextosYNodoResaltado) {
             zolmar::TreeView::WindowBackgroundColor());
 }
 
+// Record navigation moves the tree's selection and highlight whichever
+// control has the focus, the tree included.
+TEST_F(EditorTest, NavegarSeleccionaElNodoAunqueElArbolTengaElFoco) {
+  const qint32 bebidas = Nodo(3, "0100000000000000", "Bebidas");
+  const qint32 vinos = Nodo(3, "0101000000000000", "Vinos", bebidas);
+  const qint32 comida = Nodo(3, "0200000000000000", "Comida");
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  QApplication::setActiveWindow(f);
+  f->TreeArbol->ClickNode(K(vinos));
+  f->TreeArbol->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), f->TreeArbol);
+  const struct {
+    void (CtlFicha::*mover)();
+    qint32 esperado;
+  } pasos[] = {
+      {&CtlFicha::pressNext, comida}, {&CtlFicha::pressFirst, bebidas}, {&CtlFicha::pressNext, vinos}};
+  for (const auto& p : pasos) {
+    (f->CtlFicha->*p.mover)();
+    ASSERT_EQ(f->CtlFicha->FichaDB()->CurrentID(), p.esperado);
+    EXPECT_EQ(f->TreeArbol->SelectedItem().Key(), K(p.esperado));
+    EXPECT_EQ(f->ClaveResaltada(), K(p.esperado));
+    for (const qint32 id : {bebidas, vinos, comida})
+      EXPECT_EQ(f->TreeArbol->Node(K(id)).Highlighted(), id == p.esperado) << id;
+  }
+}
+
+// Nodes with the mark read "[BORRADO]" in grey; highlighted, they take the
+// highlight colours like any other. The name itself is not touched.
+TEST_F(EditorTest, LosNodosMarcadosSeVenDistintos) {
+  const qint32 vivo = Nodo(3, "0100000000000000", "Vivo");
+  const qint32 marcado = Nodo(3, "0200000000000000", "Antiguo", 0, 2);
+  FrmArboles* f = Editor(3);
+  ASSERT_NE(f, nullptr);
+  f->TreeArbol->ClickNode(K(vivo));
+  const zolmar::TreeNode nodo = f->TreeArbol->Node(K(marcado));
+  EXPECT_EQ(nodo.Text(), "Antiguo");
+  EXPECT_EQ(nodo.DisplayText(), "Antiguo [BORRADO]");
+  EXPECT_EQ(nodo.ForeColor(), zolmar::TreeView::DeletedTextColor());
+  EXPECT_NE(zolmar::TreeView::DeletedTextColor(), zolmar::TreeView::WindowTextColor());
+  EXPECT_EQ(f->TreeArbol->Node(K(vivo)).DisplayText(), "Vivo");
+  f->TreeArbol->ClickNode(K(marcado));
+  EXPECT_EQ(nodo.ForeColor(), zolmar::TreeView::ActiveTitleBarTextColor());
+  EXPECT_EQ(nodo.BackColor(), zolmar::TreeView::ActiveTitleBarColor());
+  f->TreeArbol->ClickNode(K(vivo));
+  EXPECT_EQ(nodo.ForeColor(), zolmar::TreeView::DeletedTextColor());
+  EXPECT_EQ(Valor(QStringLiteral("SELECT Nombre FROM Arboles WHERE ZolmarID=%1").arg(marcado)).toString(),
+            "Antiguo");
+}
+
 TEST_F(EditorTest, BotonesSegunElModoDelNavegador) {
   Nodo(3, "0100000000000000", "Bebidas");
   FrmArboles* f = Editor(3);
@@ -202,18 +253,26 @@ TEST_F(EditorTest, BorrarUnaFichaUsadaLaMarcaYLoRegistra) {
   FrmArboles* f = Editor(3);
   ASSERT_NE(f, nullptr);
   f->TreeArbol->ClickNode(QStringLiteral("K=%1").arg(bebidas));
+  ui().queueAnswer(true);
   f->CtlFicha->pressDelete();
   ASSERT_FALSE(ui().messages().isEmpty());
+  // A message box the person closes, not a passing tip: the reasons and the mark.
   EXPECT_EQ(ui().messages().last().kind, "record");
+  EXPECT_EQ(ui().messages().last().buttons, 3);
   EXPECT_TRUE(ui().messages().last().text.contains("Artículos"));
+  EXPECT_TRUE(ui().messages().last().text.contains("se le ha puesto la marca de \"BORRADO\""));
   EXPECT_EQ(Valor(QStringLiteral("SELECT Activo FROM Arboles WHERE ZolmarID=%1").arg(bebidas)).toInt() & 2,
             2);
+  // The tree shows the mark at once.
+  EXPECT_TRUE(f->TreeArbol->Node(QStringLiteral("K=%1").arg(bebidas)).MarkedDeleted());
+  EXPECT_EQ(f->TreeArbol->Node(QStringLiteral("K=%1").arg(bebidas)).DisplayText(), "Bebidas [BORRADO]");
   EXPECT_EQ(
       Valor(QStringLiteral("SELECT COUNT(*) FROM ZolmarCambios WHERE Tipo=1 AND ID_Ficha=%1").arg(bebidas))
           .toInt(),
       1);
 
   f->TreeArbol->ClickNode(QStringLiteral("K=%1").arg(libre));
+  ui().queueAnswer(true);
   f->CtlFicha->pressDelete();
   EXPECT_EQ(Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE ZolmarID=%1").arg(libre)).toInt(), 0);
   EXPECT_TRUE(f->TreeArbol->Node(QStringLiteral("K=%1").arg(libre)).isNull());
@@ -276,6 +335,7 @@ TEST_F(EditorTest, GuardarUnaFichaMarcadaLeQuitaLaMarcaYLoRegistra) {
                 .toInt(),
             2);
   EXPECT_NE(f->stbEstado->PanelText(0), "BORRADO");
+  EXPECT_FALSE(f->TreeArbol->Node(K(marcado)).MarkedDeleted()) << "the tree shows it recovered";
 }
 
 TEST_F(EditorTest, CerrarMientrasSeEditaPreguntaSiGuardar) {

@@ -63,6 +63,45 @@ TEST_F(ComandoImport, ATreeCarriedToAnEmptyDatabaseKeepsItsNamesAndPlaces) {
   EXPECT_EQ(Arboles({"--db", destino, "check", "3"}).salida, 0);
 }
 
+// Bebidas/{Vinos/{Tintos, Otros}, Otros/{Sidras}}: the import says where the
+// second "Otros" went; --exact puts it where the document has it.
+TEST_F(ComandoImport, ARepeatedNameIsReportedWhereItJoinedOrKeptWithExact) {
+  QFile fichero(documento);
+  ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+  fichero.write(Documento({{1, 0, "Bebidas"},
+                           {2, 1, "Vinos"},
+                           {3, 2, "Tintos"},
+                           {4, 2, "Otros"},
+                           {5, 1, "Otros"},
+                           {6, 5, "Sidras"}}));
+  fichero.close();
+  const QString exacta = dir.filePath("exacta.db");
+  ASSERT_EQ(Arboles({"--db", exacta, "init"}).salida, 0);
+  const struct {
+    QString base;
+    QStringList orden;
+    QString salida;
+    QString arbol;
+  } casos[] = {
+      {destino,
+       {"import", documento},
+       QString::fromUtf8("Ramas creadas: 5. Ramas reutilizadas: 1.\n"
+                         "Ramas del documento unidas a otra del mismo nombre en otro nivel del árbol:\n"
+                         "Bebidas/Otros se ha unido a Bebidas/Vinos/Otros\n"),
+       "Bebidas\n  Vinos\n    Tintos\n    Otros\n      Sidras\n"},
+      {exacta,
+       {"import", "--exact", documento},
+       "Ramas creadas: 6. Ramas reutilizadas: 0.\n",
+       "Bebidas\n  Vinos\n    Tintos\n    Otros\n  Otros\n    Sidras\n"},
+  };
+  for (const auto& c : casos) {
+    const Resultado r = Arboles(QStringList{"--db", c.base} + c.orden);
+    EXPECT_EQ(r.salida, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, c.salida);
+    EXPECT_EQ(Forma(Arboles({"--db", c.base, "show", "3"}).out), c.arbol);
+  }
+}
+
 TEST_F(ComandoImport, ExitStatusTellsUsageFromRefusal) {
   QFile roto(dir.filePath("roto.json"));
   ASSERT_TRUE(roto.open(QIODevice::WriteOnly));

@@ -181,6 +181,26 @@ TEST_F(OdbcConnectionTest, CommittedWorkIsSeenByAnotherConnectionAndAtomicWorkFa
   EXPECT_EQ(count(), 3);
 }
 
+// A person's query on a server: one SELECT, anything else refused, and no
+// transaction of its own left open.
+TEST_F(OdbcConnectionTest, AQueryReadsAndWritesAreRefused) {
+  const auto rs = cn->QueryReadOnly("SELECT Nombre FROM Arboles WHERE Tipo=3 ORDER BY Clave");
+  ASSERT_TRUE(rs) << cn->LastError().toStdString();
+  EXPECT_EQ(rs->RecordCount(), 2);
+  for (const char* sql : {"DELETE FROM Arboles", "SELECT 1 ; DELETE FROM Arboles", "DROP TABLE Arboles"}) {
+    EXPECT_FALSE(cn->QueryReadOnly(sql)) << sql;
+    EXPECT_TRUE(cn->LastError().startsWith("Solo se puede ejecutar una consulta")) << sql;
+  }
+  EXPECT_EQ(count(), 2);
+  EXPECT_EQ(cn->transactionDepth(), 0);
+  // Nothing of it is left pending: a transaction of the program still commits alone.
+  cn->BeginTrans("Alta");
+  cn->ExecuteSQL("INSERT INTO Arboles (Tipo, Clave, Nombre) VALUES (3, '03', 'Frutas')");
+  cn->CommitTrans("Alta");
+  EXPECT_FALSE(cn->HasError()) << cn->LastError().toStdString();
+  EXPECT_EQ(count(), 3);
+}
+
 TEST(OdbcOpenTest, RefusalsNameTheProblemWithoutThePassword) {
   QString error;
   EXPECT_FALSE(Connection::open("odbc:DRIVER=/no/such/driver.so;PWD=secreto", &error));

@@ -16,6 +16,7 @@ class ComandoOrganizarTest : public MoverCategoriasFixture {
     Abrir(dir.filePath("empresa.db"));
     ArbolDeEjemplo();
     for (const char* n : {"Tintos", "Tintos", "Vinagres"}) Fila("Articulos", "ID_Categoria1", Id(n));
+    Asignaciones({{1, 5, "Tintos"}, {1, 5, "Blancos"}, {2, 6, "Tintos"}});
     mayoristas = InsertarNodo(1, "0100000000000000", "Mayoristas", 0, 0);
   }
 
@@ -48,7 +49,8 @@ TEST_F(ComandoOrganizarTest, MergeAndMoveAnswerTheWindowsQuestionsAndCheckTheTre
   const QList<Caso> casos = {
       {{"merge", N("Tintos"), N("Blancos"), "--delete"},
        0,
-       "Articulos: 2 filas\nTarifas: 0 filas\nGruposComisionesX: 0 filas\nArtCompuestos: 0 filas\n",
+       "Articulos: 2 filas\nTarifas: 0 filas\nGruposComisionesX: 0 filas\nArtCompuestos: 0 filas\n"
+       "Categorias: 2 filas\nFichas traspasadas: 4\n",
        ""},
       {{"move", N("Refrescos"), N("Vinagres")},
        1,
@@ -74,6 +76,9 @@ TEST_F(ComandoOrganizarTest, MergeAndMoveAnswerTheWindowsQuestionsAndCheckTheTre
   }
   EXPECT_EQ(Cuantas("Arboles", "ZolmarID", Id("Tintos")), 0);
   EXPECT_EQ(Cuantas("Articulos", "ID_Categoria1", Id("Blancos")), 2);
+  // The customer who had both keeps one; the supplier follows the merge.
+  EXPECT_EQ(Asignadas(), (QStringList{QStringLiteral("1 5 %1").arg(Id("Blancos")),
+                                      QStringLiteral("2 6 %1").arg(Id("Blancos"))}));
   EXPECT_EQ(Valor("SELECT ID_Padre FROM Arboles WHERE ZolmarID=" + N("Refrescos")).toInt(),
             Id(QString::fromUtf8("Alimentación")));
   EXPECT_EQ(Cuantas("ZolmarBloqueos", "1", 1), 0);

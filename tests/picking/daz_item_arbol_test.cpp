@@ -41,7 +41,7 @@ TEST_F(DazItemArbolTest, DescriptorMembers) {
   EXPECT_EQ(daz.I_DAZ_DataType(), 3);
   EXPECT_EQ(daz.I_DAZ_Width(), 4);
   EXPECT_FALSE(daz.I_DAZ_Indexed());
-  daz.I_DAZ_SetValue(42);
+  static_cast<arboles::I_DAZ&>(daz).I_DAZ_SetValue(42);  // the host writes through the interface
   EXPECT_EQ(daz.I_DAZ_Value(), QVariant(QStringLiteral("42")));
   daz.I_DAZ_ConfigureControl(&entrada);
   EXPECT_EQ(entrada.MaxLength(), 7);

@@ -110,24 +110,35 @@ TEST_F(BuscaArbolTest, ChecksFollowTheBranchOncePerActionAndCancelKeepsTheList) 
   }
 }
 
+// Only "*" is a wildcard: "%", "_", "[" and an apostrophe are letters. A
+// text that names no node leaves none highlighted, so Aceptar returns 0.
 TEST_F(BuscaArbolTest, NameSearchSelectsTheFirstMatchInKeyOrder) {
+  Nodo(3, "500 gramos", "0203000000000000", QString::fromUtf8("Alimentación"));
+  Nodo(3, "50% dto", "0204000000000000", QString::fromUtf8("Alimentación"));
+  Nodo(3, "Lote_A", "0205000000000000", QString::fromUtf8("Alimentación"));
   struct Caso {
     const char* texto;
-    const char* esperado;
+    const char* esperado;  // "" when nothing matches
   };
   for (const Caso& c :
        {Caso{"vin", "Vinos"}, Caso{"*vin", "Cava y vinos espumosos"}, Caso{"VINA", "Vinagres"},
-        Caso{"d'oro", "D'Oro [especial]"}, Caso{"*[esp", "D'Oro [especial]"}, Caso{"*' OR 1=1", "Bebidas"},
-        Caso{"ret", "Bebidas"}, Caso{"zzz", "Bebidas"}, Caso{"vin ", "Bebidas"}, Caso{"   ", "Bebidas"},
+        Caso{"d'oro", "D'Oro [especial]"}, Caso{"*[esp", "D'Oro [especial]"}, Caso{"50%", "50% dto"},
+        Caso{"5*dto", "50% dto"}, Caso{"lote_", "Lote_A"}, Caso{"%", ""}, Caso{"lote%", ""},
+        Caso{"*' OR 1=1", ""}, Caso{"ret", ""}, Caso{"zzz", ""}, Caso{"vin ", ""}, Caso{"   ", "Bebidas"},
         Caso{"cava y ", "Cava y vinos espumosos"}}) {
     const qint32 r = Buscar([&](FrmBuscaArbol& f) {
       f.getBuscar->setText(QString::fromUtf8(c.texto));
-      const auto nodo = f.TreeArbol->Node(K(c.esperado));
-      EXPECT_EQ(nodo.BackColor(), TreeView::ActiveTitleBarColor()) << c.texto;
-      EXPECT_TRUE(nodo.Visible()) << c.texto;
+      for (const auto& [nombre, nodoId] : id.asKeyValueRange()) {
+        const auto nodo = f.TreeArbol->Node(K(nombre));
+        if (!nodo) continue;
+        EXPECT_EQ(nodo.Highlighted(), nombre == QString::fromUtf8(c.esperado)) << c.texto << " " << nodoId;
+      }
+      if (*c.esperado) {
+        EXPECT_TRUE(f.TreeArbol->Node(K(c.esperado)).Visible()) << c.texto;
+      }
       f.btnAceptar->Click();
     });
-    EXPECT_EQ(r, id.value(c.esperado)) << c.texto;
+    EXPECT_EQ(r, *c.esperado ? id.value(c.esperado) : 0) << c.texto;
   }
   EXPECT_TRUE(ui().failures().isEmpty());
 }

@@ -38,8 +38,11 @@ TEST_F(MoverCategoriasTest, LoadsBothTreesWithCountsAndMarksTheFirstNode) {
       EXPECT_EQ(Texto(f, i, "/"), "/");
       EXPECT_EQ(Texto(f, i, "Tintos"), "Tintos (2 Referencias)");
       EXPECT_EQ(Texto(f, i, "Vinos"), "Vinos");
-      for (const char* hoja : {"Cava y vinos espumosos", "Refrescos", "D'Oro [especial]", "Retirados"})
+      for (const char* hoja : {"Cava y vinos espumosos", "Refrescos", "D'Oro [especial]"})
         EXPECT_EQ(f.TreeArbol[i]->Node(K(hoja)).ForeColor(), rojo) << hoja;
+      // A node with the "BORRADO" mark reads so, in grey, whatever its references.
+      EXPECT_EQ(f.TreeArbol[i]->Node(K("Retirados")).ForeColor(), zolmar::TreeView::DeletedTextColor());
+      EXPECT_EQ(f.TreeArbol[i]->Node(K("Retirados")).DisplayText(), "Retirados [BORRADO]");
       for (const char* n : {"Tintos", "Vinos", "Alimentación"})
         EXPECT_NE(f.TreeArbol[i]->Node(K(QString::fromUtf8(n))).ForeColor(), rojo) << n;
       EXPECT_TRUE(Resaltado(f.TreeArbol[i]->Node(K("Bebidas"))));
@@ -134,10 +137,14 @@ TEST_F(MoverCategoriasTest, MergeOfTwoLeavesRepointsOnlyTheTablesOfItsTreeType) 
   struct Caso {
     qint32 tipo;
     QStringList reapuntadas;
+    const char* cuenta;  // what the question says will move
   };
-  const Caso casos[] = {{3, {"Articulos", "Tarifas", "GruposComisionesX", "ArtCompuestos"}},
-                        {1, {"Clientes"}},
-                        {2, {"Proveedores"}}};
+  const Caso casos[] = {{3,
+                         {"Articulos", "Tarifas", "GruposComisionesX", "ArtCompuestos"},
+                         "Se traspasarán <B>4</B> fichas: 1 de Artículos, 1 de Tarifas, 1 de Grupos de "
+                         "comisiones, 1 de Artículos compuestos."},
+                        {1, {"Clientes"}, "Se traspasará <B>1</B> ficha: 1 de Clientes."},
+                        {2, {"Proveedores"}, "Se traspasará <B>1</B> ficha: 1 de Proveedores."}};
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.tipo);
     Empresa(c.tipo);
@@ -172,8 +179,10 @@ TEST_F(MoverCategoriasTest, MergeOfTwoLeavesRepointsOnlyTheTablesOfItsTreeType) 
     EXPECT_EQ(m[0].text, QString::fromUtf8(
                              "Este proceso traspasa las referencias clasificadas en la categoría actual a la "
                              "categoría destino,<BR>dejando vacia la categoría de origen (y si se quiere "
-                             "pudiéndose borrar).<BR><BR>¿ Desea unir la categoría <B>Tintos</B> con la "
-                             "categoría <B>Blancos</B> ?"));
+                             "pudiéndose borrar).<BR><BR>") +
+                             QString::fromUtf8(c.cuenta) +
+                             QString::fromUtf8("<BR><BR>¿ Desea unir la categoría <B>Tintos</B> con la "
+                                               "categoría <B>Blancos</B> ?"));
     EXPECT_EQ(m[1].text, QString::fromUtf8("¿ Desea borrar la categoría de origen ?"));
     EXPECT_EQ(m[1].title, QString::fromUtf8("Confirmación"));
     // The re-pointing is one batch of the tree type's statements.
@@ -211,6 +220,7 @@ TEST_F(MoverCategoriasTest, MergeWithDeletionSelectsAndExpandsTheFormerParent) {
     Referencias();
     Fila("Articulos", "ID_Categoria1", Id("Zumos"));
     if (c.enUso) Fila("Data_ImpX", "ID_Categoria1", Id(c.origen));
+    Asignaciones({{1, 5, c.origen}});
     const qint32 origen = Id(c.origen);
     ui().queueAnswer(true);
     if (!c.soloHijo) ui().queueAnswer(true);
@@ -231,6 +241,7 @@ TEST_F(MoverCategoriasTest, MergeWithDeletionSelectsAndExpandsTheFormerParent) {
     EXPECT_EQ(Cuantas("Arboles", "ZolmarID", origen), c.enUso ? 1 : 0);
     EXPECT_EQ(Cuantas("Articulos", "ID_Categoria1", origen), 0);
     EXPECT_EQ(Cuantas("Articulos", "ID_Categoria1", Id(c.destino)), c.soloHijo ? 1 : 3);
+    EXPECT_EQ(Asignadas(), QStringList{QStringLiteral("1 5 %1").arg(Id(c.destino))});
     Sano();
   }
 }
@@ -289,13 +300,16 @@ TEST_F(MoverCategoriasTest, MovingABranchCarriesItsDescendantsAndRebuildsPaths) 
   Sano();
 }
 
+// Statement 1 counts what will move (before the question), 2 to 5 are the
+// batch, 6 and 7 the category assignments.
 TEST_F(MoverCategoriasTest, AStatementFailingInTheMergeBatchLeavesEveryTableAsItWas) {
-  for (qint32 k = 1; k <= 4; ++k) {
+  for (qint32 k = 1; k <= 7; ++k) {
     SCOPED_TRACE(k);
     Empresa();
     Referencias();
     for (const char* t : {"Tarifas", "GruposComisionesX", "ArtCompuestos"})
       Fila(t, "ID_Categoria", Id("Tintos"));
+    Asignaciones({{1, 5, "Tintos"}, {1, 5, "Blancos"}, {2, 5, "Tintos"}});
     const QString antes = zolmar::DatabaseDump::of(*cn);
     ui().queueAnswer(true);
     bool fallo = false;
@@ -311,12 +325,90 @@ TEST_F(MoverCategoriasTest, AStatementFailingInTheMergeBatchLeavesEveryTableAsIt
     EXPECT_TRUE(fallo);
     EXPECT_EQ(cn->transactionDepth(), 0);
     EXPECT_EQ(zolmar::DatabaseDump::of(*cn), antes);
-    EXPECT_EQ(Preguntas(), 1);
+    EXPECT_EQ(Preguntas(), k == 1 ? 0 : 1);
     const auto& m = ui().messages().last();
     EXPECT_EQ(m.icon, arboles::IconError);
     EXPECT_TRUE(m.text.contains(FrmMoverCategorias::NombreVentana)) << m.text.toStdString();
     EXPECT_FALSE(ui().waitWindowOpen());
   }
+}
+
+// The customers' and suppliers' category assignments of the origin move with
+// it, in the same transaction, and none becomes a second row of the same
+// category for the same customer or supplier.
+TEST_F(MoverCategoriasTest, MergeCarriesTheCategoryAssignmentsWithoutRepeatingThem) {
+  struct Caso {
+    const char* destino;
+    bool borrar;
+    QStringList quedan;  // "tipo quien category" in row order
+  };
+  const Caso casos[] = {
+      {"Blancos", true, {"1 5 Blancos", "2 5 Blancos", "1 8 Blancos"}},
+      {"Blancos", false, {"1 5 Blancos", "2 5 Blancos", "1 8 Blancos"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(std::string(c.destino) + (c.borrar ? " borrando" : ""));
+    Empresa();
+    Referencias();
+    // Customer 5 has both, supplier 5 and customer 8 only the origin.
+    Asignaciones({{1, 5, "Blancos"}, {1, 5, "Tintos"}, {2, 5, "Tintos"}, {1, 8, "Tintos"}});
+    const QString origen = QString::number(Id("Tintos")), destino = QString::number(Id(c.destino));
+    ui().queueAnswer(true);
+    ui().queueAnswer(c.borrar);
+    QStringList& enviadas = Grabar();
+    Organizar([&](FrmMoverCategorias& f) {
+      Elegir(f, "Tintos", c.destino);
+      f.btnAccion[0]->Click();
+      EXPECT_TRUE(f.AccionRealizada());
+      ASSERT_EQ(f.Traspasadas().size(), 5);
+      EXPECT_EQ(f.Traspasadas()[4].tabla, "Categorias");
+      EXPECT_EQ(f.Traspasadas()[4].filas, 3);
+    });
+    QStringList quedan;
+    for (const QString& a : Asignadas()) {
+      const QStringList partes = a.split(' ');
+      quedan << partes[0] + ' ' + partes[1] + ' ' + id.key(partes[2].toInt());
+    }
+    EXPECT_EQ(quedan, c.quedan);
+    EXPECT_EQ(Cuantas("Arboles", "ZolmarID", Id("Tintos")), c.borrar ? 0 : 1);
+    EXPECT_TRUE(ui().messages().first().text.contains(
+        QString::fromUtf8("Se traspasarán <B>5</B> fichas: 2 de Artículos, 3 de Categorías de clientes y "
+                          "proveedores.")));
+    // The batch of the articles' tables is kept as it was; the assignments follow it.
+    const QString asignaciones = "DELETE FROM Categorias WHERE ID_Categoria=" + origen +
+                                 " AND EXISTS (SELECT 1 FROM Categorias D WHERE D.Tipo=Categorias.Tipo AND "
+                                 "D.ID_Quien=Categorias.ID_Quien AND D.ID_Categoria=" +
+                                 destino + ") ; UPDATE Categorias SET ID_Categoria=" + destino +
+                                 " WHERE ID_Categoria=" + origen;
+    const qsizetype lote = enviadas.indexOf(enviadas.filter("UPDATE Articulos").value(0));
+    ASSERT_GE(lote, 0);
+    EXPECT_TRUE(enviadas[lote].endsWith("UPDATE ArtCompuestos SET ID_Categoria=" + destino +
+                                        " WHERE ID_Categoria=" + origen));
+    EXPECT_EQ(enviadas.value(lote + 1), asignaciones);
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM Categorias C LEFT JOIN Arboles A ON A.ZolmarID=C.id_categoria "
+                    "WHERE A.ZolmarID IS NULL")
+                  .toInt(),
+              0);
+    Sano();
+  }
+}
+
+// A customer group is no category, so its merge re-points no assignment; one
+// that points at it all the same keeps the origin from being deleted.
+TEST_F(MoverCategoriasTest, AnOriginAnAssignmentStillPointsAtIsKept) {
+  Empresa(1);
+  Asignaciones({{1, 5, "Tintos"}});
+  ui().queueAnswer(true);
+  ui().queueAnswer(true);
+  Organizar(
+      [&](FrmMoverCategorias& f) {
+        Elegir(f, "Tintos", "Blancos");
+        f.btnAccion[0]->Click();
+        EXPECT_TRUE(f.AccionRealizada());
+      },
+      1);
+  EXPECT_EQ(Cuantas("Arboles", "ZolmarID", Id("Tintos")), 1);
+  EXPECT_EQ(Asignadas(), QStringList{QStringLiteral("1 5 %1").arg(Id("Tintos"))});
 }
 
 TEST_F(MoverCategoriasTest, ReferencesListTheSelectionWithoutAMessageWhenEmpty) {

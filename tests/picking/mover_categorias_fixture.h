@@ -5,6 +5,7 @@
 #include <QColor>
 #include <functional>
 
+#include "host/i_recordset.h"
 #include "picking/frm_mover_categorias.h"
 #include "picking_fixture.h"
 #include "tree/verificador_arbol.h"
@@ -49,6 +50,33 @@ class MoverCategoriasFixture : public PickingFixture {
   void Fila(const QString& tabla, const QString& columna, qint32 valor) {
     cn->ExecuteSQL(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(tabla, columna).arg(valor), 0);
     ASSERT_FALSE(cn->HasError()) << cn->LastError().toStdString();
+  }
+  // Category assignments of customers (tipo 1) and suppliers (2): tipo, whose, node name.
+  struct Asignacion {
+    qint32 tipo;
+    qint32 quien;
+    const char* categoria;
+  };
+  void Asignaciones(const QList<Asignacion>& filas) {
+    for (const Asignacion& a : filas)
+      cn->ExecuteSQL(
+          QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (%1, %2, %3)")
+              .arg(a.tipo)
+              .arg(a.quien)
+              .arg(Id(QString::fromUtf8(a.categoria))),
+          0);
+  }
+  // "tipo quien id_categoria" of every assignment, in row order.
+  QStringList Asignadas() {
+    QStringList filas;
+    const auto rs = arboles::recordsetOf(
+        cn->ExecuteSQL("SELECT Tipo, ID_Quien, id_categoria FROM Categorias ORDER BY ZolmarID", 5));
+    while (rs && rs->Read())
+      filas << QStringLiteral("%1 %2 %3")
+                   .arg(rs->Field("Tipo").toInt())
+                   .arg(rs->Field("ID_Quien").toInt())
+                   .arg(rs->Field("id_categoria").toInt());
+    return filas;
   }
   qint32 Cuantas(const QString& tabla, const QString& columna, qint32 valor) {
     return Valor(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2=%3").arg(tabla, columna).arg(valor))

@@ -258,6 +258,7 @@ QString EjecutorArbol::Borrar(uint32_t eleccion, bool usados) {
   auto f = AbrirEditor();
   if (!f) return QStringLiteral("el editor no se abre");
   f->TreeArbol->ClickNode(K(id));
+  host_.scriptedUserInterface().queueAnswer(true);  // "¿Desea borrar la ficha ...?"
   f->CtlFicha->pressDelete();
   f->Unload();
   if (usados)
@@ -325,7 +326,7 @@ void EjecutorArbol::AplicarOrganizar(qint32 origen, qint32 destino, bool unir, b
   const bool hijoUnico = modelo_.Padre(origen) == destino;
   if (unir) {
     modelo_.Reapuntar(origen, destino);
-    if ((hijoUnico || borrar) && modelo_.Hijos(origen).isEmpty()) modelo_.QuitarUnido(origen);
+    if ((hijoUnico || borrar) && modelo_.Hijos(origen).isEmpty()) modelo_.Quitar(origen);
     return;
   }
   if (hijoUnico) return;

@@ -122,8 +122,8 @@ QString EjecutorArbol::Comprobar() {
 }
 
 // Every record the model knows points where the model says, at a node that
-// exists (but the category assignments a merge left behind its deleted
-// origin), and no table holds a record the model does not know.
+// exists, no table holds a record the model does not know, and no category
+// assignment points at a node the table does not hold.
 QString EjecutorArbol::ComprobarReferencias() const {
   sqlite3* db = cn_->handle();
   QMap<QString, qint64> porTabla;
@@ -142,7 +142,7 @@ QString EjecutorArbol::ComprobarReferencias() const {
           .arg(tabla)
           .arg(nodo)
           .arg(it->nodo);
-    if (!modelo_.Existe(it->nodo) && !modelo_.Huerfana(tabla, it->nodo))
+    if (!modelo_.Existe(it->nodo))
       return QStringLiteral("perdido el nodo %1 al que apunta la fila %2 de %3")
           .arg(it->nodo)
           .arg(it.key().second)
@@ -154,5 +154,9 @@ QString EjecutorArbol::ComprobarReferencias() const {
     if (n != porTabla.value(QString::fromLatin1(tabla)))
       return QStringLiteral("%1 filas en %2, deberían ser %3").arg(n).arg(tabla).arg(porTabla.value(tabla));
   }
+  const qint64 huerfanas = Numero(db,
+                                  "SELECT COUNT(*) FROM Categorias C LEFT JOIN Arboles A ON "
+                                  "A.ZolmarID=C.id_categoria WHERE A.ZolmarID IS NULL");
+  if (huerfanas != 0) return QStringLiteral("%1 asignaciones a nodos que no existen").arg(huerfanas);
   return {};
 }

@@ -26,6 +26,12 @@ class FallosTest : public MoverCategoriasFixture {
     Ejecutar(QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 5, %1) ; "
                             "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (2, 6, %1)")
                  .arg(Id("Refrescos")));
+    // The merge carries Tintos' assignments: one the customer already has in Blancos.
+    Ejecutar(QStringLiteral("INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 5, %1) ; "
+                            "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (1, 5, %2) ; "
+                            "INSERT INTO Categorias (Tipo, ID_Quien, id_categoria) VALUES (2, 6, %1)")
+                 .arg(Id("Tintos"))
+                 .arg(Id("Blancos")));
     for (const char* t : {"Tarifas", "GruposComisionesX", "ArtCompuestos"})
       Fila(t, "ID_Categoria", Id("Tintos"));
     Fila("Articulos", "ID_Categoria1", Id("Tintos"));

@@ -1,5 +1,6 @@
 #include "modelo_arbol.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -58,16 +59,18 @@ void ModeloArbol::Referenciar(const QString& tabla, qint32 fila, qint32 nodo, qi
 }
 
 void ModeloArbol::Reapuntar(qint32 desde, qint32 hasta) {
-  // A merge re-points the records classified in the node; the customers' and
-  // suppliers' category assignments are not among them.
+  QSet<qint32> yaAsignados;
   for (auto it = referencias_.begin(); it != referencias_.end(); ++it)
-    if (it->nodo == desde && it.key().first != kAsignaciones) it->nodo = hasta;
-}
-
-void ModeloArbol::QuitarUnido(qint32 id) {
-  // The merge deletes the node's row alone: its category assignments stay behind it.
-  hijos_[Padre(id)].removeAll(id);
-  nodos_.remove(id);
+    if (it->nodo == hasta && it.key().first == kAsignaciones) yaAsignados.insert(it->quien);
+  for (auto it = referencias_.begin(); it != referencias_.end();) {
+    const bool asignacion = it.key().first == kAsignaciones;
+    if (it->nodo == desde && asignacion && (hasta == 0 || yaAsignados.contains(it->quien))) {
+      it = referencias_.erase(it);
+      continue;
+    }
+    if (it->nodo == desde) it->nodo = hasta;
+    ++it;
+  }
 }
 
 const QVector<qint32>& ModeloArbol::Hijos(qint32 padre) const {

@@ -36,14 +36,9 @@ class ModeloArbol {
   void OrdenarPorId();
   void Referenciar(const QString& tabla, qint32 fila, qint32 nodo, qint32 quien = 0);
   // A merge: every record of one node goes to the other; an assignment the
-  // other node already has for the same owner is dropped.
+  // other node already has for the same owner is dropped, and so is every
+  // assignment when the other is the root (no category to assign).
   void Reapuntar(qint32 desde, qint32 hasta);
-  // The node deleted by a merge: its category assignments are left pointing at it.
-  void QuitarUnido(qint32 id);
-  // Assignments whose node a merge deleted.
-  bool Huerfana(const QString& tabla, qint32 nodo) const {
-    return tabla == QLatin1String("Categorias") && !Existe(nodo);
-  }
 
   bool Existe(qint32 id) const { return nodos_.contains(id); }
   qint32 Padre(qint32 id) const { return nodos_.value(id).padre; }

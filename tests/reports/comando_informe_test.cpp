@@ -8,12 +8,20 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "categories/taz_categorias.h"
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_globales.h"
+#include "reports/frm_rpt_arboles.h"
+#include "reports/frm_rpt_categorias.h"
+#include "tree/taz_arboles.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/host.h"
+#include "zolmar/report/report_framework.h"
+#include "zolmar/services/scripted_user_interface.h"
+#include "zolmar/ui/btn.h"
+#include "zolmar/ui/get.h"
 
 namespace {
 
@@ -184,4 +192,60 @@ TEST_F(ComandoInforme, NingunaSalidaEscribeSobreUnaBaseDeDatos) {
                   .contains("El fichero " + captura + " es una base de datos: elija otro nombre"));
   EXPECT_TRUE(volcados().constLast() == antes.constLast());
   EXPECT_FALSE(QFileInfo::exists(db + "-journal"));
+}
+
+// What a person left in the report windows (a customer in the category
+// report, a default name in the tree report, each with a preset) never
+// filters the command line: it starts from the defaults, or from the
+// configuration --config names.
+TEST_F(ComandoInforme, EmpiezaPorLosValoresPorDefectoOPorLaConfiguracionNombrada) {
+  {
+    auto host = zolmar::Host::open(db);
+    host->useScriptedUserInterface();
+    auto app = host->appGlobal();
+    const QVariant cliente = app->GetGlobales()->GetConnection()->ExecuteSQL(
+        "SELECT TOP 1 ID_Quien FROM Categorias WHERE Tipo=1 ORDER BY ID_Quien", 2, 0);
+    arboles::cTAZ_Categorias categorias;
+    ASSERT_TRUE(categorias.I_TAZ_Configure(app->GetGlobales(), app));
+    auto* cat = new arboles::FrmRptCategorias();
+    cat->setAttribute(Qt::WA_DeleteOnClose);
+    cat->Run(categorias, 1, false);
+    cat->oRptForm_SetCfg("FILTRO QUIEN", cliente);
+    cat->getPreSets->setText("Un cliente");
+    cat->btnPreSets[0]->Click();
+    cat->Unload();
+
+    auto taz = std::make_shared<arboles::cTAZ_Arboles>();
+    ASSERT_TRUE(taz->I_TAZ_Configure(app->GetGlobales(), app));
+    auto* arbol = new arboles::FrmRptArboles();
+    arbol->setAttribute(Qt::WA_DeleteOnClose);
+    arbol->Run(*taz, 3, 2, false, false);
+    arbol->getNombre->setText("Vin");
+    host->scriptedUserInterface().queueAnswer(true);
+    arbol->btnDefaults->Click();
+    arbol->getPreSets->setText("Vinos");
+    arbol->btnPreSets[0]->Click();
+    arbol->Unload();
+  }
+  struct Caso {
+    QStringList args;
+    int salida;
+    QString texto;
+  };
+  const QList<Caso> casos = {
+      {{"report-categorias", "1", "--csv", F("c.csv")}, 0, "10 filas escritas"},
+      {{"report-categorias", "1", "--csv", F("c.csv"), "--config", "Un cliente"}, 0, "1 fila escrita"},
+      {{"report", "3", "--csv", F("a.csv")}, 0, "26 filas escritas"},
+      {{"report", "3", "--tree", "--csv", F("a.csv")}, 0, "26 filas escritas"},
+      {{"report", "3", "--csv", F("a.csv"), "--config", "Vinos"}, 0, "1 fila escrita"},
+      {{"report", "3", "--csv", F("a.csv"), "--config", "Otra"}, 2, "No existe la configuración Otra"},
+      {{"report", "3", "--csv", F("a.csv"), "--config"}, 2, "Falta el valor de --config"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const Resultado r = Arboles(QStringList{"--db", db} + c.args);
+    EXPECT_EQ(r.salida, c.salida) << r.err.toStdString();
+    EXPECT_TRUE((c.salida == 0 ? r.out : r.err).contains(c.texto))
+        << r.out.toStdString() << r.err.toStdString();
+  }
 }

@@ -4,6 +4,7 @@
 #include "zolmar/report/frm_modelo_informe.h"
 #include "zolmar/report/frm_sql_experto.h"
 #include "zolmar/report/report_panel.h"
+#include "zolmar/report/report_query.h"
 #include "zolmar/report/rpt_generar.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/get.h"
@@ -233,6 +234,8 @@ TEST_F(InformesFixture, PreSetsYModelosPorNombre) {
 }
 
 TEST_F(InformesFixture, ElSqlExpertoEnseñaYEjecutaLaSentencia) {
+  cn->ExecuteSQL(
+      "INSERT INTO ZolmarPermisos (Usuario, Ventana, Permitido) VALUES ('demo', 'INFORMES_SQL_EXPERTO', 1)");
   auto* frm = Abrir(2);
   frm->getNombre->setText("A");
   QString vista;
@@ -309,4 +312,55 @@ TEST_F(InformesFixture, LasMarcasDelFiltro) {
   });
   FrmRptArboles frm;
   EXPECT_EQ(frm.RunGetFilter(*taz, 3, false), "*");
+}
+
+// A caller that asks for leaves gets leaves, whatever the person stored the
+// last time the window was used (the box unticked): the box is ticked and
+// disabled, the listing and the filter carry the leaf condition, and a search
+// offers and returns leaves only.
+TEST_F(InformesFixture, LasHojasDelLlamadorPuedenMasQueLaConfiguracionGuardada) {
+  for (const qint32 proceso : {1, 2}) {
+    auto* frm = Abrir(proceso);
+    frm->chkLeafNodes->setChecked(false);
+    frm->Unload();
+  }
+  auto* frm = Abrir(2, true);
+  EXPECT_EQ(frm->chkLeafNodes->Value(), 1);
+  EXPECT_FALSE(frm->chkLeafNodes->isEnabled());
+  auto& enviadas = Grabar();
+  EXPECT_TRUE(frm->oRptForm->Generar({ReportOutputKind::Csv, Fichero("hojas.csv")}));
+  EXPECT_TRUE(Informe(enviadas).endsWith(kHojas)) << Informe(enviadas).toStdString();
+  EXPECT_EQ(frm->oRptForm->Filas(), 3);
+  frm->Unload();
+
+  ui().whenWaitingFor("FrmRptArboles", [&](QWidget* w) {
+    auto* buscar = static_cast<FrmRptArboles*>(w);
+    EXPECT_EQ(buscar->chkLeafNodes->Value(), 1);
+    buscar->rptGenerar->Option(0)->Click();
+    ASSERT_EQ(buscar->oRptForm->FilasBusqueda(), 3);
+    QStringList nombres;
+    for (qint32 fila = 0; fila < 3; ++fila)
+      nombres << buscar->oRptForm->Panel()->grdBusqueda->TextMatrix(fila, 1);
+    EXPECT_EQ(nombres, QStringList({"A1a", "A2", "B1"}));
+    buscar->oRptForm->ElegirFila(1);
+  });
+  QWidget llamador;
+  EXPECT_EQ(taz->BuscarFicha(&llamador, 3, true), idA2);
+
+  // Rows produced some other way (a typed statement) cannot hand back a branch.
+  ui().whenWaitingFor("FrmRptArboles", [&](QWidget* w) {
+    auto* buscar = static_cast<FrmRptArboles*>(w);
+    zolmar::ReportQuery consulta;
+    buscar->oRptForm->EjecutarBusqueda(
+        consulta, QStringLiteral("SELECT ZolmarID AS SearchedID FROM Arboles WHERE ZolmarID=%1").arg(idA));
+    ASSERT_EQ(buscar->oRptForm->FilasBusqueda(), 1);
+    buscar->oRptForm->ElegirFila(0);
+  });
+  EXPECT_EQ(taz->BuscarFicha(&llamador, 3, true), 0);
+  EXPECT_EQ(ui().messageTexts().last(), "Solo se pueden seleccionar elementos del último nivel del árbol");
+
+  ui().whenWaitingFor("FrmRptArboles",
+                      [&](QWidget* w) { static_cast<FrmRptArboles*>(w)->btnReturnFilter->Click(); });
+  FrmRptArboles filtro;
+  EXPECT_EQ(filtro.RunGetFilter(*taz, 3, true), "SELECT Arboles.ZolmarID FROM Arboles WHERE tipo=3" + kHojas);
 }

@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -89,6 +91,21 @@ TEST_F(AppGlobalTest, CanOpenWindowHonoursAStoredRefusal) {
   EXPECT_TRUE(app->CanOpenWindow(QStringLiteral("FRMARBOLESARTICULOS")));
   app->setUser(QStringLiteral("otro"));
   EXPECT_TRUE(app->CanOpenWindow(QStringLiteral("FRMARBOLESCLIENTES"), 0, 0, 0));
+}
+
+// A permission that cannot be read refuses the window and says why, even
+// where a refusal would be silent.
+TEST_F(AppGlobalTest, CanOpenWindowRefusesWhenThePermissionQueryFails) {
+  ASSERT_EQ(sqlite3_exec(cn->handle(), "DROP TABLE ZolmarPermisos", nullptr, nullptr, nullptr), SQLITE_OK);
+  for (const qint32 avisar : {1, 0}) {
+    SCOPED_TRACE(avisar);
+    ui().clear();
+    EXPECT_FALSE(app->CanOpenWindow(QStringLiteral("FRMARBOLESCLIENTES"), 0, avisar, 0));
+    ASSERT_EQ(ui().messages().size(), 1);
+    EXPECT_EQ(ui().messages()[0].icon, arboles::IconError);
+    EXPECT_TRUE(ui().messages()[0].text.contains("FRMARBOLESCLIENTES"));
+    EXPECT_TRUE(ui().messages()[0].text.contains("ZolmarPermisos")) << ui().messages()[0].text.toStdString();
+  }
 }
 
 TEST_F(AppGlobalTest, ATableLockHasOneHolderUntilReleased) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "zolmar/db/connection.h"
@@ -38,10 +40,17 @@ TEST_F(TranslationsTest, TheConfiguredLanguageIsReadAtStartAndSpanishKeepsTheTex
     const char* language;  // nullptr: not configured
     const char* salir;
     const char* arboles;
+    const char* si;  // Qt's own Yes button, from Qt's catalogue of the language
   } cases[] = {
-      {nullptr, "Salir", "Árboles"}, {"ES", "Salir", "Árboles"}, {"Español", "Salir", "Árboles"},
-      {"EN", "Exit", "Trees"},       {"en", "Exit", "Trees"},    {" EN ", "Exit", "Trees"},
-      {"FR", "Quitter", "Árboles"},  {"DE", "Salir", "Árboles"}, {"x' OR '1'='1", "Salir", "Árboles"},
+      {nullptr, "Salir", "Árboles", "&Sí"},
+      {"ES", "Salir", "Árboles", "&Sí"},
+      {"Español", "Salir", "Árboles", "&Sí"},
+      {"EN", "Exit", "Trees", "&Yes"},
+      {"en", "Exit", "Trees", "&Yes"},
+      {" EN ", "Exit", "Trees", "&Yes"},
+      {"FR", "Quitter", "Árboles", "&Oui"},
+      {"DE", "Salir", "Árboles", "&Ja"},
+      {"x' OR '1'='1", "Salir", "Árboles", "&Yes"},
   };
   for (const auto& c : cases) {
     auto host = reopenWithLanguage(c.language);
@@ -50,7 +59,11 @@ TEST_F(TranslationsTest, TheConfiguredLanguageIsReadAtStartAndSpanishKeepsTheTex
     EXPECT_EQ(host->appGlobal()->Translate(QString::fromUtf8("Árboles")), QString::fromUtf8(c.arboles))
         << shown;
     EXPECT_EQ(host->appGlobal()->Translate(QStringLiteral("Ayuda")), QStringLiteral("Ayuda")) << shown;
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8(c.si)) << shown;
   }
+  reopenWithLanguage(nullptr);  // the other tests of this program expect Spanish
 }
 
 TEST_F(TranslationsTest, TheCatalogueIsKeptInMemoryAfterStart) {

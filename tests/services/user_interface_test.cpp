@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -136,6 +140,39 @@ TEST(QtUi, WaitFormClosedReturnsWhenTheWindowClosesOrIsDestroyed) {
   QTimer::singleShot(20, deleted, [deleted] { deleted->deleteLater(); });
   ui.waitFormClosed(deleted);
   SUCCEED();
+}
+
+// The questions that could lose data: Return and Escape answer No, and the
+// discard question offers no third button.
+TEST(QtUi, DangerousQuestionsDefaultToNo) {
+  QtUserInterface ui;
+  struct Visto {
+    qsizetype botones = 0;
+    bool porDefectoNo = false;
+  };
+  const auto alAbrirse = [](Visto* visto) {
+    QTimer::singleShot(20, [visto] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      visto->botones = box->buttons().size();
+      visto->porDefectoNo =
+          box->defaultButton() && box->buttonRole(box->defaultButton()) == QMessageBox::NoRole;
+      QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(box, &escape);
+    });
+  };
+  Visto borrar;
+  alAbrirse(&borrar);
+  EXPECT_FALSE(ui.askYesNo(QStringLiteral("¿Desea borrar la ficha <B>Nº 1</B>?"),
+                           arboles::ButtonsYesNo | arboles::DefaultSecondButton, QString(), 0));
+  EXPECT_EQ(borrar.botones, 2);
+  EXPECT_TRUE(borrar.porDefectoNo);
+  Visto descartar;
+  alAbrirse(&descartar);
+  EXPECT_EQ(ui.askRecordQuestion(1, QStringLiteral("¿Desea descartar los cambios realizados?"), QString()),
+            2);
+  EXPECT_EQ(descartar.botones, 2);
+  EXPECT_TRUE(descartar.porDefectoNo);
 }
 
 TEST(QtUi, WaitWindowShowsTheTextAndEmptyTextClosesIt) {

@@ -142,6 +142,11 @@ TEST_F(ComandoArboles, CheckInformaYRepairReconstruye) {
   const Resultado arreglado = Orden({"repair", "2"});
   EXPECT_EQ(arreglado.salida, 0) << arreglado.out.toStdString();
   EXPECT_TRUE(arreglado.out.contains("El árbol de tipo 2 no tiene problemas")) << arreglado.out.toStdString();
+  // The nodes hung from the top level are named: someone must file them again.
+  for (const QString& colgado : {QStringLiteral("Colgado del primer nivel: %1 Huérfano").arg(huerfano),
+                                 QStringLiteral("Colgado del primer nivel: %1 Ciclo").arg(ciclo)})
+    EXPECT_TRUE(arreglado.out.contains(colgado)) << colgado.toStdString() << "\n"
+                                                 << arreglado.out.toStdString();
   EXPECT_EQ(Ruta(hijo), "O'Brien 100% [x]:");
   EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(huerfano)).toInt(), 0);
   EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(ciclo)).toInt(), 0);

@@ -34,6 +34,21 @@ TEST_F(TazArboles, ConfigurarParaCrearSoloPreparaLosDescriptores) {
   EXPECT_FALSE(otro.MostrarFicha(3));
 }
 
+TEST_F(TazArboles, DescriptoresDesdeLaCreacionYLosMismosTrasReconfigurar) {
+  arboles::cTAZ_Arboles otro;
+  const auto antes = otro.I_TAZ_EnumerateDAZs();
+  ASSERT_EQ(antes.size(), 19);
+  EXPECT_EQ(otro.I_TAZ_Str2DAZ("ARBOLES.CLAVE"), antes[3]);
+  auto app = host->appGlobal();
+  ASSERT_TRUE(otro.I_TAZ_Configure(app->GetGlobales(), app));
+  ASSERT_TRUE(otro.I_TAZ_Configure(app->GetGlobales(), app));
+  EXPECT_EQ(otro.I_TAZ_EnumerateDAZs(), antes);
+  EXPECT_EQ(antes[3]->I_DAZ_Width(), 16);
+  // Without the application's globals there is no menu list to build: an error, not a crash.
+  arboles::cTAZ_Arboles sinApp;
+  EXPECT_THROW(sinApp.I_TAZ_Configure(app->GetGlobales(), nullptr), std::invalid_argument);
+}
+
 TEST_F(TazArboles, MenusConTitulosYRutas) {
   ASSERT_NE(taz->oMOptMenus, nullptr);
   const auto& m = *taz->oMOptMenus;
@@ -92,6 +107,12 @@ TEST_F(TazArboles, DescriptoresPorNombreCualificado) {
 }
 
 TEST_F(TazArboles, VentanasSinRegistrarNoAbrenNada) {
+  auto& ventanas = VentanasArboles::instance();
+  ventanas.registerEditor({});
+  ventanas.registerInformes({});
+  ventanas.registerBusqueda({});
+  ventanas.registerMoverCategorias({});
+  ventanas.registerCrearCategoriasRest({});
   EXPECT_FALSE(taz->MostrarFicha(3));
   EXPECT_EQ(taz->MostrarInformes(3, arboles::TAZ_Arboles_ProcesosListados), 0);
   EXPECT_EQ(taz->Buscar(nullptr, 3), 0);

@@ -5,8 +5,12 @@
 #include <QVariantMap>
 #include <QVector>
 
+#include "host/host_types.h"
 #include "host/i_ficha_db.h"
+#include "zolmar/host.h"
+#include "zolmar/services/scripted_user_interface.h"
 #include "zolmar/ui/ctl_ficha.h"
+#include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/get.h"
 #include "zolmar/ui/key_codes.h"
 
@@ -83,14 +87,22 @@ class MemoryFicha : public arboles::IFichaDB {
   }
 };
 
+// The browser inside a host window, whose question service answers for the person.
 struct Browser {
+  std::unique_ptr<zolmar::Host> host = zolmar::Host::open(QStringLiteral(":memory:"));
+  zolmar::FrmBasico form;
   std::shared_ptr<MemoryFicha> db = std::make_shared<MemoryFicha>();
   CtlFicha ficha;
   zolmar::get nombre;
   QStringList events;
   bool refuse = false;
 
+  zolmar::ScriptedUserInterface& ui() { return host->scriptedUserInterface(); }
+
   Browser() {
+    host->useScriptedUserInterface();
+    form.SetAppGlobal(host->appGlobal(), QStringLiteral("Prueba"));
+    ficha.setParent(&form);
     db->rows = {{{"ZolmarID", 1}, {"Nombre", "Vinos"}, {"Activo", 0}},
                 {{"ZolmarID", 2}, {"Nombre", "Cavas"}, {"Activo", 2}}};
     db->MoveFirst();
@@ -125,6 +137,7 @@ TEST(CtlFicha, RequestsCancelledLeaveTheModeAndRecord) {
                         Case{&CtlFicha::pressDelete, "delete"}, Case{&CtlFicha::pressSearch, "search"}}) {
     Browser b;
     b.refuse = true;
+    if (c.press == &CtlFicha::pressDelete) b.ui().queueAnswer(true);
     (b.ficha.*c.press)();
     EXPECT_EQ(b.events, QStringList({c.request}));
     EXPECT_EQ(b.ficha.Mode(), CtlFicha::Browsing);
@@ -155,6 +168,7 @@ TEST(CtlFicha, AddSaveEditCancelDelete) {
   EXPECT_EQ(b.events, QStringList({"edit", "changed 0", "changed -1"}));
   EXPECT_EQ(b.nombre.Text(), "Licores");
 
+  b.ui().queueAnswer(true);
   b.ficha.pressDelete();
   EXPECT_EQ(b.db->rows.size(), 2);
   EXPECT_EQ(b.nombre.Text(), "Cavas");
@@ -174,12 +188,37 @@ TEST(CtlFicha, DeleterReplacesTheRecordSetDelete) {
       if (succeeds) b.db->DeleteCurrent();
       return succeeds;
     });
+    b.ui().queueAnswer(true);
     b.ficha.pressDelete();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(b.db->rows.size(), succeeds ? 1 : 2);
     EXPECT_EQ(b.nombre.Text(), succeeds ? "Cavas" : "Vinos");
     EXPECT_EQ(b.events, succeeds ? QStringList({"delete", "changed -1"}) : QStringList({"delete"}));
   }
+}
+
+// Deleting is never one click: the host window's question comes first, with
+// No as its default, and No leaves everything as it was. A browser outside a
+// host window has nobody to ask and deletes nothing.
+TEST(CtlFicha, DeleteAsksFirst) {
+  for (const bool yes : {false, true}) {
+    Browser b;
+    b.ui().queueAnswer(yes);
+    b.ficha.pressDelete();
+    ASSERT_EQ(b.ui().messages().size(), 1);
+    const zolmar::ShownMessage& q = b.ui().messages().first();
+    EXPECT_EQ(q.kind, "question");
+    EXPECT_EQ(q.text, QString::fromUtf8("¿Desea borrar la ficha <B>Nº 1 - Vinos</B>?"));
+    EXPECT_EQ(q.buttons, arboles::ButtonsYesNo | arboles::DefaultSecondButton);
+    EXPECT_EQ(b.events, yes ? QStringList({"delete", "changed -1"}) : QStringList());
+    EXPECT_EQ(b.db->rows.size(), yes ? 1 : 2);
+    EXPECT_EQ(b.nombre.Text(), yes ? "Cavas" : "Vinos");
+  }
+  Browser sinVentana;
+  sinVentana.ficha.setParent(nullptr);
+  sinVentana.ficha.pressDelete();
+  EXPECT_TRUE(sinVentana.events.isEmpty());
+  EXPECT_EQ(sinVentana.db->rows.size(), 2);
 }
 
 TEST(CtlFicha, FailedSaveKeepsEditing) {

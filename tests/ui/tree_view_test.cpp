@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <QTreeWidgetItem>
 
 #include "zolmar/ui/tree_view.h"
 #include "zolmar/ui/tree_view_error.h"
@@ -78,4 +79,31 @@ TEST(TreeViewAdd, ClearForgetsKeysAndLargeTreesLoad) {
   tree.setUpdatesEnabled(true);
   EXPECT_EQ(tree.Nodes().Count(), 50000);
   EXPECT_EQ(tree.Node("K=49999").Parent().Key(), "K=49991");
+}
+
+// The deleted mark is shown after the text, never written into it: renaming
+// starts from the name alone and keeps the mark; the mark's grey gives way to
+// the highlight and comes back after it.
+TEST(TreeViewMarks, DeletedMarkIsShownNotStored) {
+  TreeView tree;
+  fill(tree);
+  tree.setLabelEdit(true);
+  TreeNode vinos = tree.Node("K=2");
+  vinos.setMarkedDeleted(true);
+  EXPECT_EQ(vinos.Text(), "Vinos");
+  EXPECT_EQ(vinos.DisplayText(), "Vinos [BORRADO]");
+  EXPECT_EQ(vinos.ForeColor(), TreeView::DeletedTextColor());
+  EXPECT_EQ(vinos.item()->data(0, Qt::EditRole).toString(), "Vinos") << "what the label editor starts from";
+  EXPECT_TRUE(tree.EditLabel("K=2", "Vinos tintos"));
+  EXPECT_EQ(vinos.DisplayText(), "Vinos tintos [BORRADO]");
+  vinos.setHighlighted(true);
+  EXPECT_EQ(vinos.ForeColor(), TreeView::ActiveTitleBarTextColor());
+  vinos.setHighlighted(false);
+  EXPECT_EQ(vinos.ForeColor(), TreeView::DeletedTextColor());
+  vinos.setMarkedDeleted(false);
+  EXPECT_EQ(vinos.DisplayText(), "Vinos tintos");
+  EXPECT_EQ(vinos.ForeColor(), TreeView::WindowTextColor());
+  EXPECT_EQ(tree.Node("K=3").Previous().Key(), "K=2");
+  EXPECT_TRUE(vinos.Previous().isNull());
+  EXPECT_EQ(tree.Node("K=4").Previous().Key(), "K=1");
 }

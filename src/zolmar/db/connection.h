@@ -42,6 +42,10 @@ class Connection : public arboles::IConnection {
   QVariant ExecuteSQL(const QString& sql, qint32 mode = 0, const QVariant& def = QVariant(),
                       bool flag = false) override;
   bool ReadRows(const QString& sql, const RowCallback& onRow) override;
+  // Recorded as mode 5; on SQLite the statement must be one SQLite itself
+  // calls read-only and runs with the connection in query_only; on a server
+  // it runs inside a transaction that is always rolled back.
+  arboles::RecordsetPtr QueryReadOnly(const QString& sql) override;
   bool HasError() const override { return hasError_; }
   QString LastError() const override { return lastError_; }
 
@@ -104,6 +108,8 @@ class Connection : public arboles::IConnection {
   bool runBatch(const QVector<TSqlTranslation>& batch, const QString& original, qint32 mode,
                 const QVariant& def, QVariant* result);
   bool readRowsOdbc(const QString& sql, const RowCallback& onRow);
+  bool queryReadOnlySqlite(const QString& sql, QVariant* result, QString* error);
+  bool queryReadOnlyOdbc(const QString& sql, QVariant* result, QString* error);
   bool streamRows(const QString& sql, const QVector<QVariant>& params, const RowCallback& onRow,
                   QString* error);
   bool injectedFault(QString* error) const;

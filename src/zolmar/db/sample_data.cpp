@@ -220,7 +220,8 @@ class Filler {
          {QString::fromUtf8(SampleData::kCompanyName)}, error);
     const char* windows[] = {"FRMARBOLESCLIENTES",    "FRMARBOLESPROVEEDORES",    "FRMARBOLESARTICULOS",
                              "FRMRPTARBOLESCLIENTES", "FRMRPTARBOLESPROVEEDORES", "FRMRPTARBOLESARTICULOS",
-                             "FRMRPTCATEGORIAS",      "INFORMES_ENVIAR_A",        "FRMORGANIZARCATEGORIAS"};
+                             "FRMRPTCATEGORIAS",      "INFORMES_ENVIAR_A",        "FRMORGANIZARCATEGORIAS",
+                             "INFORMES_SQL_EXPERTO"};
     for (const char* w : windows)
       exec("INSERT INTO ZolmarPermisos (Usuario, Ventana, Permitido) VALUES (?1, ?2, 1)",
            {SampleData::kDemoUser, w}, error);

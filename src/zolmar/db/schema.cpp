@@ -137,6 +137,11 @@ bool Schema::create(Connection& cn, QString* error) {
   QStringList statements;
   for (const QString& table : tables()) statements << tableDdl(table);
   statements << indexes();
+  // The reports' SQL editor is for whom it is granted: refused to everybody
+  // ('*') unless a person's own row allows it.
+  statements << QStringLiteral(
+      "INSERT INTO ZolmarPermisos (Usuario, Ventana, Permitido) SELECT '*', 'INFORMES_SQL_EXPERTO', 0 "
+      "WHERE NOT EXISTS (SELECT 1 FROM ZolmarPermisos WHERE Ventana='INFORMES_SQL_EXPERTO')");
   return run(cn, statements, error);
 }
 

@@ -5,9 +5,16 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "host/i_app_global.h"
 #include "zolmar/ui/btn.h"
 
 namespace zolmar {
+
+const QString FrmSqlExperto::NombreVentana = QStringLiteral("INFORMES_SQL_EXPERTO");
+
+bool FrmSqlExperto::Permitido(arboles::IAppGlobal& app, bool avisar) {
+  return app.CanOpenWindow(NombreVentana, 1, avisar ? 1 : 0, 0);
+}
 
 FrmSqlExperto::FrmSqlExperto(const QString& sql, QWidget* parent) : FrmBasico(parent) {
   setObjectName(QStringLiteral("FrmSqlExperto"));

@@ -4,6 +4,7 @@
 #include "host/i_connection.h"
 #include "host/i_host_objects.h"
 #include "host/i_recordset.h"
+#include "zolmar/report/frm_sql_experto.h"
 #include "zolmar/report/report_panel.h"
 #include "zolmar/report/report_query.h"
 #include "zolmar/report/report_store.h"
@@ -24,6 +25,7 @@ ReportFramework::ReportFramework(std::shared_ptr<arboles::IAppGlobal> app,
       window_(window),
       panel_(new ReportPanel(window)) {
   ConnectPanel();
+  if (app_ && !FrmSqlExperto::Permitido(*app_, false)) panel_->btnSQLExpert->hide();
 }
 
 ReportFramework::~ReportFramework() {

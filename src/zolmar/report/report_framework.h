@@ -157,6 +157,13 @@ class ReportFramework : public QObject {
   void Close();
   // A run without a person (the command line) leaves the stored configuration alone.
   void SetRecordarConfiguracion(bool on) { remember_ = on; }
+  // A run without a person starts from what it is told, never from the
+  // person's last use: LoadConfig ignores the configuration last used and the
+  // stored filter defaults, and applies the preset named (its process aside),
+  // or nothing when the name is empty. Nothing is stored on closing.
+  void SinConfiguracionGuardada(const QString& preset);
+  // The preset asked for was not stored.
+  bool PreSetInicialFalta() const { return presetFalta_; }
 
  signals:
   void CfgProcesos();
@@ -174,6 +181,7 @@ class ReportFramework : public QObject {
   void ProcesoTecleado();
   void ElegirProceso();
   void ElegirOrden();
+  bool CargarPreSetInicial(qint32 proceso);
   void ElegirNombre(class get* entry, const QStringList& names, const QString& title);
   bool Producir();
   bool Escribir(const ReportOutput& output);
@@ -201,6 +209,9 @@ class ReportFramework : public QObject {
   std::optional<ReportRun> run_;
   bool produced_ = false;
   bool remember_ = true;
+  bool sinGuardada_ = false;
+  QString presetInicial_;
+  bool presetFalta_ = false;
   bool capture_ = false;
   QString captured_;
   QString lastError_;

@@ -37,12 +37,33 @@ QVariant valueOf(QWidget* control) {
 bool ReportFramework::LoadConfig(const QString& key, qint32 proceso) {
   // Without a key the window's own name keeps its configurations apart.
   key_ = key.isEmpty() ? window_->objectName().toUpper() : key;
+  if (sinGuardada_) return CargarPreSetInicial(proceso);
   const QString text = store_->Load(key_, QString(), proceso);
   if (text.isEmpty()) {
     defectos_ = true;
     return false;
   }
   ApplyConfig(ReportConfig::FromText(text));
+  return true;
+}
+
+void ReportFramework::SinConfiguracionGuardada(const QString& preset) {
+  sinGuardada_ = true;
+  remember_ = false;
+  presetInicial_ = preset;
+}
+
+bool ReportFramework::CargarPreSetInicial(qint32 proceso) {
+  presetFalta_ = false;
+  if (presetInicial_.isEmpty()) return false;
+  const QString text = store_->Load(key_, kPreSet + presetInicial_, 0);
+  if (text.isEmpty()) {
+    presetFalta_ = true;
+    return false;
+  }
+  ReportConfig c = ReportConfig::FromText(text);
+  if (proceso != 0) c.process = proceso;
+  ApplyConfig(c);
   return true;
 }
 

@@ -153,6 +153,8 @@ QString ReportFramework::SentenciaActual() {
 }
 
 void ReportFramework::MostrarSQLExperto() {
+  // The button is hidden from whom it was not granted; asked again all the same.
+  if (!FrmSqlExperto::Permitido(*app_, true)) return;
   FrmSqlExperto frm(SentenciaActual());
   frm.Show();
   Esperar(&frm);
@@ -162,7 +164,7 @@ void ReportFramework::MostrarSQLExperto() {
 
 bool ReportFramework::EjecutarSQL(const QString& sql, const ReportOutput& output) {
   ReportQuery query;
-  auto rs = query.Open(*cn_, sql);
+  auto rs = query.OpenReadOnly(*cn_, sql);
   if (!rs) {
     lastError_ = query.LastError();
     return false;

@@ -22,12 +22,16 @@ class ReportQuery : public QObject {
 
   // A record set that Find and positions work on; nullptr when the statement failed.
   arboles::RecordsetPtr Open(arboles::IConnection& cn, const QString& sql);
+  // The same for a statement a person typed: one SELECT that may not write.
+  arboles::RecordsetPtr OpenReadOnly(arboles::IConnection& cn, const QString& sql);
   QString LastError() const { return lastError_; }
 
  signals:
   void QueryInProgress(const QString& text, qint32 records);
 
  private:
+  arboles::RecordsetPtr Opened(arboles::IConnection& cn, arboles::RecordsetPtr rs);
+
   QString lastError_;
 };
 

@@ -14,6 +14,7 @@
 #include "zolmar/services/globales.h"
 #include "zolmar/services/key_map.h"
 #include "zolmar/services/main_menu_grid.h"
+#include "zolmar/services/qt_catalogue.h"
 #include "zolmar/services/text_to_id.h"
 #include "zolmar/services/user_interface.h"
 #include "zolmar/ui/ctl_ficha.h"
@@ -61,6 +62,7 @@ QString AppGlobal::Translate(const QString& text) { return translator_.translate
 qint32 AppGlobal::loadTranslations() {
   translator_.clear();
   const QString language = GetConfig().value(QStringLiteral("CFG_IDIOMA")).toString();
+  QtCatalogue::install(language);
   return Translator::isSpanish(language) ? 0 : translator_.load(*cn_, language.trimmed());
 }
 
@@ -99,7 +101,18 @@ qint32 AppGlobal::AskRecordQuestion(qint32 kind, const QString& text) {
 void AppGlobal::ShowWait(const QString& text) { ui_->showWait(text); }
 
 bool AppGlobal::CanOpenWindow(const QString& windowName, qint32, qint32 b, qint32) {
-  if (data_.windowAllowed(user_, windowName)) return true;
+  QString error;
+  if (data_.windowAllowed(user_, windowName, &error)) return true;
+  // A permission that could not be read is not a permission: the window stays
+  // closed and the person learns why, whether or not refusals are reported.
+  if (!error.isEmpty()) {
+    ui_->showMessage(
+        FormatMessage(Translate(QStringLiteral(
+                          "No se ha podido comprobar el permiso para abrir la ventana <B>%1</B>:<BR>%2")),
+                      {windowName, error}),
+        0, Translate(QStringLiteral("Acceso denegado")), arboles::IconError);
+    return false;
+  }
   if (b != 0)
     ui_->showMessage(
         FormatMessage(Translate(QStringLiteral("No tiene permiso para abrir la ventana <B>%1</B>.")),

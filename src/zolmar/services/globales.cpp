@@ -4,10 +4,10 @@
 #include "zolmar/db/ficha_db.h"
 #include "zolmar/db/insert_builder.h"
 #include "zolmar/db/list_object.h"
-#include "zolmar/services/id_daz.h"
-#include "zolmar/services/number_daz.h"
-#include "zolmar/services/status_daz.h"
-#include "zolmar/services/text_daz.h"
+#include "zolmar/ui/id_daz.h"
+#include "zolmar/ui/number_daz.h"
+#include "zolmar/ui/status_daz.h"
+#include "zolmar/ui/text_daz.h"
 
 namespace zolmar {
 

@@ -6,14 +6,18 @@
 
 namespace zolmar {
 
-bool HostDataServices::windowAllowed(const QString& user, const QString& windowName) const {
+bool HostDataServices::windowAllowed(const QString& user, const QString& windowName, QString* error) const {
   const QString sql =
       QStringLiteral(
           "SELECT TOP 1 Permitido FROM %1 WHERE Ventana=%2 AND (Usuario=%3 OR Usuario='*')"
           " ORDER BY CASE WHEN Usuario='*' THEN 1 ELSE 0 END")
           .arg(HostTableNames::Permissions, cn_->SQLLiteral(windowName.toUpper()), cn_->SQLLiteral(user));
   const QVariant allowed = cn_->ExecuteSQL(sql, 2, 1);
-  return cn_->HasError() || allowed.isNull() || allowed.toInt() != 0;
+  if (cn_->HasError()) {
+    if (error) *error = cn_->LastError();
+    return false;
+  }
+  return allowed.isNull() || allowed.toInt() != 0;
 }
 
 void HostDataServices::setWindowAllowed(const QString& user, const QString& windowName, bool allowed) {

@@ -16,9 +16,10 @@ class HostDataServices {
  public:
   explicit HostDataServices(std::shared_ptr<arboles::IConnection> cn) : cn_(std::move(cn)) {}
 
-  // A window is refused only by a stored row for the user (or for every user,
-  // "*") with Permitido 0; the user's own row wins.
-  bool windowAllowed(const QString& user, const QString& windowName) const;
+  // A window is refused by a stored row for the user (or for every user,
+  // "*") with Permitido 0; the user's own row wins. A query that fails
+  // refuses too, with the connection's error in error.
+  bool windowAllowed(const QString& user, const QString& windowName, QString* error = nullptr) const;
   void setWindowAllowed(const QString& user, const QString& windowName, bool allowed);
 
   QVariantMap configuration() const;

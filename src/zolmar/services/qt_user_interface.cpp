@@ -67,6 +67,11 @@ bool QtUserInterface::askYesNo(const QString& text, qint32 buttons, const QStrin
   QMessageBox box(QApplication::activeWindow());
   prepareBox(box, text, title, icon == 0 ? arboles::IconQuestion : icon);
   box.setStandardButtons(buttons == 0 ? qtButtons(4) : qtButtons(buttons));
+  // A question that could lose data is answered No by Return or Escape.
+  if (buttons & arboles::DefaultSecondButton) {
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+  }
   const int answer = box.exec();
   return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
@@ -82,6 +87,14 @@ qint32 QtUserInterface::askRecordQuestion(qint32 kind, const QString& text, cons
   prepareBox(box, text, title, arboles::IconQuestion);
   QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
   QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+  // Discarding offers Yes and No only, and Escape keeps editing: a third
+  // button would be one more way to lose what was typed.
+  if (kind == 1) {
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? 1 : 2;
+  }
   QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(cancel);

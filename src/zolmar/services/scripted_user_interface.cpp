@@ -56,11 +56,16 @@ bool ScriptedUserInterface::askYesNo(const QString& text, qint32 buttons, const 
 }
 
 qint32 ScriptedUserInterface::askRecordQuestion(qint32 kind, const QString& text, const QString& title) {
-  qint32 result = kind == 3 ? 1 : 3;
+  qint32 result = kind == 3 ? 1 : kind == 1 ? 2 : 3;
   if (kind != 3) {
     QVariant answer;
     if (takeAnswer(&answer, text))
       result = answer.typeId() == QMetaType::Bool ? (answer.toBool() ? 1 : 2) : answer.toInt();
+  }
+  // The discard question has Yes and No only: a person cannot answer 3.
+  if (kind == 1 && result != 1 && result != 2) {
+    fail(QStringLiteral("A discard question has no answer %1: ").arg(result) + MessageMarkupToPlain(text));
+    result = 2;
   }
   messages_.append({QStringLiteral("record"), text, title, 0, kind, result});
   return result;

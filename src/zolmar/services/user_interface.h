@@ -13,12 +13,14 @@ class UserInterface {
  public:
   virtual ~UserInterface() = default;
 
-  // buttons: 0 OK, 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No. icon: arboles::MessageIcon.
+  // buttons: 0 OK, 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No; + 256 makes No the
+  // default (and Escape). icon: arboles::MessageIcon.
   virtual void showMessage(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
   // True for Yes (or OK).
   virtual bool askYesNo(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
-  // The record questions: kind 0 save changes, 1 discard changes: 1 Yes, 2 No,
-  // 3 Cancel; kind 3 shows the text and answers 1.
+  // The record questions: kind 0 save changes (1 Yes, 2 No, 3 Cancel); kind 1
+  // discard changes (1 Yes, 2 No: no third button, Escape is No); kind 3
+  // shows the text and answers 1.
   virtual qint32 askRecordQuestion(qint32 kind, const QString& text, const QString& title) = 0;
   // A pop-up choice among items; the chosen item's 1-based position, 0 for none.
   virtual qint32 chooseItem(const QString& title, const QStringList& items) = 0;

@@ -5,7 +5,10 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
+#include "host/host_types.h"
+#include "host/i_app_global.h"
 #include "host/i_ficha_db.h"
+#include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/get.h"
 #include "zolmar/ui/key_codes.h"
 
@@ -247,6 +250,7 @@ void CtlFicha::pressEdit() {
 
 void CtlFicha::pressDelete() {
   if (!HasRecord() || !browsing() || !isEnabled()) return;
+  if (!ConfirmDelete()) return;
   bool cancel = false;
   emit DeleteRequest(cancel);
   if (cancel || !DeleteCurrentRecord()) {
@@ -256,6 +260,27 @@ void CtlFicha::pressDelete() {
   if (!HasRecord()) ficha_->MoveFirst();
   ShowCurrent();
   emit RecordChanged();
+}
+
+// The host window that holds the browser asks; No (the default) keeps the record.
+bool CtlFicha::ConfirmDelete() {
+  std::shared_ptr<arboles::IAppGlobal> app;
+  for (QWidget* w = parentWidget(); w && !app; w = w->parentWidget()) {
+    if (auto* form = qobject_cast<FrmBasico*>(w)) app = form->AppGlobal();
+  }
+  if (!app) return false;
+  const QString text = app->FormatMessage(app->Translate(QStringLiteral("¿Desea borrar la ficha <B>%1</B>?")),
+                                          {Description()});
+  return app->AskYesNo(text, arboles::ButtonsYesNo | arboles::DefaultSecondButton,
+                       app->Translate(QStringLiteral("Borrar")), arboles::IconQuestion);
+}
+
+// The record as the browser shows it: its number, and its name when it has one.
+QString CtlFicha::Description() const {
+  QString text = tr("Nº %1").arg(ficha_->CurrentID());
+  const QString name = ficha_->Field(QStringLiteral("Nombre")).toString().trimmed();
+  if (!name.isEmpty()) text += QStringLiteral(" - ") + name;
+  return text;
 }
 
 bool CtlFicha::DeleteCurrentRecord() {

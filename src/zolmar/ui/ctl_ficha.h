@@ -8,9 +8,13 @@
 // change of mode; Saved is raised after the record set has written the record
 // and before the mode returns to browsing (Mode() still tells edit from add).
 //
-// Deleting: a browser bound to a table-access object deletes through it (the
+// Deleting: the person is asked first ("¿Desea borrar la ficha <B>..</B>?",
+// No by default) through the question service of the host window that holds
+// the browser; a browser outside a host window has nobody to ask and deletes
+// nothing. A browser bound to a table-access object deletes through it (the
 // table may own rows of other tables); without one the record set deletes the
-// row alone.
+// row alone. After a delete the record shown is the one before it in the
+// record set's order (the first when there is none before).
 //
 // Keys (MapKey): F9 or Ctrl+S while editing/adding -> 1 save; Escape while
 // editing/adding -> 2 cancel; Escape while browsing -> 3 close. KeyUp moves
@@ -115,6 +119,8 @@ class CtlFicha : public QWidget {
   void updateState();
   bool browsing() const { return mode_ == Browsing; }
   bool DeleteCurrentRecord();
+  bool ConfirmDelete();
+  QString Description() const;
 
   std::shared_ptr<arboles::IFichaDB> ficha_;
   std::function<bool()> deleter_;

@@ -189,6 +189,13 @@ void Grid::setCellColor(qint32 row, qint32 col, qint32 number) {
     it->setBackground(colour);
 }
 
+void Grid::setCellToolTip(qint32 row, qint32 col, const QString& text) {
+  QTableWidgetItem* it = cell(row, col);
+  if (!it || it->toolTip() == text) return;
+  CodeScope scope(codeDepth_);
+  it->setToolTip(text);
+}
+
 void Grid::setCellEditor(get* editor) {
   editor_ = editor;
   if (!editor) return;
@@ -298,8 +305,9 @@ void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
     QTableWidget::mouseDoubleClickEvent(event);
     return;
   }
+  // The press before it has usually made the cell current already.
   const QModelIndex at = indexAt(event->position().toPoint());
-  if (at.isValid() && MoveTo(at.row(), at.column())) BeginEdit();
+  if (at.isValid() && (at == currentIndex() || MoveTo(at.row(), at.column()))) BeginEdit();
 }
 
 // Keys typed in the editor that move the cursor belong to the grid.

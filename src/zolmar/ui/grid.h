@@ -65,6 +65,8 @@ class Grid : public QTableWidget {
   void setPaletteColor(qint32 number, const QColor& colour);
   qint32 CellColor(qint32 row, qint32 col) const;
   void setCellColor(qint32 row, qint32 col, qint32 number);
+  // The tip shown when the pointer rests on the cell.
+  void setCellToolTip(qint32 row, qint32 col, const QString& text);
 
   // The in-cell editor (see above); the grid does not own it.
   void setCellEditor(get* editor);

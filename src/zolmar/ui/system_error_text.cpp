@@ -1,5 +1,6 @@
 #include "zolmar/ui/system_error_text.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <algorithm>
@@ -42,6 +43,11 @@ const QList<Pair>& known() {
   return table;
 }
 
+// The same reason as Qt gives it once its own catalogue is installed.
+QString qtTranslation(QLatin1String english) {
+  return QCoreApplication::translate("QIODevice", QByteArray(english.data(), english.size()).constData());
+}
+
 }  // namespace
 
 QString SystemErrorText::Reason(const QString& original) {
@@ -51,7 +57,8 @@ QString SystemErrorText::Reason(const QString& original) {
       reason.endsWith(QLatin1String(" is not writable")))
     return QStringLiteral("no tiene permiso para escribir en el fichero");
   for (const Pair& p : known())
-    if (reason.compare(p.first, Qt::CaseInsensitive) == 0) return QString::fromUtf8(p.second);
+    if (reason.compare(p.first, Qt::CaseInsensitive) == 0 || reason == qtTranslation(p.first))
+      return QString::fromUtf8(p.second);
   return QLatin1Char('[') + reason + QLatin1Char(']');
 }
 
@@ -61,7 +68,11 @@ QString SystemErrorText::Translate(const QString& message) {
   QList<Pair> table = known();
   std::stable_sort(table.begin(), table.end(),
                    [](const Pair& a, const Pair& b) { return a.first.size() > b.first.size(); });
-  for (const Pair& p : table) text.replace(p.first, QString::fromUtf8(p.second), Qt::CaseInsensitive);
+  for (const Pair& p : table) {
+    text.replace(p.first, QString::fromUtf8(p.second), Qt::CaseInsensitive);
+    if (const QString qt = qtTranslation(p.first); qt != p.first)
+      text.replace(qt, QString::fromUtf8(p.second));
+  }
   return text;
 }
 

@@ -57,6 +57,17 @@ TreeNode TreeNode::Next() const {
   return i + 1 < tree_->topLevelItemCount() ? TreeNode(tree_, tree_->topLevelItem(i + 1)) : TreeNode();
 }
 
+TreeNode TreeNode::Previous() const {
+  if (!item_) return {};
+  QTreeWidgetItem* parent = item_->parent();
+  if (parent) {
+    const int i = parent->indexOfChild(item_);
+    return i > 0 ? TreeNode(tree_, parent->child(i - 1)) : TreeNode();
+  }
+  const int i = tree_->indexOfTopLevelItem(item_);
+  return i > 0 ? TreeNode(tree_, tree_->topLevelItem(i - 1)) : TreeNode();
+}
+
 TreeNode TreeNode::Parent() const { return item_ ? TreeNode(tree_, item_->parent()) : TreeNode(); }
 
 TreeNode TreeNode::Root() const {
@@ -103,6 +114,32 @@ QString TreeNode::FullPath() const {
   QString path = Text();
   for (TreeNode p = Parent(); p; p = p.Parent()) path = p.Text() + QLatin1Char('\\') + path;
   return path;
+}
+
+bool TreeNode::MarkedDeleted() const { return item_ && item_->data(0, TreeView::DeletedMarkRole).toBool(); }
+
+void TreeNode::setMarkedDeleted(bool on) {
+  if (!item_ || MarkedDeleted() == on) return;
+  const bool highlighted = Highlighted();
+  item_->setData(0, TreeView::DeletedMarkRole, on ? QVariant(true) : QVariant());
+  if (!highlighted) setHighlighted(false);
+}
+
+QString TreeNode::DisplayText() const {
+  return MarkedDeleted() ? Text() + TreeView::DeletedSuffix() : Text();
+}
+
+void TreeNode::setHighlighted(bool on) {
+  if (!item_) return;
+  setBackColor(on ? TreeView::ActiveTitleBarColor() : TreeView::WindowBackgroundColor());
+  setForeColor(on                ? TreeView::ActiveTitleBarTextColor()
+               : MarkedDeleted() ? TreeView::DeletedTextColor()
+                                 : TreeView::WindowTextColor());
+}
+
+bool TreeNode::Highlighted() const {
+  return item_ && item_->background(0).style() != Qt::NoBrush &&
+         item_->background(0).color() == TreeView::ActiveTitleBarColor();
 }
 
 }  // namespace zolmar

@@ -40,6 +40,8 @@ class TreeNode {
   TreeNode Child() const;
   TreeNode ChildAt(qint32 index) const;
   TreeNode Next() const;
+  // The sibling before this one (null for a first child or the first top node).
+  TreeNode Previous() const;
   TreeNode Parent() const;
   TreeNode Root() const;
 
@@ -52,6 +54,18 @@ class TreeNode {
   void setBackColor(const QColor& color);
   QColor ForeColor() const;
   void setForeColor(const QColor& color);
+
+  // The deleted mark (the record's "BORRADO" state): the node reads
+  // "<text> [BORRADO]" and its text is grey while it is not highlighted.
+  // Text() stays the node's own text.
+  bool MarkedDeleted() const;
+  void setMarkedDeleted(bool on);
+  // What the person reads on the node.
+  QString DisplayText() const;
+  // The highlight of a window's current node: the active title bar colours;
+  // off, the plain colours (grey text for a node marked deleted).
+  void setHighlighted(bool on);
+  bool Highlighted() const;
 
   QTreeWidgetItem* item() const { return item_; }
   TreeView* tree() const { return tree_; }

@@ -26,6 +26,13 @@ class LabelDelegate : public QStyledItemDelegate {
     if (line) tree_->commitLabel(tree_->itemFromIndex(index), line->text());
   }
 
+ protected:
+  // The deleted mark is shown, never stored in the node's text (nor edited).
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(TreeView::DeletedMarkRole).toBool()) option->text += TreeView::DeletedSuffix();
+  }
+
  private:
   TreeView* tree_;
 };
@@ -117,13 +124,20 @@ QColor TreeView::WindowBackgroundColor() {
 
 QColor TreeView::WindowTextColor() { return QApplication::palette().color(QPalette::Active, QPalette::Text); }
 
+QColor TreeView::DeletedTextColor() {
+  const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+  return grey == WindowTextColor() ? QColor(Qt::gray) : grey;
+}
+
+QString TreeView::DeletedSuffix() { return QStringLiteral(" [BORRADO]"); }
+
 QRect TreeView::checkRect(QTreeWidgetItem* item) const {
   if (!checkboxes_) return {};
   QStyleOptionViewItem opt;
   const_cast<TreeView*>(this)->initViewItemOption(&opt);
   opt.rect = visualItemRect(item);
   opt.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-  opt.text = item->text(0);
+  opt.text = TreeNode(const_cast<TreeView*>(this), item).DisplayText();
   opt.checkState = Qt::CheckState(item->data(0, Qt::CheckStateRole).toInt());
   return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, this);
 }
@@ -148,7 +162,9 @@ TreeView::HitInfo TreeView::HitTest(qint32 x, qint32 y) const {
   } else {
     const QRect box = checkRect(item);
     const int textStart = box.isValid() ? box.right() + 4 : rect.left();
-    const int textEnd = textStart + fontMetrics().horizontalAdvance(item->text(0)) + 8;
+    const int textEnd =
+        textStart +
+        fontMetrics().horizontalAdvance(TreeNode(const_cast<TreeView*>(this), item).DisplayText()) + 8;
     if (x > textEnd) hit.flags = OnItemRight;
   }
   return hit;

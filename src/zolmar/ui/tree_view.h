@@ -70,6 +70,10 @@ class TreeView : public QTreeWidget {
   static QColor ActiveTitleBarTextColor();
   static QColor WindowBackgroundColor();
   static QColor WindowTextColor();
+  // Nodes marked deleted: grey text and this suffix after their text.
+  static QColor DeletedTextColor();
+  static QString DeletedSuffix();  // " [BORRADO]"
+  static constexpr int DeletedMarkRole = Qt::UserRole + 1;
 
   // The person's actions. Each goes through the same handlers as the real
   // mouse and keyboard; False when the node is missing or the tree refuses.

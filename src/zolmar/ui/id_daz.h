@@ -1,7 +1,7 @@
 #pragma once
 // The host's descriptor of a record's id ("ZolmarID").
 
-#include "zolmar/services/field_daz.h"
+#include "zolmar/ui/field_daz.h"
 
 namespace zolmar {
 

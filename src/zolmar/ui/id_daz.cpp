@@ -1,4 +1,4 @@
-#include "zolmar/services/id_daz.h"
+#include "zolmar/ui/id_daz.h"
 
 #include "zolmar/ui/get.h"
 

@@ -1,4 +1,4 @@
-#include "zolmar/services/status_daz.h"
+#include "zolmar/ui/status_daz.h"
 
 #include "zolmar/ui/get.h"
 

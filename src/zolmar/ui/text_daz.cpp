@@ -1,4 +1,4 @@
-#include "zolmar/services/text_daz.h"
+#include "zolmar/ui/text_daz.h"
 
 #include "zolmar/ui/get.h"
 

@@ -1,4 +1,4 @@
-#include "zolmar/services/field_daz.h"
+#include "zolmar/ui/field_daz.h"
 
 #include "zolmar/ui/get.h"
 

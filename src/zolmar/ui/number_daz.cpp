@@ -1,4 +1,4 @@
-#include "zolmar/services/number_daz.h"
+#include "zolmar/ui/number_daz.h"
 
 #include "zolmar/ui/get.h"
 

@@ -30,9 +30,9 @@ class FieldDAZImpl : public Interface {
   qint32 I_DAZ_Width() const override { return field_.width; }
   bool I_DAZ_Indexed() const override { return field_.indexed; }
   QVariant I_DAZ_Value() const override { return field_.value; }
+  void I_DAZ_SetValue(const QVariant& value) override { field_.value = value; }
 
   QString Tip() const { return field_.tip; }
-  void SetValue(const QVariant& value) { field_.value = value; }
 
  protected:
   FieldDAZ field_;
