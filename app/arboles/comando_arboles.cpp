@@ -23,6 +23,7 @@
 #include "zolmar/host.h"
 #include "zolmar/services/message_markup.h"
 #include "zolmar/services/scripted_user_interface.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -79,7 +80,17 @@ int ComandoArboles::MalUso(const QString& motivo) {
   return UsoIncorrecto;
 }
 
+int ComandoArboles::Error(const QString& mensaje) {
+  err_ << "arboles: " << SystemErrorText::Translate(mensaje) << "\n";
+  err_.flush();
+  return Rechazado;
+}
+
 int ComandoArboles::Ejecutar(const QStringList& args) {
+  if (args == QStringList{QStringLiteral("--help")} || args == QStringList{QStringLiteral("-h")}) {
+    out_ << Uso() << "\n";
+    return Correcto;
+  }
   if (args.size() < 3 || args.at(0) != QStringLiteral("--db"))
     return MalUso(QStringLiteral("Falta --db FICHERO"));
   const QString fichero = args.at(1);
@@ -92,16 +103,16 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   if (!servidor && !esInit && !QFileInfo::exists(fichero))
     return MalUso(QStringLiteral("No existe el fichero %1").arg(fichero));
   if (!servidor && QFileInfo(fichero).size() > 0 && !pareceBaseDeDatos(fichero))
-    return MalUso(QStringLiteral("El fichero %1 no es una base de datos").arg(fichero));
+    return Error(QStringLiteral("El fichero %1 no es una base de datos").arg(fichero));
   int salida = Rechazado;
   try {
     salida = Despachar(orden, resto);
   } catch (const std::exception& e) {
-    err_ << "arboles: " << QString::fromUtf8(e.what()) << "\n";
+    Error(QString::fromUtf8(e.what()));
   }
   if (host_) {
     for (const QString& texto : host_->scriptedUserInterface().messageTexts())
-      err_ << "arboles: " << MessageMarkupToPlain(texto) << "\n";
+      err_ << "arboles: " << SystemErrorText::Translate(MessageMarkupToPlain(texto)) << "\n";
   }
   err_.flush();
   return salida;
@@ -132,7 +143,7 @@ int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
     return MalUso(QStringLiteral("ID no válido: %1").arg(resto.at(0)));
   if (!conIdentificador && (!ok || numero < 1 || numero > 3))
     return MalUso(QStringLiteral("El TIPO debe ser 1, 2 o 3, no %1").arg(resto.at(0)));
-  if (!AbrirBase()) return UsoIncorrecto;
+  if (!AbrirBase()) return Rechazado;
   if (orden == QStringLiteral("show")) return Show(numero);
   if (orden == QStringLiteral("check")) return Check(numero);
   if (orden == QStringLiteral("repair")) return Repair(numero);
@@ -145,7 +156,8 @@ bool ComandoArboles::AbrirBase() {
   try {
     host_ = Host::open(fichero_);
   } catch (const std::exception& e) {
-    MalUso(QStringLiteral("%1 no es una base de datos: %2").arg(NombreBase(), QString::fromUtf8(e.what())));
+    // Host::open names the database first.
+    Error(QString::fromUtf8(e.what()));
     return false;
   }
   // Nobody answers questions on a command line: anything the host wants to
@@ -154,7 +166,7 @@ bool ComandoArboles::AbrirBase() {
   auto oAppGlobal = host_->appGlobal();
   taz_ = std::make_shared<arboles::cTAZ_Arboles>();
   if (!taz_->I_TAZ_Configure(oAppGlobal->GetGlobales(), oAppGlobal)) {
-    MalUso(QStringLiteral("La base de datos %1 no tiene la tabla de árboles").arg(NombreBase()));
+    Error(QStringLiteral("La base de datos %1 no tiene la tabla de árboles").arg(NombreBase()));
     return false;
   }
   return true;
@@ -164,7 +176,7 @@ int ComandoArboles::Report(const QStringList& resto) {
   ComandoInforme informe(out_, err_);
   const QString motivo = informe.Analizar(resto);
   if (!motivo.isEmpty()) return MalUso(motivo);
-  if (!AbrirBase()) return UsoIncorrecto;
+  if (!AbrirBase()) return Rechazado;
   return informe.Ejecutar(*taz_);
 }
 
@@ -172,12 +184,11 @@ int ComandoArboles::ReportCategorias(const QStringList& resto) {
   ComandoInformeCategorias informe(out_, err_);
   const QString motivo = informe.Analizar(resto);
   if (!motivo.isEmpty()) return MalUso(motivo);
-  if (!AbrirBase()) return UsoIncorrecto;
+  if (!AbrirBase()) return Rechazado;
   auto oAppGlobal = host_->appGlobal();
   arboles::cTAZ_Categorias categorias;
   if (!categorias.I_TAZ_Configure(oAppGlobal->GetGlobales(), oAppGlobal)) {
-    MalUso(QStringLiteral("La base de datos %1 no tiene la tabla de categorías").arg(NombreBase()));
-    return UsoIncorrecto;
+    return Error(QStringLiteral("La base de datos %1 no tiene la tabla de categorías").arg(NombreBase()));
   }
   return informe.Ejecutar(categorias);
 }
@@ -189,7 +200,7 @@ int ComandoArboles::Init(const QStringList& resto) {
   const bool muestra = resto == QStringList{QStringLiteral("--sample")};
   if (!resto.isEmpty() && !muestra)
     return MalUso(QStringLiteral("Argumento inesperado: %1").arg(resto.first()));
-  if (!AbrirBase()) return UsoIncorrecto;
+  if (!AbrirBase()) return Rechazado;
   if (muestra) {
     const auto cn = taz_->oGlobales->GetConnection();
     if (cn->ExecuteSQL(QStringLiteral("SELECT COUNT(*) FROM Arboles"), 2, 0).toInt() > 0) {

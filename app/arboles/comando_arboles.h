@@ -5,8 +5,9 @@
 //           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE |
 //           import [--exact] DOCUMENTO | export TIPO DOCUMENTO |
 //           report TIPO ...
-// Exit status 0 on success, 1 on a refused operation or an unsound tree,
-// 2 on bad usage.
+// Exit status 0 on success, 1 on a refused operation, an unsound tree or a
+// database that cannot be opened, 2 on bad usage or an output file refused
+// (a database is never written over). "arboles --help" prints the usage.
 
 #include <QStringList>
 #include <QTextStream>
@@ -50,6 +51,8 @@ class ComandoArboles {
   int Report(const QStringList& resto);
   int ReportCategorias(const QStringList& resto);
   int MalUso(const QString& motivo);
+  // The message alone, the system's reasons in it translated; exit status 1.
+  int Error(const QString& mensaje);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;
 

@@ -1,6 +1,6 @@
 #include "comando_informe.h"
 
-#include <QFile>
+#include <QSaveFile>
 
 #include "reports/frm_informe.h"
 #include "reports/frm_rpt_arboles.h"
@@ -8,7 +8,9 @@
 #include "zolmar/report/id_list.h"
 #include "zolmar/report/report_framework.h"
 #include "zolmar/ui/btn.h"
+#include "zolmar/ui/database_file_guard.h"
 #include "zolmar/ui/get.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -16,7 +18,7 @@ QString ComandoInforme::Uso() {
   return QStringLiteral(
       "  report TIPO (--pdf F | --csv F | --xlsx F) [--tree] [--leaves] [--name TEXTO] [--ids LISTA]\n"
       "         [--config NOMBRE]      escribe el listado (o con --tree el dibujo) del árbol, desde los\n"
-      "                                valores por defecto o desde la configuración guardada NOMBRE");
+      "                                valores por defecto o desde la configuración guardada NOMBRE\n");
 }
 
 bool ComandoInforme::AnalizarSalida(const QStringList& args, qint32& i, ReportOutput& salida,
@@ -74,9 +76,18 @@ QString ComandoInforme::Analizar(const QStringList& args) {
 }
 
 int ComandoInforme::ProbarSalida(const ReportOutput& salida, QTextStream& err) {
-  QFile probe(salida.file);
-  if (probe.open(QIODevice::WriteOnly)) return 0;
-  err << "arboles: No se puede escribir " << salida.file << ": " << probe.errorString() << "\n";
+  if (const QString rechazo = DatabaseFileGuard::OutputRefusal(salida.file); !rechazo.isEmpty()) {
+    err << "arboles: " << rechazo << "\n";
+    return 2;
+  }
+  // A temporary file beside it tells whether it can be written; the file itself is not touched.
+  QSaveFile probe(salida.file);
+  if (probe.open(QIODevice::WriteOnly)) {
+    probe.cancelWriting();
+    return 0;
+  }
+  err << "arboles: No se puede escribir " << salida.file << ": "
+      << SystemErrorText::Reason(probe.errorString()) << "\n";
   return 2;
 }
 

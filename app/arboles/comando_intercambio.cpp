@@ -10,6 +10,8 @@
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/exchange/tree_export.h"
 #include "zolmar/services/message_markup.h"
+#include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -26,14 +28,18 @@ int ComandoArboles::Intercambio(const QString& orden, const QStringList& argumen
   if (importar) {
     if (!QFileInfo(resto.at(0)).isFile())
       return MalUso(QStringLiteral("No existe el fichero %1").arg(resto.at(0)));
-    if (!AbrirBase()) return UsoIncorrecto;
+    // Read before the session opens its database: the header may still be looked at.
+    if (DatabaseFileGuard::IsDatabase(resto.at(0)))
+      return Error(
+          QStringLiteral("El fichero %1 es una base de datos, no un documento de árbol").arg(resto.at(0)));
+    if (!AbrirBase()) return Rechazado;
     return Import(resto.at(0), exacta);
   }
   bool ok = false;
   const qint32 tipo = resto.at(0).toInt(&ok);
   if (!ok || tipo < 1 || tipo > 3)
     return MalUso(QStringLiteral("El TIPO debe ser 1, 2 o 3, no %1").arg(resto.at(0)));
-  if (!AbrirBase()) return UsoIncorrecto;
+  if (!AbrirBase()) return Rechazado;
   return Export(tipo, resto.at(1));
 }
 
@@ -44,7 +50,7 @@ int ComandoArboles::Import(const QString& documento, bool exacta) {
   ExchangeImport importacion(taz_->oAppGlobal, handler);
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   if (resultado.result != 0) {
-    err_ << "arboles: " << MessageMarkupToPlain(resultado.status) << "\n";
+    err_ << "arboles: " << SystemErrorText::Translate(MessageMarkupToPlain(resultado.status)) << "\n";
     return Rechazado;
   }
   // A document without branches is no failure: its status says so.
@@ -60,11 +66,14 @@ int ComandoArboles::Import(const QString& documento, bool exacta) {
 }
 
 int ComandoArboles::Export(qint32 tipo, const QString& documento) {
+  if (const QString rechazo = DatabaseFileGuard::OutputRefusal(documento); !rechazo.isEmpty()) {
+    err_ << "arboles: " << rechazo << "\n";
+    return UsoIncorrecto;
+  }
   QString error;
   const qint32 ramas = TreeExport::write(*taz_->oGlobales->GetConnection(), tipo, documento, &error);
   if (ramas < 0) {
-    err_ << "arboles: " << error << "\n";
-    return Rechazado;
+    return Error(error);
   }
   out_ << QStringLiteral("Árbol de tipo %1 escrito en %2: %3 ramas")
               .arg(QString::number(tipo), documento, QString::number(ramas))

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressDialog>
@@ -18,6 +17,9 @@
 #include "tree/taz_arboles.h"
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/host.h"
+#include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/file_chooser.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
@@ -60,6 +62,14 @@ bool ElegirOpciones(const std::shared_ptr<arboles::IAppGlobal>& app, const QStri
 void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
                        const std::shared_ptr<arboles::cTAZ_Arboles>& taz, const QString& documento) {
   const QString titulo = app->Translate(QString::fromUtf8("Importar árbol"));
+  // Reading a database the session holds open would drop its locks; any other is no document either.
+  if (DatabaseFileGuard::IsDatabase(documento)) {
+    app->ShowMessage(
+        app->Translate(QString::fromUtf8("El fichero %1 es una base de datos, no un documento de árbol"))
+            .arg(documento),
+        0, titulo, arboles::IconError);
+    return;
+  }
   bool exacta = false;
   if (!ElegirOpciones(app, documento, &exacta)) return;
   auto handler = std::make_shared<arboles::cImp_Exp>();
@@ -85,7 +95,8 @@ void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
   QString resumen = importacion.summary(resultado);
   const QString unidas = handler->ResumenRamasUnidas(kRamasUnidasMostradas);
   if (resultado.result == 0 && !unidas.isEmpty()) resumen += QStringLiteral("<BR><BR>") + unidas;
-  app->ShowMessage(resumen, 0, titulo, resultado.result == 0 ? arboles::IconInformation : arboles::IconError);
+  app->ShowMessage(SystemErrorText::Translate(resumen), 0, titulo,
+                   resultado.result == 0 ? arboles::IconInformation : arboles::IconError);
 }
 
 }  // namespace
@@ -94,19 +105,18 @@ ArbolesMenuEntry ImportarArbolEntry(Host& host) {
   auto app = host.appGlobal();
   auto taz = std::make_shared<arboles::cTAZ_Arboles>();
   taz->I_TAZ_Configure(app->GetGlobales(), app);
-  return {QString::fromUtf8("Importar árbol..."), [app, taz]() -> QWidget* {
-            // Opened without blocking: the chooser is handed back like the other windows.
-            auto* selector =
-                new QFileDialog(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
+  return {
+      QString::fromUtf8("Importar árbol..."), [app, taz]() -> QWidget* {
+        // Opened without blocking: the chooser is handed back like the other windows.
+        auto* selector =
+            FileChooser::Create(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
                                 QString::fromUtf8("Documentos de árbol (*.json);;Todos los ficheros (*)"));
-            selector->setAttribute(Qt::WA_DeleteOnClose);
-            selector->setFileMode(QFileDialog::ExistingFile);
-            QObject::connect(
-                selector, &QFileDialog::fileSelected, selector,
-                [app, taz](const QString& documento) { ImportarDocumento(app, taz, documento); });
-            selector->open();
-            return selector;
-          }};
+        selector->setFileMode(QFileDialog::ExistingFile);
+        QObject::connect(selector, &QFileDialog::fileSelected, selector,
+                         [app, taz](const QString& documento) { ImportarDocumento(app, taz, documento); });
+        selector->open();
+        return selector;
+      }};
 }
 
 }  // namespace zolmar

@@ -12,6 +12,8 @@
 #include "screenshots.h"
 #include "zolmar/host.h"
 #include "zolmar/services/platform_messages.h"
+#include "zolmar/ui/file_chooser.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace {
 
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Zolmar"));
   QApplication::setApplicationName(QStringLiteral("Zolmar"));
+  // No file chooser may look inside the company's files (their SQLite locks).
+  zolmar::FileChooser::ProtectEveryChooser();
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Zolmar: gestión comercial con árboles de clasificación"));
@@ -54,7 +58,8 @@ int main(int argc, char** argv) {
   try {
     host = openHost(parser.value(QStringLiteral("db")));
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "zolmar: %s\n", e.what());
+    std::fprintf(stderr, "zolmar: %s\n",
+                 qPrintable(zolmar::SystemErrorText::Translate(QString::fromUtf8(e.what()))));
     return 1;
   }
   int status = 0;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 #include "main_window.h"
+#include "zolmar/report/output_file.h"
+#include "zolmar/ui/database_file_guard.h"
 
 namespace zolmar {
 
@@ -21,11 +24,29 @@ QString fileName(int index, const QString& caption) {
   return QStringLiteral("%1_%2.png").arg(index, 2, 10, QLatin1Char('0')).arg(name);
 }
 
+// A database in the folder under one of these names is left alone; a
+// picture is renamed into place only when it has been written whole.
 bool save(QWidget* widget, const QDir& dir, const QString& name) {
   QApplication::processEvents();
-  const bool ok = widget->grab().save(dir.filePath(name));
-  std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write",
-               qPrintable(dir.filePath(name)));
+  const QString path = dir.filePath(name);
+  if (const QString refusal = DatabaseFileGuard::OutputRefusal(path); !refusal.isEmpty()) {
+    std::fprintf(stderr, "%s\n", qPrintable(refusal));
+    return false;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  OutputFile file(path);
+  QString error = QStringLiteral("no se pudo crear la imagen");
+  bool ok = widget->grab().save(&buffer, "PNG") && file.Open(&error);
+  if (ok) {
+    file.Write(png);  // a failure is Commit's to tell
+    ok = file.Commit(&error);
+  }
+  if (ok)
+    std::fprintf(stdout, "escrito %s\n", qPrintable(path));
+  else
+    std::fprintf(stderr, "No se pudo escribir %s: %s\n", qPrintable(path), qPrintable(error));
   return ok;
 }
 
@@ -34,7 +55,7 @@ bool save(QWidget* widget, const QDir& dir, const QString& name) {
 int TakeScreenshots(MainWindow& window, const QString& folder) {
   QDir dir(folder);
   if (!dir.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+    std::fprintf(stderr, "No se puede crear la carpeta %s\n", qPrintable(folder));
     return 0;
   }
   int index = 0, written = 0;

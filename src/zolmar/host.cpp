@@ -16,6 +16,7 @@
 #include "zolmar/tables/taz_articulos.h"
 #include "zolmar/tables/taz_clientes.h"
 #include "zolmar/tables/taz_proveedores.h"
+#include "zolmar/ui/database_file_guard.h"
 #include "zolmar/ui/popup_menu.h"
 
 namespace zolmar {
@@ -43,12 +44,15 @@ Host::Host(std::shared_ptr<Connection> cn)
     : cn_(std::move(cn)),
       locks_(std::make_shared<LockManager>(cn_)),
       app_(std::make_shared<AppGlobal>(cn_, locks_, std::make_shared<QtUserInterface>())) {
+  // From now on nothing else in the process may open these files.
+  DatabaseFileGuard::Register(this, cn_->isOdbc() ? QString() : cn_->path(), cn_->serverFolder());
   registerHostClasses();
   // Captions are translated as windows are built, so the catalogue comes first.
   app_->loadTranslations();
 }
 
 Host::~Host() {
+  DatabaseFileGuard::Unregister(this);
   if (locks_) locks_->releaseAll();
   if (scripted_) PopupMenu::SetChooser({});
 }

@@ -119,6 +119,9 @@ TEST_F(ComandoImport, ExitStatusTellsUsageFromRefusal) {
       {{"export", "4", documento}, 2, "El TIPO debe ser 1, 2 o 3, no 4"},
       {{"import", roto.fileName()}, 1, "línea 2, campo TipoArbol: debe ser un número entero"},
       {{"export", "3", dir.filePath("no/existe/arbol.json")}, 1, "No se pudo escribir el documento"},
+      // A database is no document: not the open one, nor another.
+      {{"import", destino}, 1, "es una base de datos, no un documento de árbol"},
+      {{"import", origen}, 1, "es una base de datos, no un documento de árbol"},
   };
   for (const auto& c : casos) {
     const Resultado r = Arboles(QStringList{"--db", destino} + c.args);

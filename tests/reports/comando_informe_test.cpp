@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,6 +15,8 @@
 #include "reports/frm_rpt_arboles.h"
 #include "reports/frm_rpt_categorias.h"
 #include "tree/taz_arboles.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/db/database_dump.h"
 #include "zolmar/host.h"
 #include "zolmar/report/report_framework.h"
 #include "zolmar/services/scripted_user_interface.h"
@@ -85,7 +88,9 @@ TEST_F(ComandoInforme, UsoIncorrectoOFicheroNoEscribibleSale2) {
       {{"3", "--tree", "--name", "x", "--pdf", "a.pdf"}, "no admite"},
       {{"3", "--csv", "a.csv", "--ids", "1,,2"}, "no es válida"},
       {{"3", "--csv", "a.csv", "--color"}, "Argumento inesperado: --color"},
-      {{"3", "--pdf", "/no/existe/a.pdf"}, "No se puede escribir /no/existe/a.pdf"},
+      {{"3", "--csv", "a.csv", "--ids", "2,5-1"}, "«5-1»: el rango empieza por el número mayor"},
+      {{"3", "--pdf", "/no/existe/a.pdf"},
+       "No se puede escribir /no/existe/a.pdf: no existe el fichero o la carpeta"},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -138,6 +143,55 @@ TEST_F(ComandoInforme, InformeDeCategoriasConSusFiltros) {
     EXPECT_TRUE((c.salida == 0 ? r.out : r.err).contains(c.texto))
         << r.out.toStdString() << r.err.toStdString();
   }
+}
+
+// No command writes over a database: not the open one, nor its companion
+// files, nor another database of its folder, nor any other SQLite file, under
+// any spelling. Each is refused before it is touched and every database is
+// left as it was.
+TEST_F(ComandoInforme, NingunaSalidaEscribeSobreUnaBaseDeDatos) {
+  const QString otra = F("otra/otra.db");
+  ASSERT_TRUE(QDir().mkpath(F("otra")));
+  zolmar::Host::open(otra);
+  const QString captura = F("capturas/01_principal.png");
+  ASSERT_TRUE(QDir().mkpath(F("capturas")));
+  zolmar::Host::open(captura);
+  ASSERT_TRUE(QFile::link(db, F("enlace.pdf")));
+  const QStringList bases{db, F("ZolmarInstalacion.db"), otra, captura};
+  auto volcados = [&] {
+    QStringList v;
+    for (const QString& base : bases) v << zolmar::DatabaseDump::of(*zolmar::Connection::open(base, nullptr));
+    return v;
+  };
+  const QStringList antes = volcados();
+
+  const QStringList destinos{
+      db,   db + "-wal",   db + "-shm",     db + "-journal",          F("ZolmarInstalacion.db"),
+      otra, otra + "-wal", F("enlace.pdf"), F("./otra/../empresa.db")};
+  const QList<QStringList> ordenes{
+      {"export", "3"},           {"report", "3", "--pdf"},           {"report", "3", "--csv"},
+      {"report", "3", "--xlsx"}, {"report", "3", "--tree", "--pdf"}, {"report-categorias", "1", "--xlsx"}};
+  for (const QStringList& orden : ordenes) {
+    for (const QString& destino : destinos) {
+      SCOPED_TRACE((orden.join(' ') + ' ' + destino).toStdString());
+      const Resultado r = Arboles(QStringList{"--db", db} + orden + QStringList{destino});
+      EXPECT_EQ(r.salida, 2);
+      EXPECT_EQ(r.err, "arboles: El fichero " + destino + " es una base de datos: elija otro nombre\n");
+      EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    }
+  }
+  for (qsizetype i = 0; i < bases.size(); ++i)
+    EXPECT_TRUE(volcados().at(i) == antes.at(i)) << bases.at(i).toStdString();
+  // The desktop program's screenshots (which keep its windows' settings in
+  // the company): a database under a picture's name stays as it was.
+  QProcess zolmar;
+  zolmar.start(QCoreApplication::applicationDirPath() + "/../app/zolmar",
+               {"--db", db, "--screenshot", F("capturas")});
+  ASSERT_TRUE(zolmar.waitForFinished(120000));
+  EXPECT_TRUE(QString::fromUtf8(zolmar.readAllStandardError())
+                  .contains("El fichero " + captura + " es una base de datos: elija otro nombre"));
+  EXPECT_TRUE(volcados().constLast() == antes.constLast());
+  EXPECT_FALSE(QFileInfo::exists(db + "-journal"));
 }
 
 // What a person left in the report windows (a customer in the category

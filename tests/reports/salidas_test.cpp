@@ -1,8 +1,14 @@
+#include <sys/resource.h>
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <csignal>
+#include <functional>
 
 #include "informes_fixture.h"
 #include "zolmar/demo/sample_data.h"
+#include "zolmar/exchange/tree_export.h"
 #include "zolmar/report/report_framework.h"
 
 using arboles::FrmRptArboles;
@@ -93,8 +99,56 @@ TEST_F(InformesFixture, CadaSalidaEscribeSuFicheroOExplicaPorQueNo) {
     const QString fichero = Fichero(c.fichero);
     EXPECT_EQ(frm->oRptForm->Generar({c.tipo, fichero}), c.escrito);
     EXPECT_EQ(frm->oRptForm->LastError().isEmpty(), c.escrito);
+    if (!c.escrito) {
+      EXPECT_EQ(frm->oRptForm->LastError(),
+                "No se pudo escribir el fichero " + fichero + ": no existe el fichero o la carpeta");
+    }
     EXPECT_TRUE(Leer(fichero).startsWith(c.comienzo));
   }
+  frm->Unload();
+}
+
+// A write that fails half way (here the file size limit, as a full disk
+// would) leaves the file as it was and nothing beside it.
+TEST_F(InformesFixture, UnaEscrituraQueFallaDejaElFicheroComoEstaba) {
+  for (qint32 i = 0; i < 200; ++i)
+    InsertarNodo(3, QStringLiteral("02%1").arg(i + 2, 2, 16, QLatin1Char('0')).toUpper() + QString(12, '0'),
+                 QStringLiteral("Rama %1 ").arg(i) + QString(60, 'x'), idB, 0);
+  const QByteArray anterior = "contenido anterior\n";
+  auto* frm = Abrir(2);
+  auto informe = [frm](ReportOutputKind tipo) {
+    return [frm, tipo](const QString& fichero) { return frm->oRptForm->Generar({tipo, fichero}); };
+  };
+  const struct {
+    const char* fichero;
+    std::function<bool(const QString&)> escribir;
+  } casos[] = {{"lista.csv", informe(ReportOutputKind::Csv)},
+               {"lista.xlsx", informe(ReportOutputKind::Xlsx)},
+               {"lista.pdf", informe(ReportOutputKind::Pdf)},
+               {"arbol.json", [this](const QString& fichero) {
+                  QString error;
+                  return zolmar::TreeExport::write(*cn, 3, fichero, &error) >= 0;
+                }}};
+  rlimit limite{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+  const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.fichero);
+    const QString fichero = Fichero(c.fichero);
+    QFile previo(fichero);
+    ASSERT_TRUE(previo.open(QIODevice::WriteOnly) && previo.write(anterior) == anterior.size());
+    previo.close();
+    const QStringList antes = QDir(dir.path()).entryList(QDir::Files);
+    rlimit corto = limite;
+    corto.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &corto), 0);
+    const bool escrito = c.escribir(fichero);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_FALSE(escrito);
+    EXPECT_EQ(Leer(fichero), anterior);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), antes);
+  }
+  std::signal(SIGXFSZ, senal);
   frm->Unload();
 }
 

@@ -44,10 +44,6 @@ class ComandoArboles : public ArbolFixture {
 };
 
 TEST_F(ComandoArboles, UsoIncorrectoSale2) {
-  QFile texto(dir.filePath("notas.txt"));
-  ASSERT_TRUE(texto.open(QIODevice::WriteOnly));
-  texto.write("esto no es una base de datos, solo texto de más de dieciséis bytes");
-  texto.close();
   const QStringList casos[] = {
       {},
       {"--db", db},
@@ -59,7 +55,6 @@ TEST_F(ComandoArboles, UsoIncorrectoSale2) {
       {"--db", db, "paths", "x"},
       {"--db", db, "renumber", "3", "--sideways"},
       {"--db", db, "delete", "-1"},
-      {"--db", dir.filePath("notas.txt"), "show", "3"},
       {"--db", dir.filePath("falta.db"), "check", "1"},
   };
   for (const QStringList& args : casos) {
@@ -67,6 +62,42 @@ TEST_F(ComandoArboles, UsoIncorrectoSale2) {
     EXPECT_EQ(r.salida, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains("uso: arboles --db FICHERO ORDEN ...")) << args.join(' ').toStdString();
   }
+}
+
+// A file that is no database, or cannot be opened, is an error of its own:
+// the message alone, in Spanish, and the usage only when asked for.
+TEST_F(ComandoArboles, UnFicheroQueNoEsUnaBaseDeDatosEsUnErrorNoMalUso) {
+  QFile texto(dir.filePath("notas.txt"));
+  ASSERT_TRUE(texto.open(QIODevice::WriteOnly));
+  texto.write("esto no es una base de datos, solo texto de más de dieciséis bytes");
+  texto.close();
+  const struct {
+    QStringList args;
+    int salida;
+    QString err;
+  } casos[] = {
+      {{"--db", texto.fileName(), "show", "3"},
+       1,
+       "arboles: El fichero " + texto.fileName() + " no es una base de datos\n"},
+      {{"--db", dir.filePath("no/hay/carpeta.db"), "init"},
+       1,
+       "no se puede abrir el fichero de la base de datos"},
+      {{"--db", db, "export", "3", dir.filePath("no/hay/arbol.json")},
+       1,
+       "no existe el fichero o la carpeta"},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const Resultado r = Arboles(c.args);
+    EXPECT_EQ(r.salida, c.salida);
+    EXPECT_TRUE(r.err.startsWith("arboles: ")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.err)) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("uso: arboles")) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("unable") || r.err.contains("No such")) << r.err.toStdString();
+  }
+  const Resultado ayuda = Arboles({"--help"});
+  EXPECT_EQ(ayuda.salida, 0);
+  EXPECT_TRUE(ayuda.out.startsWith("uso: arboles --db FICHERO ORDEN ...")) << ayuda.out.toStdString();
 }
 
 TEST_F(ComandoArboles, MuestraVerificaYRenumeraLaEmpresaDeDemostracion) {

@@ -1,7 +1,6 @@
 #include "zolmar/report/csv_writer.h"
 
-#include <QFile>
-
+#include "zolmar/report/output_file.h"
 #include "zolmar/report/report_engine.h"
 
 namespace zolmar {
@@ -17,29 +16,26 @@ QString CsvWriter::Quote(const QString& text) {
 }
 
 bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error) {
-  QFile out(file);
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    if (error) *error = out.errorString();
-    return false;
-  }
+  OutputFile out(file);
+  if (!out.Open(error)) return false;
   const ReportFields& columns = engine.Data().columns;
   QString line;
-  QByteArray buffer;
+  QByteArray buffer = QByteArrayLiteral("\xEF\xBB\xBF");
+  bool written = true;
   auto flush = [&] {
     line += QStringLiteral("\r\n");
     buffer += line.toUtf8();
     line.clear();
     if (buffer.size() > (1 << 20)) {
-      out.write(buffer);
+      written = out.Write(buffer);
       buffer.clear();
     }
   };
-  out.write("\xEF\xBB\xBF");
   for (qint32 c = 0; c < columns.size(); ++c)
     line += (c ? QStringLiteral(";") : QString()) + Quote(columns[c].caption);
   flush();
   const qint32 rows = engine.RowCount();
-  for (qint32 r = 1; r <= rows; ++r) {
+  for (qint32 r = 1; r <= rows && written; ++r) {
     for (qint32 c = 0; c < columns.size(); ++c) {
       const QVariant value = engine.CellValue(r, c);
       QString text = engine.CellText(r, c, value);
@@ -49,12 +45,8 @@ bool CsvWriter::Write(ReportEngine& engine, const QString& file, QString* error)
     }
     flush();
   }
-  out.write(buffer);
-  if (out.error() != QFile::NoError) {
-    if (error) *error = out.errorString();
-    return false;
-  }
-  return true;
+  out.Write(buffer);
+  return out.Commit(error);
 }
 
 }  // namespace zolmar

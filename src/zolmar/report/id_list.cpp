@@ -24,6 +24,9 @@ QString IdList::Check(const QString& text) {
       return refused(text.trimmed(), QStringLiteral("falta un número entre dos comas"));
     const auto m = item.match(part);
     if (!m.hasMatch()) return refused(part.trimmed(), QString::fromUtf8("no es un número ni un rango"));
+    // "5-1" would select nothing without a word.
+    if (m.hasCaptured(2) && m.captured(2).toLongLong() < m.captured(1).toLongLong())
+      return refused(part.trimmed(), QString::fromUtf8("el rango empieza por el número mayor"));
   }
   return QString();
 }

@@ -1,13 +1,14 @@
 #include "zolmar/report/report_engine.h"
 
+#include <QBuffer>
 #include <QDate>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 
 #include "host/i_recordset.h"
+#include "zolmar/report/output_file.h"
 #include "zolmar/report/report_layout.h"
 
 namespace zolmar {
@@ -86,26 +87,32 @@ QString ReportEngine::CellText(qint32 row, qint32 c, const QVariant& value) {
 }
 
 bool ReportEngine::WritePdf(const QString& file, QString* error) {
+  OutputFile out(file);
+  if (!out.Open(error)) return false;
+  // Drawn in memory first: the PDF writer does not tell when its device fails.
+  QByteArray pdf;
+  bool painted = false;
   {
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly)) {
-      if (error) *error = probe.errorString();
-      return false;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setPageLayout(PageLayout());
+    writer.setTitle(data_.Titulo());
+    writer.setCreator(QStringLiteral("Zolmar"));
+    QPainter painter(&writer);
+    if (painter.isActive()) {
+      const ReportLayout layout(data_.columns, paintArea(writer.pageLayout(), writer.resolution()), &writer);
+      Render(painter, layout, 1, layout.pageCount(RowCount()), [&writer] { writer.newPage(); });
+      painted = painter.end();
     }
   }
-  QPdfWriter writer(file);
-  writer.setResolution(300);
-  writer.setPageLayout(PageLayout());
-  writer.setTitle(data_.Titulo());
-  writer.setCreator(QStringLiteral("Zolmar"));
-  QPainter painter(&writer);
-  if (!painter.isActive()) {
+  if (!painted) {
     if (error) *error = QStringLiteral("no se pudo escribir el PDF");
     return false;
   }
-  const ReportLayout layout(data_.columns, paintArea(writer.pageLayout(), writer.resolution()), &writer);
-  Render(painter, layout, 1, layout.pageCount(RowCount()), [&writer] { writer.newPage(); });
-  return painter.end();
+  out.Write(pdf);
+  return out.Commit(error);
 }
 
 void ReportEngine::Print(QPrinter* printer) {

@@ -1,7 +1,6 @@
 // Report runs of the framework: building the data through the window,
 // writing it to the chosen output, the SQL editor.
 
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -14,12 +13,24 @@
 #include "zolmar/report/report_framework.h"
 #include "zolmar/report/report_query.h"
 #include "zolmar/report/xlsx_writer.h"
+#include "zolmar/ui/database_file_guard.h"
+#include "zolmar/ui/file_chooser.h"
 
 namespace zolmar {
 
 namespace {
 
 const QString kSinDatos = QString::fromUtf8("No hay datos que cumplan las condiciones del informe.");
+
+// The writer's reason, with the file it is about.
+bool EscribirFichero(ReportEngine& engine, const ReportOutput& output, QString* error) {
+  QString reason;
+  const bool ok = output.kind == ReportOutputKind::Pdf   ? engine.WritePdf(output.file, &reason)
+                  : output.kind == ReportOutputKind::Csv ? CsvWriter::Write(engine, output.file, &reason)
+                                                         : XlsxWriter::Write(engine, output.file, &reason);
+  if (!ok) *error = QStringLiteral("No se pudo escribir el fichero %1: %2").arg(output.file, reason);
+  return ok;
+}
 
 }  // namespace
 
@@ -34,6 +45,12 @@ bool ReportFramework::Producir() {
 }
 
 bool ReportFramework::Generar(const ReportOutput& output) {
+  // A database is never written over, and nothing is run for a file that would be refused.
+  if (output.kind == ReportOutputKind::Pdf || output.kind == ReportOutputKind::Csv ||
+      output.kind == ReportOutputKind::Xlsx) {
+    lastError_ = DatabaseFileGuard::OutputRefusal(output.file);
+    if (!lastError_.isEmpty()) return false;
+  }
   run_.emplace(output);
   bool ok = Producir();
   // A file gets its captions even without rows; a preview or a sheet of paper would be blank.
@@ -58,6 +75,11 @@ void ReportFramework::Accion(qint32 kind, const QString& file, qint32, bool ask,
     case 1:
       output.file = file.isEmpty() ? PedirFichero() : file;
       if (output.file.isEmpty()) return;
+      // Refused as chosen, before an extension is added to the name.
+      if (const QString refusal = DatabaseFileGuard::OutputRefusal(output.file); !refusal.isEmpty()) {
+        app_->ShowMessage(refusal, 0, QStringLiteral("Informes"), 32515);
+        return;
+      }
       output.kind = ReportOutput::KindOfFile(output.file);
       if (output.kind == ReportOutputKind::None) {
         output.kind = ReportOutputKind::Pdf;
@@ -81,11 +103,9 @@ bool ReportFramework::Escribir(const ReportOutput& output) {
     case ReportOutputKind::Printer:
       return Imprimir(file.isEmpty());
     case ReportOutputKind::Pdf:
-      return engine_.WritePdf(file, &lastError_);
     case ReportOutputKind::Csv:
-      return CsvWriter::Write(engine_, file, &lastError_);
     case ReportOutputKind::Xlsx:
-      return XlsxWriter::Write(engine_, file, &lastError_);
+      return EscribirFichero(engine_, output, &lastError_);
     case ReportOutputKind::None:
       break;
   }
@@ -117,8 +137,8 @@ bool ReportFramework::Imprimir(bool ask) {
 }
 
 QString ReportFramework::PedirFichero() const {
-  return QFileDialog::getSaveFileName(window_, QStringLiteral("Enviar a"), folder_,
-                                      QStringLiteral("PDF (*.pdf);;CSV (*.csv);;Excel (*.xlsx)"));
+  return FileChooser::SaveFileName(window_, QStringLiteral("Enviar a"), folder_,
+                                   QStringLiteral("PDF (*.pdf);;CSV (*.csv);;Excel (*.xlsx)"));
 }
 
 QString ReportFramework::SentenciaActual() {

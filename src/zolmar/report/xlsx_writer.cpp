@@ -3,20 +3,28 @@
 #include <xlsxwriter.h>
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
 
 #include "zolmar/report/report_engine.h"
+#include "zolmar/ui/system_error_text.h"
 
 namespace zolmar {
 
 bool XlsxWriter::Write(ReportEngine& engine, const QString& file, QString* error) {
-  {
-    QFile probe(file);
-    if (!probe.open(QIODevice::WriteOnly)) {
-      if (error) *error = probe.errorString();
-      return false;
-    }
+  // The workbook is written beside the file and renamed over it at the end:
+  // a failure leaves the file as it was, and the temporary one is removed.
+  QTemporaryFile temporary(QFileInfo(file).absoluteFilePath() + QStringLiteral(".XXXXXX"));
+  if (!temporary.open()) {
+    if (error) *error = SystemErrorText::Reason(temporary.errorString());
+    return false;
   }
-  const QByteArray path = QFile::encodeName(file);
+  temporary.close();
+  temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                           QFileDevice::ReadOther);
+  const QByteArray path = QFile::encodeName(temporary.fileName());
   // Rows go out in order, so the workbook need not hold them all in memory.
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
@@ -48,9 +56,15 @@ bool XlsxWriter::Write(ReportEngine& engine, const QString& file, QString* error
   }
   const lxw_error result = workbook_close(book);
   if (result != LXW_NO_ERROR) {
-    if (error) *error = QString::fromUtf8(lxw_strerror(result));
+    if (error) *error = SystemErrorText::Reason(QString::fromUtf8(lxw_strerror(result)));
     return false;
   }
+  // rename() replaces the file in one step (QFile::rename refuses an existing one).
+  if (std::rename(path.constData(), QFile::encodeName(file).constData()) != 0) {
+    if (error) *error = SystemErrorText::Reason(qt_error_string(errno));
+    return false;
+  }
+  temporary.setAutoRemove(false);
   return true;
 }
 
