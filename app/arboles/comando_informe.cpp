@@ -16,7 +16,7 @@ QString ComandoInforme::Uso() {
   return QStringLiteral(
       "  report TIPO (--pdf F | --csv F | --xlsx F) [--tree] [--leaves] [--name TEXTO] [--ids LISTA]\n"
       "         [--config NOMBRE]      escribe el listado (o con --tree el dibujo) del árbol, desde los\n"
-      "                                valores por defecto o desde la configuración guardada NOMBRE");
+      "                                valores por defecto o desde la configuración guardada NOMBRE\n");
 }
 
 bool ComandoInforme::AnalizarSalida(const QStringList& args, qint32& i, ReportOutput& salida,
