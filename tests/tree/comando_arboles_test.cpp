@@ -69,9 +69,11 @@ TEST_F(ComandoArboles, UsoIncorrectoSale2) {
     EXPECT_TRUE(r.err.contains("uso: arboles --db FICHERO ORDEN ...")) << args.join(' ').toStdString();
     // Every command of the usage text starts a line of its own.
     for (const QString& linea : r.err.split('\n'))
-      for (const char* orden : {"report TIPO", "report-categorias PROCESO", "delete ID", "init "})
-        if (linea.contains(orden))
+      for (const char* orden : {"report TIPO", "report-categorias PROCESO", "delete ID", "init "}) {
+        if (linea.contains(orden)) {
           EXPECT_TRUE(linea.startsWith(QString("  ") + orden)) << linea.toStdString();
+        }
+      }
   }
 }
 
