@@ -312,8 +312,8 @@ int ComandoArboles::Paths(qint32 tipo) {
 
 int ComandoArboles::Delete(qint32 id) {
   if (taz_->I_TAZ_SeekID(id) != id) {
-    err_ << "arboles: " << QStringLiteral("No existe el nodo %1").arg(id) << "\n";
-    return Rechazado;
+    // An unknown node is bad usage, as in merge and move.
+    return MalUso(QStringLiteral("No existe el nodo %1").arg(id));
   }
   const qint32 tipo = taz_->I_TAZ_Field(QStringLiteral("Tipo")).toInt();
   arboles::BloqueoTabla bloqueo(taz_->oAppGlobal, kTabla, filtroTipo(tipo));

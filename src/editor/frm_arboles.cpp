@@ -108,6 +108,7 @@ void FrmArboles::Form_Load() {
       btnAccion[5]->setCaption(tr(" Listar artículos"));
       break;
   }
+  lblZolmarID->setCaption(tr("Ficha Nº"));
   lblNombre->setCaption(tr("Nombre"));
   lblCriteriohijos->setCaption(tr("Criterio de las ramas hijas"));
   Frame1->setCaption(tr("Datos del grupo"));
@@ -360,7 +361,8 @@ void FrmArboles::ActualizarEstado() {
       texto = oAppGlobal_->Translate(QStringLiteral("Modificando la ficha"));
       break;
     default:
-      if (CtlFicha->HasRecord() && !CtlFicha->ActiveFlag()) texto = QStringLiteral("BORRADO");
+      if (CtlFicha->HasRecord() && !CtlFicha->ActiveFlag())
+        texto = oAppGlobal_->Translate(QStringLiteral("BORRADO"));
   }
   stbEstado->setPanelText(0, texto);
   stbEstado->setPanelText(1, oAppGlobal_->FormatMessage(oAppGlobal_->Translate(QStringLiteral("%1 fichas")),

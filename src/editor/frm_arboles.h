@@ -71,6 +71,7 @@ class FrmArboles : public zolmar::FrmBasico {
   zolmar::get* sayZolmarID;
   zolmar::get* sayNombre;
   zolmar::get* getNombre;
+  zolmar::lbl* lblZolmarID;
   zolmar::lbl* lblNombre;
   zolmar::get* getCriteriohijos;
   zolmar::lbl* lblCriteriohijos;

@@ -82,7 +82,8 @@ QWidget* FrmArboles::CrearPanelFicha() {
   getNombre->setProperty("Obligatorio", true);  // a blank name could not be told from its siblings
   lblCriteriohijos = new zolmar::lbl(QString(), Frame1);
   getCriteriohijos = entrada(Frame1, QStringLiteral("CriterioHijos"), 75);
-  g->addWidget(new zolmar::lbl(QStringLiteral("Ficha Nº"), Frame1), 0, 0);
+  lblZolmarID = new zolmar::lbl(QString(), Frame1);
+  g->addWidget(lblZolmarID, 0, 0);
   g->addWidget(sayZolmarID, 0, 1);
   g->addWidget(lblNombre, 1, 0);
   g->addWidget(getNombre, 1, 1);

@@ -38,6 +38,15 @@ enum MessageButtons : qint32 {
 
 using RecordsetPtr = std::shared_ptr<IRecordset>;
 
+// A field of a row set built in memory: a 32-bit integer, or a text of at most size characters.
+struct RecordsetField {
+  enum Kind : qint32 { Integer, Text };
+  QString name;
+  Kind kind = Text;
+  qint32 size = 0;
+};
+using RecordsetFields = QVector<RecordsetField>;
+
 }  // namespace arboles
 
 Q_DECLARE_METATYPE(arboles::SqlArray)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "host/host_types.h"
+
 namespace arboles {
 
 class IConnection;
@@ -22,6 +24,8 @@ class IGlobales {
   virtual std::shared_ptr<IConnection> OpenConnection(const QString& database) = 0;
   virtual std::shared_ptr<IFichaDB> CreateFichaDB() = 0;
   virtual std::shared_ptr<IListObject> CreateListObject() = 0;
+  // An empty, writable row set with these fields; rows are added with AddRow.
+  virtual RecordsetPtr CreateRecordset(const RecordsetFields& fields) = 0;
   // The host's descriptor classes: id, status, number, text.
   virtual std::shared_ptr<I_DAZ> CreateIdDAZ(const QString& name) = 0;
   virtual std::shared_ptr<I_DAZ> CreateStatusDAZ(const QString& name) = 0;

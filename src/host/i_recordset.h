@@ -28,6 +28,10 @@ class IRecordset {
   virtual QVariant Field(const QString& name) const = 0;
   // Mode 7 record sets only: changes the row in memory.
   virtual void SetField(const QString& name, const QVariant& value) = 0;
+  // Writable record sets only: appends a row (values in field order) and
+  // makes it current. False when the set is read-only or the values do not
+  // match its fields.
+  virtual bool AddRow(const QVariantList& values) = 0;
 
   // Criterion: "col=value", "col<>value", "col>value", "col LIKE 'x*'", joined
   // with AND; text values quoted with QuoteCriterion. Searches from row

@@ -174,7 +174,8 @@ void FrmBuscaArbol::Form_QueryUnload(bool& Cancel, qint32) { Cancel = !FormGuard
 bool FrmBuscaArbol::AppQueryUnload() { return zolmar::FrmBasico::AppQueryUnload(); }
 
 void FrmBuscaArbol::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  DialogKey(KeyCode, Shift, 0, btnAceptar, btnCancelar);
+  // A dialog: the save keys (F9, Ctrl+S) accept it too.
+  DialogKey(KeyCode, Shift, 3, btnAceptar, btnCancelar);
 }
 
 void FrmBuscaArbol::btnAceptar_Click() {

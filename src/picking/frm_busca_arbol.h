@@ -95,9 +95,7 @@ class FrmBuscaArbol : public zolmar::FrmBasico {
   RecordsetPtr LeerFilas();
   QString ConsultaArbol() const;
   QString ConsultaMaterias() const;
-  QString ConsultaOpcionesMenu() const;
-  QString FilaMenu(qint32 nID, const QString& cNombre, qint32 nID_Padre, const QString& cClave,
-                   const QString& cRuta) const;
+  RecordsetPtr FilasOpcionesMenu() const;
   void AsignarPadresMaterias(IRecordset& rs);
   void CachearFilas(IRecordset& rs);
   void MarcarAntecesoresPreseleccion();

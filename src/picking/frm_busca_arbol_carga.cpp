@@ -5,6 +5,7 @@
 
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
+#include "host/i_globales.h"
 #include "host/i_list_object.h"
 #include "host/i_recordset.h"
 #include "picking/frm_busca_arbol.h"
@@ -72,17 +73,9 @@ void FrmBuscaArbol::LlenarArbol() {
 }
 
 RecordsetPtr FrmBuscaArbol::LeerFilas() {
-  QString sql;
-  if (lArbolMaterias_)
-    sql = ConsultaMaterias();
-  else if (lArbolOpcionesMenu_)
-    sql = ConsultaOpcionesMenu();
-  else
-    sql = ConsultaArbol();
-  if (sql.isEmpty()) return nullptr;
-  RecordsetPtr rs = recordsetOf(oCn_->ExecuteSQL(sql, 7));
-  if (rs && lArbolOpcionesMenu_) rs->Sort(kClave);
-  return rs;
+  if (lArbolOpcionesMenu_) return FilasOpcionesMenu();
+  const QString sql = lArbolMaterias_ ? ConsultaMaterias() : ConsultaArbol();
+  return recordsetOf(oCn_->ExecuteSQL(sql, 7));
 }
 
 QString FrmBuscaArbol::ConsultaArbol() const {
@@ -134,21 +127,29 @@ void FrmBuscaArbol::AsignarPadresMaterias(IRecordset& rs) {
 // six digits, so key order is menu order; its path is the captions from the
 // bar down to itself joined with ":" and ended with ": ", as in the menu
 // list of cTAZ_Arboles. Separators and "Salir" are not offered.
-QString FrmBuscaArbol::ConsultaOpcionesMenu() const {
+RecordsetPtr FrmBuscaArbol::FilasOpcionesMenu() const {
   const std::shared_ptr<IListObject> menu = oAppGlobal_->GetMenuGrid();
-  if (!menu) return QString();
+  if (!menu || !oGlobales_) return nullptr;
+  using Campo = RecordsetField;
+  // Built in memory, not selected: a statement of one term per option would
+  // outgrow what the database accepts in a large menu.
+  const RecordsetPtr rs = oGlobales_->CreateRecordset({{QStringLiteral("ZolmarID"), Campo::Integer, 0},
+                                                       {QStringLiteral("Nombre"), Campo::Text, 200},
+                                                       {QStringLiteral("ID_Padre"), Campo::Integer, 0},
+                                                       {QStringLiteral("CriterioHijos"), Campo::Text, 1},
+                                                       {QStringLiteral("Clave"), Campo::Text, 20},
+                                                       {QStringLiteral("RutaPadre"), Campo::Text, 200},
+                                                       {kActivo, Campo::Integer, 0}});
+  if (!rs) return nullptr;
   struct Nivel {
     qint32 id;
     QString clave;
     QString ruta;
   };
   QVector<Nivel> pila;  // the open ancestors, one per level
-  const QSet<qint32> preseleccion = [this] {
-    QSet<qint32> ids;
-    for (const QString& id : cListaIds_.split(QLatin1Char(','), Qt::SkipEmptyParts)) ids.insert(id.toInt());
-    return ids;
-  }();
-  QStringList filas;
+  QSet<qint32> preseleccion;
+  for (const QString& id : cListaIds_.split(QLatin1Char(','), Qt::SkipEmptyParts))
+    preseleccion.insert(id.toInt());
   for (qint32 fila = 1; fila <= menu->RowCount(); ++fila) {
     const QString titulo = tituloMenu(menu->Cell(kColumnaTitulo, fila));
     const qint32 nivel = qMax(1, menu->Cell(kColumnaNivel, fila).toInt());
@@ -159,21 +160,13 @@ QString FrmBuscaArbol::ConsultaOpcionesMenu() const {
         fila * kEscalaIdMenu,
         (padre ? padre->clave : QString()) + QString::number(fila).rightJustified(6, QLatin1Char('0')),
         (padre ? padre->ruta + QLatin1Char(':') : QString()) + titulo};
-    filas << FilaMenu(propio.id, titulo, padre ? padre->id : 0, propio.clave,
-                      propio.ruta + QStringLiteral(": ")) +
-                 (preseleccion.contains(propio.id) ? QStringLiteral(", 1 AS Activo")
-                                                   : QStringLiteral(", 0 AS Activo"));
+    rs->AddRow({propio.id, titulo, padre ? padre->id : 0, QString(), propio.clave,
+                propio.ruta + QStringLiteral(": "), preseleccion.contains(propio.id) ? 1 : 0});
     pila.append(propio);
   }
-  return filas.join(QStringLiteral(" UNION ALL "));
-}
-
-QString FrmBuscaArbol::FilaMenu(qint32 nID, const QString& cNombre, qint32 nID_Padre, const QString& cClave,
-                                const QString& cRuta) const {
-  return QStringLiteral("SELECT ") + QString::number(nID) + QStringLiteral(" AS ZolmarID, ") +
-         oCn_->SQLLiteral(cNombre.left(200)) + QStringLiteral(" AS Nombre, ") + QString::number(nID_Padre) +
-         QStringLiteral(" AS ID_Padre, '' AS CriterioHijos, ") + oCn_->SQLLiteral(cClave) +
-         QStringLiteral(" AS Clave, ") + oCn_->SQLLiteral(cRuta.left(200)) + QStringLiteral(" AS RutaPadre");
+  rs->Sort(kClave);
+  rs->SetPosition(0);
+  return rs;
 }
 
 void FrmBuscaArbol::CachearFilas(IRecordset& rs) {

@@ -125,7 +125,7 @@ void FrmMoverCategorias::Form_Unload(bool&) {
 bool FrmMoverCategorias::AppQueryUnload() { return zolmar::FrmBasico::AppQueryUnload(); }
 
 void FrmMoverCategorias::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  if (!oAppGlobal_ || oAppGlobal_->MapKey(KeyCode, Shift) != kAccionSalir) return;
+  if (!oAppGlobal_ || oAppGlobal_->MapKey(KeyCode, Shift, 3) != kAccionSalir) return;
   KeyCode = 0;
   btnCancelar->Click();
 }

@@ -102,6 +102,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void BorrarOrigen();
   void RenumerarYRutas();
   void Reconstruir(bool lExpandirOrigen);
+  QString Traducir(const char* texto) const;
   void Informar(const QString& cTexto, qint32 nBotones = 0);
 
   // References of a selection and the records a merge moves
@@ -109,7 +110,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void btnReferencias_Click(qint32 Index);
   QString TablaReferenciada() const;
   QVector<Traspaso> ContarTraspaso(qint32 nOrigen);
-  static QString DescribirTraspaso(const QVector<Traspaso>& traspaso);
+  QString DescribirTraspaso(const QVector<Traspaso>& traspaso) const;
   static QString ReapuntarAsignaciones(const QString& origen, const QString& destino);
 
   // A failed statement is raised: it ends the click handling.

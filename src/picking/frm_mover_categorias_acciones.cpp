@@ -17,14 +17,20 @@ namespace {
 
 const QString kTransaccion = QStringLiteral("Unir Arbol");
 const QString kTransaccionMover = QStringLiteral("Mover Arbol");
-const QString kConfirmacion = QString::fromUtf8("Confirmación");
+constexpr char kConfirmacion[] = "Confirmación";
 constexpr qint32 kMaxHijos = 255;
 constexpr qint32 kMaxNiveles = 8;
 
 }  // namespace
 
+// Messages and their captions in the person's language (callers translate
+// a text before filling in its data).
+QString FrmMoverCategorias::Traducir(const char* texto) const {
+  return oAppGlobal_->Translate(QString::fromUtf8(texto));
+}
+
 void FrmMoverCategorias::Informar(const QString& cTexto, qint32 nBotones) {
-  oAppGlobal_->ShowMessage(cTexto, nBotones, QString::fromUtf8("Información"), IconInformation);
+  oAppGlobal_->ShowMessage(cTexto, nBotones, Traducir("Información"), IconInformation);
 }
 
 QString FrmMoverCategorias::NombreDe(qint32 nID) {
@@ -41,13 +47,13 @@ bool FrmMoverCategorias::ComprobarSeleccion(bool& lHijoUnico, QString& cOrigen, 
   const zolmar::TreeNode origen = TreeArbol[0]->Node(ClaveDeId(nSeleccion_[0]));
   const zolmar::TreeNode destino = TreeArbol[1]->Node(ClaveDeId(nSeleccion_[1]));
   if (nSeleccion_[0] == 0 || !origen || !destino || destino.FullPath().contains(origen.FullPath())) {
-    Informar(MensajeNoValida);
+    Informar(oAppGlobal_->Translate(MensajeNoValida));
     return false;
   }
   const zolmar::TreeNode padre = origen.Parent();
   if (padre && padre.Key() == destino.Key()) {
     if (destino.Children() >= 2) {
-      Informar(MensajeNoValida);
+      Informar(oAppGlobal_->Translate(MensajeNoValida));
       return false;
     }
     lHijoUnico = true;
@@ -78,26 +84,25 @@ void FrmMoverCategorias::Unir() {
     const qint32 hijosOrigen = TreeArbol[0]->Node(ClaveDeId(nSeleccion_[0])).Children();
     const qint32 hijosDestino = TreeArbol[1]->Node(ClaveDeId(nSeleccion_[1])).Children();
     if (hijosOrigen == 0 && hijosDestino > 0) {
-      Informar(QString::fromUtf8(
-          "No se puede unir una categoría que no tenga ramas hijas con una que si las tenga."));
+      Informar(Traducir("No se puede unir una categoría que no tenga ramas hijas con una que si las tenga."));
       return;
     }
     if (hijosOrigen > 0) {
-      Informar(QString::fromUtf8("No se pueden unir categorías que tengan ramas hijas."));
+      Informar(Traducir("No se pueden unir categorías que tengan ramas hijas."));
       return;
     }
   }
   const QVector<Traspaso> traspaso = ContarTraspaso(nSeleccion_[0]);
   const QString pregunta =
-      QString::fromUtf8(
+      Traducir(
           "Este proceso traspasa las referencias clasificadas en la categoría actual a la "
           "categoría destino,") +
-      QString::fromUtf8("<BR>dejando vacia la categoría de origen") +
-      (hijoUnico ? QString() : QString::fromUtf8(" (y si se quiere pudiéndose borrar).")) +
+      Traducir("<BR>dejando vacia la categoría de origen") +
+      (hijoUnico ? QString() : Traducir(" (y si se quiere pudiéndose borrar).")) +
       QStringLiteral("<BR><BR>") + DescribirTraspaso(traspaso) +
-      QString::fromUtf8("<BR><BR>¿ Desea unir la categoría <B>%1</B> con la categoría <B>%2</B> ?");
-  if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
-                             IconQuestion))
+      Traducir("<BR><BR>¿ Desea unir la categoría <B>%1</B> con la categoría <B>%2</B> ?");
+  if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4,
+                             Traducir(kConfirmacion), IconQuestion))
     return;
   const QString tabla = TablaReferenciada();
   if (tabla.isEmpty() || oAppGlobal_->LockTable(3, true, tabla, 0, QString(), 3)) return;
@@ -124,9 +129,8 @@ void FrmMoverCategorias::Unir() {
   // suppliers' assignments too, none of them twice in the destination.
   if (nTipoArbol_ == TipoArbolArticulos) Ejecutar(ReapuntarAsignaciones(origen, destino));
   oAppGlobal_->LockTable(3, false, tabla, 0, QString(), 3);
-  const bool borrar =
-      hijoUnico || oAppGlobal_->AskYesNo(QString::fromUtf8("¿ Desea borrar la categoría de origen ?"), 4,
-                                         kConfirmacion, IconQuestion);
+  const bool borrar = hijoUnico || oAppGlobal_->AskYesNo(Traducir("¿ Desea borrar la categoría de origen ?"),
+                                                         4, Traducir(kConfirmacion), IconQuestion);
   if (borrar) BorrarOrigen();
   RenumerarYRutas();
   oCn_->CommitTrans(kTransaccion, 0);
@@ -173,15 +177,15 @@ void FrmMoverCategorias::AnadirNivel() {
                                      0)
                                    .toInt();
     if (referencias > 0) {
-      Informar(oAppGlobal_->FormatMessage(QStringLiteral("<B>No se puede realizar la operación:</B><BR>") +
-                                              QStringLiteral("La categoría de destino esta asignada a %1 "
-                                                             "referencias."),
-                                          {referencias}));
+      Informar(
+          oAppGlobal_->FormatMessage(Traducir("<B>No se puede realizar la operación:</B><BR>") +
+                                         Traducir("La categoría de destino esta asignada a %1 referencias."),
+                                     {referencias}));
       return;
     }
   }
   if (ExcedeNiveles(nSeleccion_[0], nSeleccion_[1])) {
-    Informar(QString::fromUtf8("No se pueden añadir más niveles"), 1);
+    Informar(Traducir("No se pueden añadir más niveles"), 1);
     return;
   }
   const qint32 hijos = Valor(QStringLiteral("SELECT COUNT(*) FROM Arboles WHERE Tipo=") +
@@ -189,16 +193,15 @@ void FrmMoverCategorias::AnadirNivel() {
                              0)
                            .toInt();
   if (hijos >= kMaxHijos) {
-    Informar(QStringLiteral("No puede crear mas de 255 elementos para un mismo nivel de una rama"), 1);
+    Informar(Traducir("No puede crear mas de 255 elementos para un mismo nivel de una rama"), 1);
     return;
   }
   const QString pregunta =
-      QString::fromUtf8("Este proceso añadirá como un nivel más de la categoría de destino") +
-      QString::fromUtf8("<BR>la rama que hayamos elegido del árbol de origen.") +
-      QString::fromUtf8(
-          "<BR><BR>¿ Desea añadir la categoría <B>%1</B><BR>como hija de la categoría <B>%2</B> ?");
-  if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4, kConfirmacion,
-                             IconQuestion))
+      Traducir("Este proceso añadirá como un nivel más de la categoría de destino") +
+      Traducir("<BR>la rama que hayamos elegido del árbol de origen.") +
+      Traducir("<BR><BR>¿ Desea añadir la categoría <B>%1</B><BR>como hija de la categoría <B>%2</B> ?");
+  if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4,
+                             Traducir(kConfirmacion), IconQuestion))
     return;
   // The new parent link and the keys and paths that follow from it stand or
   // fall together: a key left behind would disagree with its parent.

@@ -71,17 +71,18 @@ QVector<FrmMoverCategorias::Traspaso> FrmMoverCategorias::ContarTraspaso(qint32 
   return traspaso;
 }
 
-QString FrmMoverCategorias::DescribirTraspaso(const QVector<Traspaso>& traspaso) {
+QString FrmMoverCategorias::DescribirTraspaso(const QVector<Traspaso>& traspaso) const {
   qint64 total = 0;
   QStringList detalle;
   for (const Traspaso& t : traspaso) {
     if (t.filas == 0) continue;
     total += t.filas;
-    detalle << QStringLiteral("%1 de %2").arg(t.filas).arg(NombreTabla(t.tabla));
+    detalle << oAppGlobal_->FormatMessage(Traducir("%1 de %2"),
+                                          {t.filas, oAppGlobal_->Translate(NombreTabla(t.tabla))});
   }
-  if (total == 0) return QString::fromUtf8("No hay fichas clasificadas en la categoría de origen.");
-  return (total == 1 ? QString::fromUtf8("Se traspasará <B>1</B> ficha: ")
-                     : QString::fromUtf8("Se traspasarán <B>%1</B> fichas: ").arg(total)) +
+  if (total == 0) return Traducir("No hay fichas clasificadas en la categoría de origen.");
+  return (total == 1 ? Traducir("Se traspasará <B>1</B> ficha: ")
+                     : oAppGlobal_->FormatMessage(Traducir("Se traspasarán <B>%1</B> fichas: "), {total})) +
          detalle.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 

@@ -1,6 +1,9 @@
 #include "reports/frm_informe.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -34,6 +37,20 @@ void FrmInforme::Configurar(std::shared_ptr<IGlobales> oGlobales, std::shared_pt
 
 QString FrmInforme::Traducir(const QString& text) const {
   return oAppGlobal_ ? oAppGlobal_->Translate(text) : text;
+}
+
+void FrmInforme::TraducirTextos(QWidget* root) const {
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  widgets.prepend(root);
+  for (QWidget* w : widgets) {
+    if (!w->toolTip().isEmpty()) w->setToolTip(Traducir(w->toolTip()));
+    if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
+      label->setText(Traducir(label->text()));
+    else if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())
+      button->setText(Traducir(button->text()));
+    else if (auto* frame = qobject_cast<QGroupBox*>(w); frame && !frame->title().isEmpty())
+      frame->setTitle(Traducir(frame->title()));
+  }
 }
 
 QString FrmInforme::NombreEmpresa() const {

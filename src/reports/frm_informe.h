@@ -107,6 +107,9 @@ class FrmInforme : public zolmar::FrmBasico {
   // An entry emptied and shown disabled with the button-face colour, or enabled again.
   void PintarFiltro(zolmar::get* control, bool enabled);
   QString Traducir(const QString& text) const;
+  // The labels, frame captions, button captions and tooltips under root in
+  // the person's language (they are created before the globals are known).
+  void TraducirTextos(QWidget* root) const;
   QString NombreEmpresa() const;
 
   void Form_QueryUnload(bool& Cancel, qint32 UnloadMode) override;

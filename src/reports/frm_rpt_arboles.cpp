@@ -153,6 +153,7 @@ QString FrmRptArboles::RunGetFilter(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbo
 void FrmRptArboles::Form_Load() {
   setWindowTitle(Traducir(QStringLiteral("Informes de")) + QStringLiteral(" ") +
                  Traducir(TituloArbol(nTipoArbol_)));
+  TraducirTextos(this);
   zolmar::ReportEngine& oRpt = oRptForm->Engine();
   connect(&oRpt, &zolmar::ReportEngine::PaintRptItem, this,
           [this](bool& painted, const zolmar::ReportItem& item) { oRpt_PaintRptItem(painted, item); });

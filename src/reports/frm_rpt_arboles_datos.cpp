@@ -33,6 +33,8 @@ void FrmRptArboles::oRptForm_GenerarDatos(zolmar::ReportFramework*& result) {
     if (P == TAZ_Arboles_ProcesosArbol) ORDER = QStringLiteral("ORDER BY ARBOLES.CLAVE ASC");
   } else {
     FIELDS = QStringLiteral("Arboles.ZolmarID AS SearchedID, ") + FIELDS;
+    // Of more than 500 matches, the first 500 in the order the person chose.
+    if (!oRptForm->Orden().isEmpty()) ORDER = QStringLiteral(" ORDER BY ") + oRptForm->Orden();
   }
   WHERE = QStringLiteral(" WHERE tipo=") + QString::number(nTipoArbol_);
   WHERE = WHERE + oCn_->BuildCondition(getZolmarID->Text(), QStringLiteral("Arboles.ZolmarID"), 7);

@@ -176,6 +176,10 @@ void FrmRptCategorias::ConectarFiltros() {
   connect(getCat, &get::Validating, this, [this](bool& Cancel) { Cancel = getCat_Validate(false); });
   connect(getCat, &get::Combo, this, [this] { getCat_Validate(true); });
   connect(getCat, &get::Buscar, this, [this] { getCat_Buscar(); });
+  connect(getFechaInforme, &get::Validating, this,
+          [this](bool& Cancel) { Cancel = Rechazar(getFechaInforme, ErrorFechaInforme()); });
+  connect(getFirstPage, &get::Validating, this,
+          [this](bool& Cancel) { Cancel = Rechazar(getFirstPage, ErrorPrimeraPagina()); });
   for (qint32 i = 0; i < FilasCategoria; ++i) {
     connect(getCategoria[i], &get::Validating, this,
             [this, i](bool& Cancel) { Cancel = getCategoria_Validate(i, false); });
@@ -200,6 +204,11 @@ QString FrmRptCategorias::RunGetFilter(cTAZ_Categorias& oTAZ_Categorias, qint32 
   lFiltro_ = true;
   Run(oTAZ_Categorias, nProceso, true);
   return cFiltro_;
+}
+
+void FrmRptCategorias::Form_Load() {
+  setWindowTitle(Traducir(Texto("Informes de categorías")));
+  TraducirTextos(this);
 }
 
 void FrmRptCategorias::LoadConfig(qint32 nProcesoInicial) {
@@ -284,10 +293,14 @@ void FrmRptCategorias::PonerCategoria(zolmar::get* campo, zolmar::get* say, qint
 void FrmRptCategorias::btnDefaults_Click() {
   QList<std::pair<QString, QString>> campos = {
       {Traducir(QStringLiteral("Cliente o proveedor")), QStringLiteral("getQuien")}};
-  for (qint32 i = 0; i < FilasCategoria; ++i)
+  // The ids are what the statement filters by: they come back with the names.
+  QStringList ids = {QStringLiteral("sayID_Quien")};
+  for (qint32 i = 0; i < FilasCategoria; ++i) {
     campos.append({Traducir(QStringLiteral("Categoria")) + QString::number(i + 1),
                    QStringLiteral("getCategoria(%1)").arg(i)});
-  oRptForm->GuardarDefectos(campos);
+    ids << QStringLiteral("sayID_Categoria(%1)").arg(i);
+  }
+  oRptForm->GuardarDefectos(campos, ids);
 }
 
 }  // namespace arboles

@@ -92,6 +92,7 @@ class FrmRptCategorias : public FrmInforme {
 
  protected:
   QList<std::pair<QString, QString>> VariablesDiseno() const override;
+  void Form_Load() override;
 
  private:
   void CrearFiltros();
@@ -108,6 +109,12 @@ class FrmRptCategorias : public FrmInforme {
   void PonerCategoria(zolmar::get* campo, zolmar::get* say, qint32 id);
   // Report variables after the data is read.
   void PonerVariables();
+  // What is wrong with the header's date or first page; empty when both are
+  // valid (a date dd/mm/aaaa or nothing; a page number from 1 or nothing).
+  QString ErrorFechaInforme() const;
+  QString ErrorPrimeraPagina() const;
+  // Shows the error beside the entry; True (Cancel) when there is one.
+  static bool Rechazar(zolmar::get* campo, const QString& error);
 
   cTAZ_Categorias* oTAZ_Categorias_ = nullptr;
   std::shared_ptr<IHostTableAccess> oClientes_;

@@ -1,9 +1,11 @@
 // The statement of the category report, its category filter and the filter
 // subquery handed back in filter mode.
 
+#include <QDate>
 #include <QStringList>
 
 #include "categories/taz_categorias.h"
+#include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_recordset.h"
 #include "reports/frm_rpt_categorias.h"
@@ -99,12 +101,44 @@ void FrmRptCategorias::oRptForm_GenerarDatos(zolmar::ReportFramework*& result) {
     }
     if (cFiltro_ != QLatin1String("*")) return;
   }
+  // The header would print a text that is not a date, or drop a page number.
+  for (auto [campo, error] :
+       {std::pair{getFechaInforme, ErrorFechaInforme()}, std::pair{getFirstPage, ErrorPrimeraPagina()}})
+    if (Rechazar(campo, error)) {
+      oRptForm->Rechazar(error);
+      return;
+    }
   TOP = NuevaConsulta();
   SQL = QStringLiteral("SELECT ") + TOP + FIELDS + QStringLiteral(" FROM ") + FROM + WHERE + ORDER;
   oRptForm->EjecutarInforme(*oDatos, SQL);
   PonerVariables();
   MostrarRegistros(oRptForm->Filas());
   result = oRptForm;
+}
+
+QString FrmRptCategorias::ErrorFechaInforme() const {
+  const QString texto = getFechaInforme->Text().trimmed();
+  if (texto.isEmpty()) return QString();
+  for (const char* formato : {"d/M/yyyy", "d-M-yyyy", "d.M.yyyy"})
+    if (QDate::fromString(texto, QLatin1String(formato)).isValid()) return QString();
+  return oAppGlobal_->FormatMessage(
+      Traducir(QString::fromUtf8("La fecha del informe \"%1\" no es una fecha válida (dd/mm/aaaa).")),
+      {texto});
+}
+
+QString FrmRptCategorias::ErrorPrimeraPagina() const {
+  const QString texto = getFirstPage->Text().trimmed();
+  if (texto.isEmpty()) return QString();
+  bool ok = false;
+  const qint32 n = texto.toInt(&ok);
+  if (ok && n >= 1) return QString();
+  return oAppGlobal_->FormatMessage(
+      Traducir(QString::fromUtf8("La primera página \"%1\" debe ser un número mayor que cero.")), {texto});
+}
+
+bool FrmRptCategorias::Rechazar(zolmar::get* campo, const QString& error) {
+  campo->ShowTip(error);
+  return !error.isEmpty();
 }
 
 void FrmRptCategorias::PonerVariables() {

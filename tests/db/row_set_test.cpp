@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "zolmar/db/list_object.h"
+#include "zolmar/db/rows/memory_row_set.h"
 #include "zolmar/db/rows/row_set.h"
 
 namespace zolmar {
@@ -25,6 +26,38 @@ TEST(RowSetTest, ForwardReadingAndPositions) {
   rs.SetPosition(2);
   EXPECT_EQ(rs.Field("nombre").toString(), "O'Donnell");
   EXPECT_TRUE(rs.Field("NoExiste").isNull());
+}
+
+// Rows added to a row set built in memory take the kind and size of their
+// fields; a set read from the database takes none.
+TEST(RowSetTest, AddRowTakesTheFieldsKindAndSize) {
+  using F = arboles::RecordsetField;
+  MemoryRowSet rs({{"ZolmarID", F::Integer, 0}, {"Nombre", F::Text, 5}, {"Clave", F::Text, 0}});
+  struct Case {
+    QVariantList values;
+    bool added;
+    QVariant id, nombre;
+  } cases[] = {
+      {{7, "Vinos", "01"}, true, 7, "Vinos"},
+      {{"12", "Vinos tintos", "0101"}, true, 12, "Vinos"},
+      {{QVariant(), QVariant(), QVariant()}, true, 0, ""},
+      {{1, "corta"}, false, {}, {}},
+  };
+  qint32 rows = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.values.size());
+    EXPECT_EQ(rs.AddRow(c.values), c.added);
+    if (!c.added) continue;
+    EXPECT_EQ(rs.Position(), ++rows);
+    EXPECT_EQ(rs.Field("ZolmarID").typeId(), QMetaType::Int);
+    EXPECT_EQ(rs.Field("ZolmarID"), c.id);
+    EXPECT_EQ(rs.Field("Nombre"), c.nombre);
+  }
+  EXPECT_EQ(rs.RecordCount(), rows);
+  EXPECT_EQ(rs.Find("ZolmarID=12"), 2);
+  RowSet leida = names(false);
+  EXPECT_FALSE(leida.AddRow({6, "Aguas", 3}));
+  EXPECT_EQ(leida.RecordCount(), 5);
 }
 
 TEST(RowSetTest, FindCriteria) {

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 
+#include "common/textos_marcados.h"
 #include "editor_fixture.h"
 #include "zolmar/ui/frame.h"
 #include "zolmar/ui/frm_basico.h"
@@ -400,4 +401,27 @@ TEST_F(EditorTest, CamposAuxiliaresSeHeredanYSeGuardanEnUsoAux) {
             "Bebidas:");
   EXPECT_EQ(Valor(QStringLiteral("SELECT id_padre FROM Arboles WHERE ZolmarID=%1").arg(vinos)).toInt(),
             bebidas);
+}
+
+// Every text of the editor reaches the person through the translation: the
+// captions of each tree type, the labels, the tooltips and the status of a
+// marked node.
+TEST_F(EditorTest, ElEditorTraduceTodosSusTextos) {
+  TextosMarcados::Marcar(*host);
+  const qint32 marcado = Nodo(3, "0100000000000000", "Antiguo", 0, 2);
+  Nodo(1, "0100000000000000", "Mayoristas");
+  Nodo(2, "0100000000000000", "Bodegas");
+  for (qint32 tipo : {1, 2, 3}) {
+    SCOPED_TRACE(tipo);
+    FrmArboles* f = Editor(tipo);
+    ASSERT_NE(f, nullptr);
+    if (tipo == 3) {
+      f->TreeArbol->ClickNode(K(marcado));
+      EXPECT_EQ(f->stbEstado->PanelText(0), QString::fromUtf8("«BORRADO»"));
+    }
+    EXPECT_EQ(TextosMarcados::SinMarcar(f).join("\n").toStdString(), "");
+    f->btnFrames->Click();
+    EXPECT_EQ(TextosMarcados::SinMarcar(f).join("\n").toStdString(), "");
+    f->Unload();
+  }
 }

@@ -3,9 +3,12 @@
 
 #include <QTemporaryDir>
 
+#include "host/i_list_object.h"
 #include "picking_fixture.h"
+#include "zolmar/services/app_global.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/get.h"
+#include "zolmar/ui/key_codes.h"
 #include "zolmar/ui/tree_view.h"
 
 using arboles::FrmBuscaArbol;
@@ -309,4 +312,53 @@ TEST_F(PickingFixture, MenuOptionsGiveThePathOfTheChosenOption) {
   EXPECT_EQ(ruta, QString());
 }
 
+// A menu of any size: more options than one statement could select.
+TEST_F(PickingFixture, UnMenuGrandeSeOfreceEntero) {
+  auto menu = host->appGlobal()->GetGlobales()->CreateListObject();
+  menu->Init(1, 2, 1, 0);
+  for (qint32 m = 1; m <= 30; ++m) {
+    menu->AddRow({QStringLiteral("Menú %1").arg(m), 1});
+    for (qint32 o = 1; o <= 20; ++o)
+      menu->AddRow({QStringLiteral("Opción %1.%2 de O'Brien").arg(m).arg(o), 2});
+    menu->AddRow({QStringLiteral("-"), 2});
+  }
+  host->app()->setMenuGrid(menu);
+  QString ruta;
+  qint32 nodos = 0;
+  const qint32 r = Buscar(
+      [&](FrmBuscaArbol& f) {
+        for (QTreeWidgetItemIterator it(f.TreeArbol); *it; ++it) ++nodos;
+        f.getBuscar->setText(QStringLiteral("Opción 30.20"));
+        f.btnAceptar->Click();
+      },
+      0, false, 0, false, nullptr, false, false, true, &ruta);
+  EXPECT_EQ(nodos, 30 * 21);
+  EXPECT_EQ(r, (30 * 22 - 1) * 100000);
+  EXPECT_EQ(ruta, QStringLiteral("Menú 30:Opción 30.20 de O'Brien: "));
+}
+
 }  // namespace
+
+// The dialog's keys as in every dialog of the host: the save keys accept too.
+TEST_F(BuscaArbolTest, LasTeclasDeGuardarTambienAceptan) {
+  using zolmar::KeyCodes;
+  struct Caso {
+    const char* tecla;
+    qint32 codigo, shift;
+    bool acepta;
+  };
+  const Caso casos[] = {{"F9", KeyCodes::F1 + 8, 0, true},
+                        {"Ctrl+S", 'S', KeyCodes::CtrlMask, true},
+                        {"F10", KeyCodes::F1 + 9, 0, true},
+                        {"Escape", KeyCodes::Escape, 0, false}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.tecla);
+    const qint32 r = Buscar(
+        [&](FrmBuscaArbol& f) {
+          f.PressKey(c.codigo, c.shift);
+          if (!f.IsClosed()) f.btnCancelar->Click();
+        },
+        3, false, id.value("Tintos"));
+    EXPECT_EQ(r, c.acepta ? id.value("Tintos") : 0);
+  }
+}

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "common/textos_marcados.h"
 #include "editor/frm_arboles.h"
 #include "mover_categorias_fixture.h"
 #include "zolmar/db/database_dump.h"
@@ -456,3 +457,33 @@ TEST_F(MoverCategoriasTest, TheEditorsOrganiseButtonOpensTheWindowAndWaits) {
 }
 
 }  // namespace
+
+// Every text of the organisation window and of the pick dialog, and every
+// message and question they show, reaches the person through the translation.
+TEST_F(MoverCategoriasTest, LasVentanasTraducenTodosSusTextos) {
+  TextosMarcados::Marcar(*host);
+  Organizar([&](FrmMoverCategorias& f) {
+    EXPECT_EQ(TextosMarcados::SinMarcar(&f).join("\n").toStdString(), "");
+    Elegir(f, "Tintos", "Blancos");
+    ui().queueAnswer(false);
+    f.btnAccion[0]->Click();
+    Elegir(f, "Tintos", "Tintos");
+    f.btnAccion[1]->Click();
+    EXPECT_EQ(TextosMarcados::SinMarcar(&f).join("\n").toStdString(), "");
+  });
+  for (const bool multiple : {false, true}) {
+    SCOPED_TRACE(multiple);
+    QString lista;
+    Buscar(
+        [&](arboles::FrmBuscaArbol& f) {
+          EXPECT_EQ(TextosMarcados::SinMarcar(&f).join("\n").toStdString(), "");
+          f.btnCancelar->Click();
+        },
+        3, false, 0, multiple, &lista);
+  }
+  ASSERT_FALSE(ui().messages().isEmpty());
+  for (const auto& m : ui().messages()) {
+    EXPECT_TRUE(TextosMarcados::Marcado(m.text)) << m.text.toStdString();
+    EXPECT_TRUE(TextosMarcados::Marcado(m.title)) << m.title.toStdString();
+  }
+}

@@ -364,3 +364,64 @@ TEST_F(InformesFixture, LasHojasDelLlamadorPuedenMasQueLaConfiguracionGuardada) 
   FrmRptArboles filtro;
   EXPECT_EQ(filtro.RunGetFilter(*taz, 3, true), "SELECT Arboles.ZolmarID FROM Arboles WHERE tipo=3" + kHojas);
 }
+
+// A search reads at most 500 rows: the first ones in the order the person chose.
+TEST_F(InformesFixture, LaBusquedaSigueElOrdenElegido) {
+  struct Caso {
+    bool descendente;
+    QString orden;
+    QStringList nombres;
+  };
+  const QList<Caso> casos = {{false, " ORDER BY Arboles.Nombre ASC", {"A", "A1", "A1a", "A2"}},
+                             {true, " ORDER BY Arboles.Nombre DESC", {"A2", "A1a", "A1", "A"}}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.orden.toStdString());
+    auto* frm = Abrir(1);
+    frm->getNombre->setText("A");
+    frm->oRptForm->SetOrden("Nombre", c.descendente);
+    auto& enviadas = Grabar();
+    zolmar::ReportFramework* resultado = nullptr;
+    frm->oRptForm_GenerarDatos(resultado);
+    EXPECT_TRUE(Informe(enviadas).endsWith("LIKE 'A%'" + c.orden)) << Informe(enviadas).toStdString();
+    QStringList nombres;
+    for (qint32 fila = 0; fila < frm->oRptForm->FilasBusqueda(); ++fila)
+      nombres << frm->oRptForm->Panel()->grdBusqueda->TextMatrix(fila, 1);
+    EXPECT_EQ(nombres, c.nombres);
+    frm->Unload();
+  }
+}
+
+// A model's extra field is one column under its alias, however many commas its expression has.
+TEST_F(InformesFixture, LosCamposExtraSonUnaColumnaPorAlias) {
+  struct Caso {
+    QString extra;
+    QStringList columnas;
+  };
+  const QList<Caso> casos = {
+      {"isnull(Arboles.NomAux1,'x') AS Aux", {"Ficha", "Nombre", "Padre", "Orden", "Aux"}},
+      {"Arboles.NomAux2, LEFT(Arboles.Nombre, 1) AS Inicial, 'a,b' AS Texto",
+       {"Ficha", "Nombre", "Padre", "Orden", "NomAux2", "Inicial", "Texto"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.extra.toStdString());
+    auto* frm = Abrir(2);
+    frm->oRptForm->SetExtras(c.extra, QString(), QString());
+    const QString csv = Fichero("extra.csv");
+    ASSERT_TRUE(frm->oRptForm->Generar({ReportOutputKind::Csv, csv}))
+        << frm->oRptForm->LastError().toStdString();
+    QStringList columnas;
+    for (const auto& col : frm->oRptForm->Engine().Data().columns) columnas << col.caption;
+    EXPECT_EQ(columnas, c.columnas);
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString cabecera = QString::fromUtf8(f.readLine().mid(3)).trimmed();
+    EXPECT_EQ(cabecera, c.columnas.join(";"));
+    frm->Unload();
+  }
+  // An expression's column has the expression's value.
+  auto* frm = Abrir(2);
+  frm->oRptForm->SetExtras("'a,b' AS Texto", QString(), QString());
+  ASSERT_TRUE(frm->oRptForm->Generar({ReportOutputKind::Csv, Fichero("texto.csv")}));
+  EXPECT_EQ(frm->oRptForm->Engine().CellText(1, 4), "a,b");
+  frm->Unload();
+}

@@ -1,6 +1,8 @@
 #include <QProcess>
 
+#include "common/textos_marcados.h"
 #include "informe_categorias_fixture.h"
+#include "reports/frm_rpt_arboles.h"
 #include "zolmar/report/report_output.h"
 #include "zolmar/report/rpt_generar.h"
 #include "zolmar/tables/record_list_window.h"
@@ -177,7 +179,13 @@ TEST_F(InformeCategoriasFixture, LasOpcionesDelEncabezado) {
     QStringList esperados;
   };
   const QList<Caso> casos = {
-      {"por defecto", "", "", "", {QString::fromUtf8("Listados de categorías de clientes"), "Página 1 de 1"}},
+      // Headings are readable and names whole while the page has room.
+      {"por defecto",
+       "",
+       "",
+       "",
+       {QString::fromUtf8("Listados de categorías de clientes"), "Página 1 de 1", "ID_Categoria",
+        "ID_Cliente", "Ana Ruiz", "Refrescos"}},
       {"elegidas",
        "31/12/2025",
        "Clientes y vinos",
@@ -277,4 +285,85 @@ TEST_F(InformeCategoriasFixture, LaListaDeClientesSeFiltraPorCategorias) {
   filtrar->Click();
   EXPECT_EQ(filas(), QStringList({"Ana Ruiz", "Bar Pepe", "Casa Luis"}));
   lista->Unload();
+}
+
+// The stored defaults bring back the ids behind the names: the filter the
+// window shows is the filter the report applies.
+TEST_F(InformeCategoriasFixture, LosValoresPorDefectoDevuelvenLosIds) {
+  auto* frm = Abrir(1);
+  frm->getQuien->setText("Casa");
+  ASSERT_FALSE(frm->getQuien_Validate());
+  frm->getCategoria[1]->setText("Vinagres");
+  ASSERT_FALSE(frm->getCategoria_Validate(1));
+  ui().queueAnswer(true);
+  frm->btnDefaults->Click();
+  // Nothing stored as last used, so the next window starts from the defaults.
+  cn->ExecuteSQL("DELETE FROM ZolmarInformes WHERE Nombre=''", 0);
+  frm->oRptForm->SetRecordarConfiguracion(false);
+  frm->Unload();
+  auto* otra = Abrir(1);
+  EXPECT_EQ(otra->getQuien->Text(), "Casa Luis");
+  EXPECT_EQ(otra->sayID_Quien->Text(), QString::number(casa));
+  EXPECT_EQ(otra->sayID_Categoria[1]->Text(), QString::number(id.value("Vinagres")));
+  auto& enviadas = Grabar();
+  ASSERT_TRUE(otra->oRptForm->Generar({ReportOutputKind::Csv, Fichero("d.csv")}));
+  EXPECT_TRUE(Informe(enviadas).contains("Categorias.ID_Quien=" + QString::number(casa)))
+      << Informe(enviadas).toStdString();
+  EXPECT_EQ(otra->oRptForm->Filas(), 1);
+  otra->oRptForm->SetRecordarConfiguracion(false);
+  otra->Unload();
+}
+
+// The header's date and first page refuse what they could not print, beside
+// the entry and when the report is asked for.
+TEST_F(InformeCategoriasFixture, LaFechaYLaPrimeraPaginaSeValidan) {
+  struct Caso {
+    const char* fecha;
+    const char* primera;
+    const char* error;  // empty: valid
+  };
+  const Caso casos[] = {
+      {"", "", ""},
+      {"31/12/2025", "7", ""},
+      {"1/2/2026", "", ""},
+      {"mañana", "", "La fecha del informe \"mañana\" no es una fecha válida (dd/mm/aaaa)."},
+      {"31/02/2025", "", "no es una fecha válida"},
+      {"", "abc", "La primera página \"abc\" debe ser un número mayor que cero."},
+      {"", "0", "debe ser un número mayor que cero"}};
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.fecha + std::string(" / ") + c.primera);
+    auto* frm = Abrir(1);
+    frm->getFechaInforme->setText(QString::fromUtf8(c.fecha));
+    frm->getFirstPage->setText(QString::fromUtf8(c.primera));
+    const QString error = QString::fromUtf8(c.error);
+    const bool valida = error.isEmpty();
+    EXPECT_EQ(frm->getFechaInforme->Validate() || frm->getFirstPage->Validate(), !valida);
+    EXPECT_EQ(frm->oRptForm->Generar({ReportOutputKind::Csv, Fichero("v.csv")}), valida);
+    if (!valida) {
+      EXPECT_TRUE(frm->oRptForm->LastError().contains(error)) << frm->oRptForm->LastError().toStdString();
+      const QString tip = frm->getFechaInforme->LastTip() + frm->getFirstPage->LastTip();
+      EXPECT_TRUE(tip.contains(error)) << tip.toStdString();
+    }
+    frm->Unload();
+  }
+}
+
+// Every text of both report windows, in every process, reaches the person
+// through the translation.
+TEST_F(InformeCategoriasFixture, LosInformesTraducenTodosSusTextos) {
+  TextosMarcados::Marcar(*host);
+  for (qint32 proceso : {1, 2}) {
+    SCOPED_TRACE(proceso);
+    auto* frm = Abrir(proceso);
+    EXPECT_EQ(TextosMarcados::SinMarcar(frm).join("\n").toStdString(), "");
+    frm->Unload();
+  }
+  for (qint32 proceso : {1, 2, 3}) {
+    SCOPED_TRACE(proceso);
+    auto* frm = new arboles::FrmRptArboles();
+    frm->setAttribute(Qt::WA_DeleteOnClose);
+    frm->Run(*taz, 3, proceso, false, false);
+    EXPECT_EQ(TextosMarcados::SinMarcar(frm).join("\n").toStdString(), "");
+    frm->Unload();
+  }
 }

@@ -32,6 +32,7 @@ class Rows : public arboles::IRecordset {
     return i < 0 || pos < 1 || pos > data.size() ? QVariant() : data[pos - 1].value(i);
   }
   void SetField(const QString&, const QVariant&) override {}
+  bool AddRow(const QVariantList&) override { return false; }
   qint32 Find(const QString&, qint32) override { return 0; }
   void Sort(const QString&) override {}
   qint32 RemoveWhere(const QString&) override { return 0; }

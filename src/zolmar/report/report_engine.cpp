@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "host/i_recordset.h"
 #include "zolmar/report/output_file.h"
@@ -63,12 +64,34 @@ QPageLayout ReportEngine::PageLayout() const {
 
 void ReportEngine::SetData(ReportData data) {
   data_ = std::move(data);
+  widest_.reset();
   names_.clear();
   aliases_.clear();
   for (const ReportField& c : data_.columns) {
     names_ << c.ResultName();
     aliases_ << c.Alias();
   }
+}
+
+const QVector<QStringList>& ReportEngine::Widest() {
+  if (widest_) return *widest_;
+  // The few longest texts stand for the widest one: measuring every cell
+  // on every device would cost as much as drawing the report.
+  constexpr qsizetype kCandidates = 6;
+  QVector<QStringList> widest(data_.columns.size());
+  const qint32 rows = RowCount();
+  for (qint32 row = 1; row <= rows; ++row)
+    for (qint32 c = 0; c < widest.size(); ++c) {
+      QStringList& longest = widest[c];
+      const QString text = CellText(row, c);
+      if (longest.size() == kCandidates && text.size() <= longest.last().size()) continue;
+      auto at = std::find_if(longest.begin(), longest.end(),
+                             [&text](const QString& t) { return t.size() < text.size(); });
+      longest.insert(at, text);
+      if (longest.size() > kCandidates) longest.removeLast();
+    }
+  widest_ = std::move(widest);
+  return *widest_;
 }
 
 QVariant ReportEngine::CellValue(qint32 row, qint32 c) const {
@@ -102,7 +125,8 @@ bool ReportEngine::WritePdf(const QString& file, QString* error) {
     writer.setCreator(QStringLiteral("Zolmar"));
     QPainter painter(&writer);
     if (painter.isActive()) {
-      const ReportLayout layout(data_.columns, paintArea(writer.pageLayout(), writer.resolution()), &writer);
+      const ReportLayout layout(data_.columns, paintArea(writer.pageLayout(), writer.resolution()), &writer,
+                                Widest());
       Render(painter, layout, 1, layout.pageCount(RowCount()), [&writer] { writer.newPage(); });
       painted = painter.end();
     }
@@ -119,7 +143,8 @@ void ReportEngine::Print(QPrinter* printer) {
   printer->setPageLayout(PageLayout());
   QPainter painter(printer);
   if (!painter.isActive()) return;
-  const ReportLayout layout(data_.columns, paintArea(printer->pageLayout(), printer->resolution()), printer);
+  const ReportLayout layout(data_.columns, paintArea(printer->pageLayout(), printer->resolution()), printer,
+                            Widest());
   qint32 first = 1, last = layout.pageCount(RowCount());
   if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
     first = std::max(first, printer->fromPage());
@@ -137,7 +162,7 @@ QImage ReportEngine::PageImage(qint32 page, qreal dpi) {
   image.fill(Qt::white);
   QPainter painter(&image);
   // The image is the whole sheet: the margins stay blank.
-  const ReportLayout layout(data_.columns, pl.paintRectPixels(qRound(dpi)), &image);
+  const ReportLayout layout(data_.columns, pl.paintRectPixels(qRound(dpi)), &image, Widest());
   const qint32 pages = layout.pageCount(RowCount());
   if (page < 1 || page > pages) return QImage();
   PaintPage(painter, layout, page, pages);
@@ -148,7 +173,7 @@ qint32 ReportEngine::PageCount(qreal dpi) {
   QImage probe(1, 1, QImage::Format_RGB32);
   probe.setDotsPerMeterX(qRound(dpi / 0.0254));
   probe.setDotsPerMeterY(qRound(dpi / 0.0254));
-  const ReportLayout layout(data_.columns, PageLayout().paintRectPixels(qRound(dpi)), &probe);
+  const ReportLayout layout(data_.columns, PageLayout().paintRectPixels(qRound(dpi)), &probe, Widest());
   return layout.pageCount(RowCount());
 }
 

@@ -8,6 +8,9 @@
 #include <QObject>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
 
 #include "zolmar/report/report_data.h"
 
@@ -61,7 +64,11 @@ class ReportEngine : public QObject {
   void PaintHeader(QPainter& painter, const ReportLayout& layout, qint32 page, qint32 pages);
   void PaintRow(QPainter& painter, const ReportLayout& layout, qint32 row, qint32 rowOnPage);
 
+  // Per column, the longest texts of its cells (after GetText), read once per data.
+  const QVector<QStringList>& Widest();
+
   ReportData data_;
+  std::optional<QVector<QStringList>> widest_;
   // Per column, worked out once: what the result calls it and its alias.
   QStringList names_, aliases_;
 };

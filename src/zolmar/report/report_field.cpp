@@ -28,6 +28,31 @@ QString ReportField::Bare() const {
   return bare.trimmed();
 }
 
+QStringList ReportField::SplitList(const QString& list) {
+  QStringList items;
+  QString item;
+  qint32 depth = 0;
+  QChar quote;
+  for (const QChar c : list) {
+    if (!quote.isNull()) {
+      if (c == quote) quote = QChar();
+    } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+      quote = c;
+    } else if (c == QLatin1Char('(') || c == QLatin1Char('[')) {
+      ++depth;
+    } else if ((c == QLatin1Char(')') || c == QLatin1Char(']')) && depth > 0) {
+      --depth;
+    } else if (c == QLatin1Char(',') && depth == 0) {
+      if (!item.trimmed().isEmpty()) items << item.trimmed();
+      item.clear();
+      continue;
+    }
+    item += c;
+  }
+  if (!item.trimmed().isEmpty()) items << item.trimmed();
+  return items;
+}
+
 QString ReportField::SelectItem() const { return Bare() + QStringLiteral(" AS ") + Alias(); }
 
 }  // namespace zolmar

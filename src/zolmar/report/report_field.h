@@ -5,6 +5,7 @@
 // column after its table ("Arboles.ID_Padre" gives F_ID_PADRE).
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace zolmar {
@@ -23,6 +24,10 @@ struct ReportField {
   QString Bare() const;
   // "expression AS F_NAME", the expression's own alias removed.
   QString SelectItem() const;
+
+  // The items of a select list: commas inside brackets, parentheses or quotes
+  // do not part them ("isnull(A.B,'x') AS C, D" is two items).
+  static QStringList SplitList(const QString& list);
 };
 
 using ReportFields = QVector<ReportField>;

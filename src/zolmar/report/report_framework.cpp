@@ -219,8 +219,8 @@ void ReportFramework::EjecutarInforme(ReportQuery& query, const QString& sql) {
   if (!rs) return;
   ReportData data;
   data.columns = CamposSeleccionados();
-  for (const QString& extra : extraFields_.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-    ReportField f{QString(), extra.trimmed(), 15, true};
+  for (const QString& extra : ReportField::SplitList(extraFields_)) {
+    ReportField f{QString(), extra, 15, true};
     f.expression = f.Alias().mid(2);  // what the result calls the column
     for (qint32 i = 0; i < rs->FieldCount(); ++i)
       if (rs->FieldName(i).compare(f.expression, Qt::CaseInsensitive) == 0) f.expression = rs->FieldName(i);

@@ -119,7 +119,9 @@ class ReportFramework : public QObject {
   void SetExtras(const QString& fields, const QString& condition, const QString& joins);
 
   // Stored defaults of the window's filter entries (caption, control name).
-  void GuardarDefectos(const QList<std::pair<QString, QString>>& campos);
+  // The read-only entries named in ids (the ids behind a name) are stored
+  // and restored with them, without being asked about.
+  void GuardarDefectos(const QList<std::pair<QString, QString>>& campos, const QStringList& ids = {});
   void AplicarDefectos();
 
   // What GenerarDatos asks.
@@ -129,6 +131,8 @@ class ReportFramework : public QObject {
   void EjecutarBusqueda(ReportQuery& query, const QString& sql);
   void EjecutarInforme(ReportQuery& query, const QString& sql);
   void SetVariable(const QString& name, const QString& value);
+  // The window refuses to produce the report: the reason is what the person is told.
+  void Rechazar(const QString& reason) { lastError_ = reason; }
 
   // Outputs: the report is built (GenerarDatos) and written. False with
   // LastError() when no data came or the output failed.

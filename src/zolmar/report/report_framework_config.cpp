@@ -196,7 +196,8 @@ bool ReportFramework::EditarModelo() {
   return true;
 }
 
-void ReportFramework::GuardarDefectos(const QList<std::pair<QString, QString>>& campos) {
+void ReportFramework::GuardarDefectos(const QList<std::pair<QString, QString>>& campos,
+                                      const QStringList& ids) {
   QStringList captions;
   for (const auto& campo : campos) captions << campo.first;
   const QString question = app_->FormatMessage(
@@ -206,6 +207,8 @@ void ReportFramework::GuardarDefectos(const QList<std::pair<QString, QString>>& 
   ReportConfig c;
   for (const auto& campo : campos)
     if (get* g = entryNamed(window_, campo.second)) c.entries.append({campo.second, g->Text()});
+  for (const QString& id : ids)
+    if (get* g = entryNamed(window_, id)) c.entries.append({id, g->Text()});
   store_->Save(key_, kDefectos, 0, c.ToText());
 }
 
@@ -213,7 +216,9 @@ void ReportFramework::AplicarDefectos() {
   const QString text = store_->Load(key_, kDefectos, 0);
   if (text.isEmpty()) return;
   for (const auto& [name, value] : ReportConfig::FromText(text).entries)
-    if (get* g = entryNamed(window_, name); g && !g->Locked()) g->setText(value.toString());
+    // An id entry is read-only to the person, not to its stored default.
+    if (get* g = entryNamed(window_, name); g && (g->ReadOnly() ? g->isEnabled() : !g->Locked()))
+      g->setText(value.toString());
 }
 
 void ReportFramework::SaveOptions(qint32) { SaveConfig(); }

@@ -1,10 +1,12 @@
 #pragma once
 // Geometry of the report's pages on one device: header, column positions,
 // row height and how many rows fit on a page. Columns wider than the page
-// are scaled down to fit it.
+// are scaled down to fit it; the room a narrower report leaves widens the
+// columns whose caption or widest texts would otherwise be cut.
 
 #include <QFont>
 #include <QRectF>
+#include <QStringList>
 #include <QVector>
 
 #include "zolmar/report/report_field.h"
@@ -15,7 +17,9 @@ namespace zolmar {
 
 class ReportLayout {
  public:
-  ReportLayout(const ReportFields& columns, const QRectF& page, QPaintDevice* device);
+  // widest: per column, the longest texts of its cells (none: the widths as given).
+  ReportLayout(const ReportFields& columns, const QRectF& page, QPaintDevice* device,
+               const QVector<QStringList>& widest = {});
 
   // Portrait pages hold about this many characters of columns.
   static constexpr qint32 kPortraitCharacters = 120;
@@ -35,6 +39,9 @@ class ReportLayout {
   qreal lineHeight(const QFont& font) const;
 
  private:
+  // What column c needs to show its caption and its widest texts whole.
+  qreal Needed(const ReportField& column, const QStringList& widest) const;
+
   QRectF page_;
   QPaintDevice* device_;
   QFont body_, header_, company_, title_;

@@ -4,6 +4,7 @@
 #include "zolmar/db/ficha_db.h"
 #include "zolmar/db/insert_builder.h"
 #include "zolmar/db/list_object.h"
+#include "zolmar/db/rows/memory_row_set.h"
 #include "zolmar/ui/id_daz.h"
 #include "zolmar/ui/number_daz.h"
 #include "zolmar/ui/status_daz.h"
@@ -22,6 +23,10 @@ std::shared_ptr<arboles::IConnection> Globales::OpenConnection(const QString& da
 std::shared_ptr<arboles::IFichaDB> Globales::CreateFichaDB() { return std::make_shared<FichaDB>(); }
 
 std::shared_ptr<arboles::IListObject> Globales::CreateListObject() { return std::make_shared<ListObject>(); }
+
+arboles::RecordsetPtr Globales::CreateRecordset(const arboles::RecordsetFields& fields) {
+  return std::make_shared<MemoryRowSet>(fields);
+}
 
 std::shared_ptr<arboles::I_DAZ> Globales::CreateIdDAZ(const QString& name) {
   return std::make_shared<IdDAZ>(name);

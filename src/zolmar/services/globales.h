@@ -19,6 +19,7 @@ class Globales : public arboles::IGlobales {
   std::shared_ptr<arboles::IConnection> OpenConnection(const QString& database) override;
   std::shared_ptr<arboles::IFichaDB> CreateFichaDB() override;
   std::shared_ptr<arboles::IListObject> CreateListObject() override;
+  arboles::RecordsetPtr CreateRecordset(const arboles::RecordsetFields& fields) override;
   std::shared_ptr<arboles::I_DAZ> CreateIdDAZ(const QString& name) override;
   std::shared_ptr<arboles::I_DAZ> CreateStatusDAZ(const QString& name) override;
   std::shared_ptr<arboles::INumberDAZ> CreateNumberDAZ() override;

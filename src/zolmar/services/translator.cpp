@@ -10,7 +10,8 @@ namespace zolmar {
 
 QString Translator::translate(const QString& spanish) const {
   const auto it = catalogue_.constFind(spanish);
-  return it == catalogue_.constEnd() ? spanish : it.value();
+  if (it != catalogue_.constEnd()) return it.value();
+  return unlisted_ ? unlisted_(spanish) : spanish;
 }
 
 void Translator::add(const QString& spanish, const QString& translated) {

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 
 namespace arboles {
 class IConnection;
@@ -22,9 +23,13 @@ class Translator {
   qsizetype size() const { return catalogue_.size(); }
   // Spanish is the language texts are written in: it needs no catalogue.
   static bool isSpanish(const QString& language);
+  // Texts without an entry are shown through this function (a check of
+  // untranslated texts marks them); none: shown as they are.
+  void setUnlisted(std::function<QString(const QString&)> unlisted) { unlisted_ = std::move(unlisted); }
 
  private:
   QHash<QString, QString> catalogue_;
+  std::function<QString(const QString&)> unlisted_;
 };
 
 }  // namespace zolmar

@@ -62,6 +62,13 @@ void RowSet::setValue(qsizetype row, int column, const QVariant& value) {
   rows_[row][column] = value;
 }
 
+bool RowSet::AddRow(const QVariantList& values) {
+  if (!writable_ || values.size() != columns_.size()) return false;
+  appendRow(Row(values.cbegin(), values.cend()));
+  position_ = RecordCount();
+  return true;
+}
+
 void RowSet::appendRow(Row row) {
   row.resize(columns_.size());
   rows_.push_back(std::move(row));

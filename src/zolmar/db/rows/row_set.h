@@ -31,6 +31,7 @@ class RowSet : public arboles::IRecordset {
   QString FieldName(qint32 index) const override { return columns_.value(index); }
   QVariant Field(const QString& name) const override;
   void SetField(const QString& name, const QVariant& value) override;
+  bool AddRow(const QVariantList& values) override;
 
   qint32 Find(const QString& criterion, qint32 start = 0) override;
   void Sort(const QString& order) override;
