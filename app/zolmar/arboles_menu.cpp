@@ -251,10 +251,13 @@ ArbolesMenuEntry restaurantCategories(Host& host) {
   return entry;
 }
 
-arboles::FrmRptArboles* openReport(QWidget* except = nullptr) {
+arboles::FrmRptArboles* openReport(qint32 tipo) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     auto* report = qobject_cast<arboles::FrmRptArboles*>(w);
-    if (report && report != except && !report->IsClosed()) return report;
+    if (report && !report->IsClosed() &&
+        report->FormName().compare(arboles::cTAZ_Arboles::NombreVentanaInforme(tipo), Qt::CaseInsensitive) ==
+            0)
+      return report;
   }
   return nullptr;
 }
@@ -267,7 +270,7 @@ ArbolesMenuEntry treeReport(Host& host, const QString& caption, qint32 tipo) {
   return {caption,
           [taz, tipo]() -> QWidget* {
             taz->MostrarInformes(tipo, arboles::TAZ_Arboles_ProcesosListados);
-            return openReport();
+            return openReport(tipo);
           },
           true, QStringLiteral("Informes")};
 }
