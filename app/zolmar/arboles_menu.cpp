@@ -251,13 +251,10 @@ ArbolesMenuEntry restaurantCategories(Host& host) {
   return entry;
 }
 
-arboles::FrmRptArboles* openReport(qint32 tipo) {
+arboles::FrmRptArboles* openReport(QWidget* except = nullptr) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     auto* report = qobject_cast<arboles::FrmRptArboles*>(w);
-    if (report && !report->IsClosed() &&
-        report->FormName().compare(arboles::cTAZ_Arboles::NombreVentanaInforme(tipo), Qt::CaseInsensitive) ==
-            0)
-      return report;
+    if (report && report != except && !report->IsClosed()) return report;
   }
   return nullptr;
 }
@@ -270,7 +267,7 @@ ArbolesMenuEntry treeReport(Host& host, const QString& caption, qint32 tipo) {
   return {caption,
           [taz, tipo]() -> QWidget* {
             taz->MostrarInformes(tipo, arboles::TAZ_Arboles_ProcesosListados);
-            return openReport(tipo);
+            return openReport();
           },
           true, QStringLiteral("Informes")};
 }
