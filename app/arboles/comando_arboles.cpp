@@ -229,7 +229,7 @@ int ComandoArboles::Bloqueado(qint32 tipo) {
        << QStringLiteral(
               "El árbol está bloqueado por otro usuario (tabla %1, %2); vuelva a intentarlo más tarde")
               .arg(kTabla, filtroTipo(tipo))
-       << "\n";
+       << ". " << host_->locks().lastHolderText() << "\n";
   return Rechazado;
 }
 

@@ -7,8 +7,10 @@
 #include "host/i_globales.h"
 #include "import/imp_exp.h"
 #include "tree/taz_arboles.h"
+#include "zolmar/db/lock_manager.h"
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/exchange/tree_export.h"
+#include "zolmar/host.h"
 #include "zolmar/services/message_markup.h"
 #include "zolmar/ui/database_file_guard.h"
 #include "zolmar/ui/system_error_text.h"
@@ -48,9 +50,12 @@ int ComandoArboles::Import(const QString& documento, bool exacta) {
   handler->Configure(taz_);
   handler->lExacta = exacta;
   ExchangeImport importacion(taz_->oAppGlobal, handler);
+  const qint64 negativas = host_->locks().refusals();
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   if (resultado.result != 0) {
-    err_ << "arboles: " << SystemErrorText::Translate(MessageMarkupToPlain(resultado.status)) << "\n";
+    err_ << "arboles: " << SystemErrorText::Translate(MessageMarkupToPlain(resultado.status));
+    if (host_->locks().refusals() != negativas) err_ << " " << host_->locks().lastHolderText();
+    err_ << "\n";
     return Rechazado;
   }
   // A document without branches is no failure: its status says so.

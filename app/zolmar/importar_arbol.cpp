@@ -15,6 +15,7 @@
 #include "host/i_app_global.h"
 #include "import/imp_exp.h"
 #include "tree/taz_arboles.h"
+#include "zolmar/db/lock_manager.h"
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/host.h"
 #include "zolmar/ui/database_file_guard.h"
@@ -30,6 +31,8 @@ namespace {
 constexpr qint32 kPasoAvance = 50;
 // Branches joined on another level listed in the summary; the rest are counted.
 constexpr qint32 kRamasUnidasMostradas = 15;
+// Branches created listed in the summary; the rest are counted.
+constexpr qint32 kRamasCreadasMostradas = 20;
 
 // How the document goes into the tree: false when the person cancels.
 bool ElegirOpciones(const std::shared_ptr<arboles::IAppGlobal>& app, const QString& documento, bool* exacta) {
@@ -60,7 +63,8 @@ bool ElegirOpciones(const std::shared_ptr<arboles::IAppGlobal>& app, const QStri
 }
 
 void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
-                       const std::shared_ptr<arboles::cTAZ_Arboles>& taz, const QString& documento) {
+                       const std::shared_ptr<arboles::cTAZ_Arboles>& taz, LockManager& locks,
+                       const QString& documento) {
   const QString titulo = app->Translate(QString::fromUtf8("Importar árbol"));
   // Reading a database the session holds open would drop its locks; any other is no document either.
   if (DatabaseFileGuard::IsDatabase(documento)) {
@@ -90,11 +94,16 @@ void ImportarDocumento(const std::shared_ptr<arboles::IAppGlobal>& app,
     avance.setMaximum(total);
     avance.setValue(hechas);
   });
+  const qint64 negativas = locks.refusals();
   const ExchangeImport::Outcome resultado = importacion.importFile(documento);
   avance.reset();
   QString resumen = importacion.summary(resultado);
+  if (resultado.result == 0)
+    resumen += QStringLiteral("<BR><BR>") + handler->ResumenRamasCreadas(kRamasCreadasMostradas);
   const QString unidas = handler->ResumenRamasUnidas(kRamasUnidasMostradas);
   if (resultado.result == 0 && !unidas.isEmpty()) resumen += QStringLiteral("<BR><BR>") + unidas;
+  // Refused for a lock: who holds it.
+  if (locks.refusals() != negativas) resumen += QStringLiteral("<BR><BR>") + locks.lastHolderText();
   app->ShowMessage(SystemErrorText::Translate(resumen), 0, titulo,
                    resultado.result == 0 ? arboles::IconInformation : arboles::IconError);
 }
@@ -105,18 +114,20 @@ ArbolesMenuEntry ImportarArbolEntry(Host& host) {
   auto app = host.appGlobal();
   auto taz = std::make_shared<arboles::cTAZ_Arboles>();
   taz->I_TAZ_Configure(app->GetGlobales(), app);
-  return {
-      QString::fromUtf8("Importar árbol..."), [app, taz]() -> QWidget* {
-        // Opened without blocking: the chooser is handed back like the other windows.
-        auto* selector =
-            FileChooser::Create(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
-                                QString::fromUtf8("Documentos de árbol (*.json);;Todos los ficheros (*)"));
-        selector->setFileMode(QFileDialog::ExistingFile);
-        QObject::connect(selector, &QFileDialog::fileSelected, selector,
-                         [app, taz](const QString& documento) { ImportarDocumento(app, taz, documento); });
-        selector->open();
-        return selector;
-      }};
+  LockManager* locks = &host.locks();
+  return {QString::fromUtf8("Importar árbol..."), [app, taz, locks]() -> QWidget* {
+            // Opened without blocking: the chooser is handed back like the other windows.
+            auto* selector =
+                FileChooser::Create(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
+                                    QString::fromUtf8("Documentos de árbol (*.json);;Todos los ficheros (*)"));
+            selector->setFileMode(QFileDialog::ExistingFile);
+            QObject::connect(selector, &QFileDialog::fileSelected, selector,
+                             [app, taz, locks](const QString& documento) {
+                               ImportarDocumento(app, taz, *locks, documento);
+                             });
+            selector->open();
+            return selector;
+          }};
 }
 
 }  // namespace zolmar

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <cstdio>
 #include <stdexcept>
@@ -11,6 +12,7 @@
 #include "main_window.h"
 #include "screenshots.h"
 #include "zolmar/host.h"
+#include "zolmar/services/app_global.h"
 #include "zolmar/services/platform_messages.h"
 #include "zolmar/ui/file_chooser.h"
 #include "zolmar/ui/system_error_text.h"
@@ -63,6 +65,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   int status = 0;
+  // The person's windows come back where they were left; the screenshots
+  // always show them as they first open.
+  if (!parser.isSet(QStringLiteral("screenshot")))
+    host->app()->setWindowSettings(std::make_shared<QSettings>());
   {
     zolmar::MainWindow window(*host);
     if (parser.isSet(QStringLiteral("screenshot"))) {

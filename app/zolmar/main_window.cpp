@@ -2,16 +2,21 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 
+#include "frm_ayuda.h"
 #include "host/host_types.h"
 #include "host/i_app_global.h"
 #include "tree/taz_arboles.h"
+#include "zolmar/db/lock_manager.h"
 #include "zolmar/host.h"
 #include "zolmar/services/app_global.h"
 #include "zolmar/services/main_menu_grid.h"
+#include "zolmar/ui/window_placement.h"
 
 namespace zolmar {
 
@@ -25,6 +30,8 @@ MainWindow::MainWindow(Host& host) : host_(host), arboles_(ArbolesMenuEntries(ho
       QStringLiteral("<h2>%1</h2><p>Los árboles de clasificación están en el menú <b>Árboles</b>.</p>")
           .arg(companyName().toHtmlEscaped()));
   setCentralWidget(welcome);
+  // The module's windows open over this one and stay in front of it.
+  host_.app()->setMainWindow(this);
   buildMenus();
   statusBar()->addWidget(new QLabel(companyName(), this), 1);
   statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Usuario: %1").arg(host_.app()->user()), this));
@@ -60,7 +67,8 @@ QList<MenuRow> MainWindow::arbolesMenuRows() {
   for (const ArbolesMenuEntry& entry : arboles_) {
     if (!entry.inMenu || !entry.menu.isEmpty()) continue;
     auto open = entry.open;
-    rows.append({app->Translate(entry.caption), 1, QString(), [open] { open(); }});
+    const QString caption = app->Translate(entry.caption);
+    rows.append({caption, 1, QString(), [this, open, caption] { Open(open, caption); }});
   }
   return rows;
 }
@@ -71,6 +79,7 @@ void MainWindow::buildMenus() {
   const qint32 informes = TopMenuRow(rows_, host_.appGlobal()->Translate(QStringLiteral("Informes")));
   InsertMenuRows(rows_, informes > 0 ? informes : qint32(rows_.size()) + 1, arbolesMenuRows());
   appendReportRows();
+  addHelpRow();
   BuildMenus(menuBar(), rows_);
   // The pick dialog offers the options of these very menus.
   QList<MainMenuGrid::Row> grid;
@@ -90,10 +99,44 @@ void MainWindow::appendReportRows() {
     if (rows.isEmpty()) rows.append({QStringLiteral("-"), informes, QString(), {}});
     auto open = entry.open;
     const QString text = app->Translate(entry.caption);
-    rows.append(
-        {text, informes, caption + QStringLiteral(":") + text + QStringLiteral(": "), [open] { open(); }});
+    rows.append({text, informes, caption + QStringLiteral(":") + text + QStringLiteral(": "),
+                 [this, open, text] { Open(open, text); }});
   }
   rows_.append(rows);
+}
+
+// The guide to the trees opens first in the host's "Ayuda" menu (and with F1).
+void MainWindow::addHelpRow() {
+  auto app = host_.appGlobal();
+  const QString caption = app->Translate(QStringLiteral("Ayuda"));
+  const qint32 ayuda = TopMenuRow(rows_, caption);
+  const auto abrir = [app] { FrmAyuda::Mostrar(app); };
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  f1->setContext(Qt::ApplicationShortcut);
+  connect(f1, &QShortcut::activated, this, abrir);
+  if (ayuda <= 0) return;
+  for (MenuRow& row : rows_)
+    if (row.parentRow > ayuda) ++row.parentRow;
+  const QString text = app->Translate(QStringLiteral("Contenido de la ayuda"));
+  rows_.insert(ayuda, {text, ayuda, caption + QStringLiteral(":") + text + QStringLiteral(": "), abrir});
+}
+
+// An entry whose window is open already hands that window back: it comes to
+// the front instead of staying hidden behind this one. A window that did not
+// open because its tree is locked says who holds it.
+void MainWindow::Open(const std::function<QWidget*()>& open, const QString& caption) {
+  const qint64 refusals = host_.locks().refusals();
+  if (QWidget* window = open()) {
+    WindowPlacement::BringToFront(window);
+    return;
+  }
+  if (host_.locks().refusals() == refusals) return;
+  auto app = host_.appGlobal();
+  app->ShowMessage(app->FormatMessage(
+                       app->Translate(QString::fromUtf8("El árbol está bloqueado por otro usuario.<BR>%1<BR>"
+                                                        "Vuelva a intentarlo más tarde.")),
+                       {host_.locks().lastHolderText()}),
+                   0, caption, arboles::IconWarning);
 }
 
 void MainWindow::notAvailable(const QString& path) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <functional>
 
 #include "arboles_menu.h"
 #include "menu_row.h"
@@ -21,6 +22,7 @@ class MainWindow : public QMainWindow {
   const QList<MenuRow>& menuRows() const { return rows_; }
   const QList<ArbolesMenuEntry>& arbolesEntries() const { return arboles_; }
   QString companyName() const;
+  Host& host() const { return host_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -31,7 +33,9 @@ class MainWindow : public QMainWindow {
   QList<MenuRow> arbolesMenuRows();
   void buildMenus();
   void appendReportRows();
+  void addHelpRow();
   void notAvailable(const QString& path);
+  void Open(const std::function<QWidget*()>& open, const QString& caption);
 
   Host& host_;
   QList<ArbolesMenuEntry> arboles_;

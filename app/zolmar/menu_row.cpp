@@ -1,7 +1,9 @@
 #include "menu_row.h"
 
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QVector>
 
 #include "host/i_list_object.h"
@@ -16,7 +18,27 @@ bool hasChildren(const QList<MenuRow>& rows, qint32 row) {
   return false;
 }
 
+// A letter typed on any keyboard: accented ones are reached through a dead key.
+bool plainLetter(QChar c) { return c.isLetter() && c.unicode() < 128; }
+
 }  // namespace
+
+QString WithAccelerator(const QString& caption, QSet<QChar>& taken) {
+  QString text = caption;
+  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  // The first letter of a word first, then any other letter.
+  for (const bool wordStart : {true, false}) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const QChar c = text.at(i);
+      if (!plainLetter(c) || taken.contains(c.toLower())) continue;
+      if (i > 0 && text.at(i - 1) == QLatin1Char('&')) continue;
+      if (wordStart && i > 0 && text.at(i - 1).isLetterOrNumber()) continue;
+      taken.insert(c.toLower());
+      return text.insert(i, QLatin1Char('&'));
+    }
+  }
+  return text;
+}
 
 QList<MenuRow> MenuRowsOf(const arboles::IListObject& list) {
   QList<MenuRow> rows;
@@ -45,6 +67,8 @@ qint32 TopMenuRow(const QList<MenuRow>& rows, const QString& caption) {
 
 void BuildMenus(QMenuBar* bar, const QList<MenuRow>& rows) {
   QVector<QMenu*> menus(rows.size() + 1, nullptr);
+  // The letters used so far in each menu (row 0 is the bar itself).
+  QHash<qint32, QSet<QChar>> taken;
   for (qint32 i = 0; i < rows.size(); ++i) {
     const MenuRow& row = rows[i];
     const qint32 number = i + 1;
@@ -53,11 +77,12 @@ void BuildMenus(QMenuBar* bar, const QList<MenuRow>& rows) {
       if (parent) parent->addSeparator();
       continue;
     }
+    const QString text = WithAccelerator(row.caption, taken[parent ? row.parentRow : 0]);
     if (hasChildren(rows, number)) {
-      menus[number] = parent ? parent->addMenu(row.caption) : bar->addMenu(row.caption);
+      menus[number] = parent ? parent->addMenu(text) : bar->addMenu(text);
       continue;
     }
-    QAction* action = parent ? parent->addAction(row.caption) : bar->addAction(row.caption);
+    QAction* action = parent ? parent->addAction(text) : bar->addAction(text);
     if (row.action) QObject::connect(action, &QAction::triggered, action, row.action);
   }
 }

@@ -6,11 +6,17 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <cstdio>
 
+#include "frm_ayuda.h"
+#include "host/host_types.h"
+#include "host/i_app_global.h"
 #include "main_window.h"
+#include "zolmar/host.h"
 #include "zolmar/report/output_file.h"
+#include "zolmar/services/qt_user_interface.h"
 #include "zolmar/ui/database_file_guard.h"
 
 namespace zolmar {
@@ -74,6 +80,17 @@ int TakeScreenshots(MainWindow& window, const QString& folder) {
     written += save(opened, dir, fileName(++index, entry.caption));
     opened->close();
   }
+  // A question as the host asks it, and the help.
+  auto pregunta =
+      QtUserInterface::messageBox(QString::fromUtf8("¿Desea borrar la ficha <B>Vinos</B>?"),
+                                  arboles::ButtonsYesNo | arboles::DefaultSecondButton,
+                                  QString::fromUtf8("Confirmación"), arboles::IconQuestion, &window);
+  pregunta->show();
+  written += save(pregunta.get(), dir, fileName(++index, QStringLiteral("mensaje")));
+  pregunta->close();
+  FrmAyuda* ayuda = FrmAyuda::Mostrar(window.host().appGlobal());
+  written += save(ayuda, dir, fileName(++index, QStringLiteral("ayuda")));
+  ayuda->close();
   return written;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // oAppGlobal: the host's application globals and user-interface services.
 
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -115,6 +116,13 @@ class IAppGlobal {
   // Name of the database that holds the comments table, as statements write
   // it before "..comentarios".
   virtual QString CommentsDatabase() { return QString(); }
+  // The host's main window: windows open over it and stay in front of it.
+  // nullptr when the host has none.
+  virtual QWidget* MainWindow() { return nullptr; }
+  // Where a window of that name was last left (saved by SaveWindowPlacement);
+  // empty when it has never been closed.
+  virtual QByteArray WindowPlacement(const QString& /*formName*/) { return QByteArray(); }
+  virtual void SaveWindowPlacement(const QString& /*formName*/, const QByteArray& /*geometry*/) {}
 };
 
 }  // namespace arboles

@@ -28,6 +28,8 @@ qint32 cImp_Exp::Data_Imp(std::shared_ptr<IDataImp>& oTAZ_Data_Imp, QString& cSt
   cStatus.clear();
   usadas_.clear();
   unidas_.clear();
+  creadas_.clear();
+  tipo_ = 0;
   if (!oAppGlobal) {
     cStatus = QString::fromUtf8("El proceso de importación no está instanciado correctamente.");
     return -1;

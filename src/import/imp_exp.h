@@ -8,6 +8,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
@@ -45,6 +46,11 @@ class cImp_Exp : public IImpExp {
   // (0: no limit) how many more there are.
   QString ResumenRamasUnidas(qint32 nMaximo = 0) const;
 
+  // The tree of the last import and the branches it created (their paths in
+  // the document), for the person: after nMaximo of them (0: no limit) how
+  // many more there are.
+  QString ResumenRamasCreadas(qint32 nMaximo = 0) const;
+
   // With no tree class, one is created and configured on AppGlobal. With
   // neither argument nothing is set.
   void Configure(std::shared_ptr<cTAZ_Arboles> TAZ_Arboles = nullptr,
@@ -72,6 +78,8 @@ class cImp_Exp : public IImpExp {
 
   QSet<QString> usadas_;  // exact import: keys that already stand for a branch
   QVector<RamaUnida> unidas_;
+  QStringList creadas_;
+  qint32 tipo_ = 0;
 };
 
 }  // namespace arboles

@@ -28,6 +28,7 @@ void cImp_Exp::ImportarArbol(std::shared_ptr<IDataImp>& oTAZ_Data_Imp, QString& 
                              IRecordset& oDatosCabecera, RecordsetPtr& oDatosContenido) {
   try {
     const qint32 tipo = oDatosCabecera.Field(QStringLiteral("TipoArbol")).toInt();
+    tipo_ = tipo;
     {
       // Released on every way out of this block, a raised error included.
       BloqueoTabla bloqueo(oAppGlobal, kTabla, QStringLiteral("Tipo=") + QString::number(tipo), 2);
@@ -88,8 +89,13 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
     prefijos.resize(std::max<qsizetype>(nivel - 1, 0));
     rutas.resize(prefijos.size());
     const QString prefijo = prefijos.isEmpty() ? QString() : prefijos.last();
-    // Names are stored cut, so a long name is looked for as it was stored.
-    const QString nombre = contenido.Field(QStringLiteral("Nombre")).toString().left(kLargoNombre);
+    // Names are stored cut, so a long name is looked for as it was stored;
+    // a cut that ends in a blank does not keep it.
+    QString nombre = contenido.Field(QStringLiteral("Nombre")).toString();
+    if (nombre.length() > kLargoNombre) {
+      nombre.truncate(kLargoNombre);
+      while (!nombre.isEmpty() && nombre.back().isSpace()) nombre.chop(1);
+    }
     // A branch without a name could never be told apart, nor found again.
     if (nombre.trimmed().isEmpty()) {
       cStatus = oAppGlobal->Translate(QString::fromUtf8("El documento tiene una rama sin nombre."));
@@ -108,6 +114,7 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
     QString clave;
     if (CrearRama(cStatus, tipo, prefijo, nombre, builder, &clave) == 0) return false;
     usadas_.insert(clave);
+    creadas_ << ruta;
     prefijos << ClaveArbol::Prefijo(clave);
     rutas << ruta;
   }

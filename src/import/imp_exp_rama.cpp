@@ -3,11 +3,13 @@
 
 #include <algorithm>
 
+#include "host/host_types.h"
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_recordset.h"
 #include "import/imp_exp.h"
 #include "tree/clave_arbol.h"
+#include "tree/taz_arboles.h"
 
 namespace arboles {
 
@@ -49,6 +51,26 @@ void cImp_Exp::AnotarUnion(const QString& condicionTipo, const QString& ruta, co
       nodo->Field(QStringLiteral("RutaPadre")).toString().replace(QLatin1Char(':'), QLatin1Char('/')) +
       nodo->Field(QStringLiteral("Nombre")).toString();
   unidas_.push_back({ruta, destino});
+}
+
+QString cImp_Exp::ResumenRamasCreadas(qint32 nMaximo) const {
+  if (tipo_ < TipoArbolClientes || tipo_ > TipoArbolArticulos || !oAppGlobal) return QString();
+  static const char* const arboles[] = {"grupos de clientes", "grupos de proveedores",
+                                        "categorías de artículos"};
+  QString texto = oAppGlobal->FormatMessage(
+      oAppGlobal->Translate(QString::fromUtf8("Importado en el árbol de <B>%1</B>.")),
+      {oAppGlobal->Translate(QString::fromUtf8(arboles[tipo_ - 1]))});
+  if (creadas_.isEmpty())
+    return texto + QStringLiteral("<BR>") +
+           oAppGlobal->Translate(QString::fromUtf8("No se ha creado ninguna rama nueva."));
+  texto += QStringLiteral("<BR>") + oAppGlobal->Translate(QString::fromUtf8("Ramas creadas:"));
+  const qsizetype mostradas = nMaximo > 0 ? std::min<qsizetype>(nMaximo, creadas_.size()) : creadas_.size();
+  for (qsizetype i = 0; i < mostradas; ++i) texto += QStringLiteral("<BR>") + creadas_[i];
+  if (mostradas < creadas_.size())
+    texto += QStringLiteral("<BR>") +
+             oAppGlobal->FormatMessage(oAppGlobal->Translate(QString::fromUtf8("... y %1 más")),
+                                       {qint32(creadas_.size() - mostradas)});
+  return texto;
 }
 
 QString cImp_Exp::ResumenRamasUnidas(qint32 nMaximo) const {

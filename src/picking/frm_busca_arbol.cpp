@@ -123,6 +123,7 @@ bool FrmBuscaArbol::Mostrar(cTAZ_Arboles& oTAZ_Arboles, qint32 nTipoArbol, bool 
   LlenarArbol();
   oAppGlobal_->ShowWait(QString());
   Show();
+  if (!lMultiSeleccion_) getBuscar->SetFocus();  // the person types the name at once
   return true;
 }
 

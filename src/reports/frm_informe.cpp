@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "host/i_app_global.h"
@@ -21,6 +22,11 @@
 #include "zolmar/ui/st_bar.h"
 
 namespace arboles {
+
+namespace {
+// The host's key action that closes a window.
+constexpr qint32 kAccionCerrar = 3;
+}  // namespace
 
 FrmInforme::FrmInforme(QWidget* parent) : zolmar::FrmBasico(parent) {
   stbEstado = new zolmar::StBar(this);
@@ -107,7 +113,12 @@ void FrmInforme::CrearFramework(QWidget* filtros) {
   btnReturnFilter = p->btnReturnFilter;
   btnDefaults = p->btnDefaults;
   btnReturnFilter->setVisible(lFiltro_);
-  p->FilterArea()->layout()->addWidget(filtros);
+  // On a short screen the filters scroll instead of pushing the window past it.
+  auto* desplazable = new QScrollArea();
+  desplazable->setWidgetResizable(true);
+  desplazable->setFrameShape(QFrame::NoFrame);
+  desplazable->setWidget(filtros);
+  p->FilterArea()->layout()->addWidget(desplazable);
   auto* all = new QVBoxLayout(this);
   all->addWidget(p, 1);
   all->addWidget(stbEstado);
@@ -156,7 +167,10 @@ void FrmInforme::Form_Unload(bool&) {
 }
 
 void FrmInforme::Form_KeyDown(qint32& KeyCode, qint32 Shift) {
-  if (oAppGlobal_) oAppGlobal_->MapKey(KeyCode, Shift, 2);
+  // The host's close key (Escape) closes a report as it closes every other window.
+  if (!oAppGlobal_ || oAppGlobal_->MapKey(KeyCode, Shift, 2) != kAccionCerrar) return;
+  KeyCode = 0;
+  Unload();
 }
 
 void FrmInforme::PintarFiltro(zolmar::get* control, bool enabled) {

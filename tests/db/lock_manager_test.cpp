@@ -41,6 +41,28 @@ TEST(LockManagerTest, ConflictMatrix) {
   }
 }
 
+// A refused person learns who holds the lock: the computer, the program and
+// since when, or this very session (an editor of its own left open).
+TEST(LockManagerTest, TheRefusalSaysWhoHoldsTheLock) {
+  auto cn = testing::openMemory();
+  LockManager mine(cn);
+  LockManager theirs(cn);
+  EXPECT_EQ(mine.lastHolderText(), QString());
+  ASSERT_FALSE(theirs.LockTable(3, true, "Arboles", 0, "Tipo=3", 3));
+  cn->executeNative("UPDATE ZolmarBloqueos SET Equipo='PC-ALMACEN', Fecha='2026-03-05 08:07:00'");
+  const qint64 before = mine.refusals();
+  ASSERT_TRUE(mine.LockTable(3, true, "Arboles", 0, "Tipo=3", 3));
+  EXPECT_EQ(mine.refusals(), before + 1);
+  EXPECT_EQ(
+      mine.lastHolderText(),
+      QString::fromUtf8("Lo tiene bloqueado el equipo PC-ALMACEN (programa db_tests) desde el 05/03/2026 "
+                        "a las 08:07."));
+  ASSERT_TRUE(theirs.LockTable(3, true, "Arboles", 0, "tipo = 3", 3));
+  EXPECT_TRUE(theirs.lastHolderText().startsWith(QString::fromUtf8("Lo tiene bloqueado esta misma sesión")))
+      << theirs.lastHolderText().toStdString();
+  EXPECT_LE(theirs.sessionId().size(), 40) << "fits a server's column";
+}
+
 TEST(LockManagerTest, ReleaseAndSessionEnd) {
   auto cn = testing::openMemory();
   LockManager other(cn);

@@ -214,3 +214,29 @@ TEST_F(ImportFixture, ProgressCountsEveryRowAndClosesAtTheEnd) {
 }
 
 }  // namespace
+
+// The person is told which tree the document went into and which branches it
+// created (the first 20, then how many more); a name cut at 50 characters
+// does not keep the blank it was cut at.
+TEST_F(ImportFixture, TheSummaryNamesTheTreeAndTheBranchesCreated) {
+  const QString largo = QString(49, 'A') + QStringLiteral(" BCDEF");
+  QVector<Rama> ramas = {{1, 0, "Bebidas"}, {2, 1, largo}};
+  for (qint32 i = 3; i <= 26; ++i) ramas.append({i, 1, QStringLiteral("Vino %1").arg(i, 2, 10, QChar('0'))});
+  const auto r = Importar(ramas);
+  ASSERT_EQ(r.result, 0) << r.status.toStdString();
+  const QString resumen = handler->ResumenRamasCreadas(20);
+  QStringList lineas = resumen.split("<BR>");
+  EXPECT_EQ(lineas.value(0), QString::fromUtf8("Importado en el árbol de <B>categorías de artículos</B>."));
+  EXPECT_EQ(lineas.value(1), "Ramas creadas:");
+  EXPECT_EQ(lineas.value(2), "Bebidas");
+  EXPECT_EQ(lineas.value(3), "Bebidas/" + QString(49, 'A'));
+  EXPECT_EQ(lineas.value(21), "Bebidas/Vino 20");
+  EXPECT_EQ(lineas.value(22), QString::fromUtf8("... y 6 más"));
+  EXPECT_EQ(lineas.size(), 23);
+  EXPECT_EQ(Valor("SELECT Nombre FROM Arboles WHERE Nombre LIKE 'AAA%'").toString(), QString(49, 'A'));
+
+  ASSERT_EQ(Importar(ramas).result, 0);
+  EXPECT_EQ(handler->ResumenRamasCreadas(20),
+            QString::fromUtf8("Importado en el árbol de <B>categorías de artículos</B>.<BR>"
+                              "No se ha creado ninguna rama nueva."));
+}

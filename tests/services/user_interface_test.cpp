@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +14,7 @@
 
 #include "host/host_types.h"
 #include "zolmar/services/message_markup.h"
+#include "zolmar/services/qt_catalogue.h"
 #include "zolmar/services/qt_user_interface.h"
 #include "zolmar/services/scripted_user_interface.h"
 
@@ -173,6 +178,68 @@ TEST(QtUi, DangerousQuestionsDefaultToNo) {
             2);
   EXPECT_EQ(descartar.botones, 2);
   EXPECT_TRUE(descartar.porDefectoNo);
+}
+
+// With Qt's Spanish catalogue, every kind of message and question shows its
+// own buttons in Spanish, with their Alt letters, and the default asked for.
+TEST(QtUi, EveryKindShowsItsButtonsInSpanish) {
+  ASSERT_TRUE(QtCatalogue::install(QString()));
+  QtUserInterface ui;
+  QStringList vistos;
+  QString porDefecto;
+  const auto alAbrirse = [&] {
+    QTimer::singleShot(20, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      vistos.clear();
+      // In the order they stand in the box.
+      auto botones = box->buttons();
+      std::sort(botones.begin(), botones.end(),
+                [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+      for (QAbstractButton* b : botones) vistos << b->text();
+      porDefecto = box->defaultButton() ? box->defaultButton()->text() : QString();
+      QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(box, &escape);
+      if (QApplication::activeModalWidget() == box) box->defaultButton()->click();
+    });
+  };
+  const struct {
+    const char* como;
+    std::function<void()> preguntar;
+    QStringList botones;
+    const char* porDefecto;
+  } casos[] = {
+      {"mensaje", [&] { ui.showMessage("a", 0, "t", 0); }, {"&Aceptar"}, "&Aceptar"},
+      {"aceptar o cancelar", [&] { ui.showMessage("a", 1, "t", 0); }, {"&Aceptar", "&Cancelar"}, "&Aceptar"},
+      {"abortar, reintentar, ignorar",
+       [&] { ui.showMessage("a", 2, "t", 0); },
+       {"I&nterrumpir", "&Reintentar", "&Ignorar"},
+       "I&nterrumpir"},
+      {"sí, no, cancelar", [&] { ui.askYesNo("a", 3, "t", 0); }, {"&Sí", "&No", "&Cancelar"}, "&Sí"},
+      {"sí o no", [&] { ui.askYesNo("a", 4, "t", 0); }, {"&Sí", "&No"}, "&Sí"},
+      {"sí o no, no por defecto", [&] { ui.askYesNo("a", 4 + 256, "t", 0); }, {"&Sí", "&No"}, "&No"},
+      {"reintentar o cancelar",
+       [&] { ui.showMessage("a", 5, "t", 0); },
+       {"&Reintentar", "&Cancelar"},
+       "&Reintentar"},
+      {"pregunta con el tipo de mensaje", [&] { ui.askYesNo("a", 0, "t", 0); }, {"&Sí", "&No"}, "&Sí"},
+      {"guardar los cambios", [&] { ui.askRecordQuestion(0, "a", "t"); }, {"&Sí", "&No", "&Cancelar"}, "&Sí"},
+      {"descartar los cambios", [&] { ui.askRecordQuestion(1, "a", "t"); }, {"&Sí", "&No"}, "&No"},
+      {"solo un texto", [&] { ui.askRecordQuestion(3, "a", "t"); }, {"&Aceptar"}, "&Aceptar"},
+  };
+  for (const auto& c : casos) {
+    alAbrirse();
+    c.preguntar();
+    QStringList esperados;
+    for (const QString& b : c.botones) esperados << b;
+    // The platform's style may order Yes/No its own way; the set and the default count.
+    QStringList ordenados = vistos;
+    ordenados.sort();
+    esperados.sort();
+    EXPECT_EQ(ordenados.join('|').toStdString(), esperados.join('|').toStdString()) << c.como;
+    EXPECT_EQ(porDefecto.toStdString(), c.porDefecto) << c.como;
+  }
+  QtCatalogue::install(QStringLiteral("xx"));
 }
 
 TEST(QtUi, WaitWindowShowsTheTextAndEmptyTextClosesIt) {

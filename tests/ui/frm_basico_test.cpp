@@ -6,6 +6,7 @@
 
 #include "zolmar/ui/frm_basico.h"
 #include "zolmar/ui/key_codes.h"
+#include "zolmar/ui/window_placement.h"
 
 using zolmar::FrmBasico;
 using zolmar::KeyCodes;
@@ -79,4 +80,29 @@ TEST(FrmBasico, KeysReachTheWindowFirst) {
   form.PressKey(KeyCodes::Escape);  // the handler closes the window: no key-up afterwards
   EXPECT_EQ(form.calls, QStringList({"down 83 2", "up 83", "down 27 0", "query 1", "unload"}));
   EXPECT_TRUE(form.IsClosed());
+}
+
+// A window larger than the free part of the screen shrinks to it (never
+// below what its controls need) and moves inside it.
+TEST(FrmBasico, AWindowIsFittedIntoTheFreePartOfTheScreen) {
+  const QRect sitio(0, 70, 1366, 768 - 40 - 70);  // a 1366x768 screen less the task bar and the top edge
+  struct Case {
+    QRect antes;
+    QSize minimo;
+    QRect despues;
+  } cases[] = {
+      {{100, 100, 760, 700}, {0, 0}, {100, 70, 760, 658}},     // too tall: as tall as the room
+      {{100, 100, 760, 640}, {0, 0}, {100, 88, 760, 640}},     // fits once moved up
+      {{10, 0, 420, 520}, {0, 0}, {10, 70, 420, 520}},         // above the top edge: moved down
+      {{1200, 600, 300, 200}, {0, 0}, {1066, 528, 300, 200}},  // off the bottom right corner
+      {{0, 70, 2000, 900}, {0, 0}, {0, 70, 1366, 658}},
+      {{0, 70, 500, 700}, {400, 650}, {0, 70, 500, 658}},  // never below what its controls need
+  };
+  for (const Case& c : cases) {
+    QWidget w(nullptr, Qt::Window);
+    if (!c.minimo.isEmpty()) w.setMinimumSize(c.minimo);
+    w.setGeometry(c.antes);
+    zolmar::WindowPlacement::FitInto(&w, sitio);
+    EXPECT_EQ(QRect(w.pos(), w.size()), c.despues) << c.antes.x() << "," << c.antes.y();
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QMutex>
 #include <QSet>
 #include <QSysInfo>
@@ -29,10 +30,28 @@ QSet<QString>& liveSessions() {
 
 QString thisHost() { return QSysInfo::machineHostName(); }
 
+// The row's time as SQLite gives it back (text) or as a server does.
+QDateTime dateOf(const QVariant& value) {
+  if (value.typeId() != QMetaType::QString) return value.toDateTime();
+  const QDateTime exact = QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  return exact.isValid() ? exact : value.toDateTime();
+}
+
+// A session names the program it belongs to, so that a person refused a lock
+// learns which program holds it: "zolmar:" and a short unique id, 40
+// characters at most, as a server's column holds them.
+QString newSession() {
+  const QString program = QCoreApplication::instance()
+                              ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
+                              : QString();
+  const QByteArray id = QUuid::createUuid().toRfc4122().toBase64(QByteArray::Base64UrlEncoding |
+                                                                 QByteArray::OmitTrailingEquals);
+  return program.left(17) + QLatin1Char(':') + QString::fromLatin1(id);
+}
+
 }  // namespace
 
-LockManager::LockManager(std::shared_ptr<Connection> cn)
-    : cn_(std::move(cn)), session_(QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+LockManager::LockManager(std::shared_ptr<Connection> cn) : cn_(std::move(cn)), session_(newSession()) {
   QMutexLocker locker(&sessionsMutex);
   liveSessions().insert(session_);
   cn_->executeNative(Schema::tableDdl(QStringLiteral("ZolmarBloqueos")));
@@ -87,8 +106,9 @@ bool LockManager::LockTable(qint32, bool lock, const QString& table, qint32, con
 bool LockManager::acquire(const QString& table, const QString& filter, bool* refused) {
   const QString mine = normalizedFilter(filter);
   const auto rs = arboles::recordsetOf(cn_->executeNative(
-      QStringLiteral("SELECT ZolmarID, Filtro, Sesion, Pid, Equipo FROM ZolmarBloqueos WHERE Tabla=?1"), 6,
-      {}, {table}));
+      QStringLiteral(
+          "SELECT ZolmarID, Filtro, Sesion, Pid, Equipo, Fecha FROM ZolmarBloqueos WHERE Tabla=?1"),
+      6, {}, {table}));
   if (cn_->HasError() || !rs) {
     lastError_ = cn_->LastError();
     return false;
@@ -99,6 +119,10 @@ bool LockManager::acquire(const QString& table, const QString& filter, bool* ref
     if (!ownerGone(rs->Field("Sesion").toString(), rs->Field("Pid").toLongLong(),
                    rs->Field("Equipo").toString())) {
       *refused = true;
+      ++refusals_;
+      const QString session = rs->Field("Sesion").toString();
+      holder_ = {rs->Field("Equipo").toString(), session.section(QLatin1Char(':'), 0, -2),
+                 dateOf(rs->Field("Fecha")), session == session_};
       return true;
     }
     cn_->executeNative(QStringLiteral("DELETE FROM ZolmarBloqueos WHERE ZolmarID=?1"), 0, {},
@@ -113,6 +137,20 @@ bool LockManager::acquire(const QString& table, const QString& filter, bool* ref
       {table, mine, session_, QCoreApplication::applicationPid(), thisHost(), QDateTime::currentDateTime()});
   if (cn_->HasError()) lastError_ = cn_->LastError();
   return !cn_->HasError();
+}
+
+QString LockManager::lastHolderText() const {
+  if (refusals_ == 0) return QString();
+  if (holder_.sameSession)
+    return QString::fromUtf8(
+        "Lo tiene bloqueado esta misma sesión: una ventana de este programa que sigue abierta.");
+  QString who = QString::fromUtf8("Lo tiene bloqueado el equipo %1").arg(holder_.computer);
+  if (!holder_.program.isEmpty()) who += QStringLiteral(" (programa %1)").arg(holder_.program);
+  if (holder_.since.isValid())
+    who += QStringLiteral(" desde el %1 a las %2")
+               .arg(holder_.since.toString(QStringLiteral("dd/MM/yyyy")),
+                    holder_.since.toString(QStringLiteral("HH:mm")));
+  return who + QLatin1Char('.');
 }
 
 // A session that holds nothing writes nothing as it ends: a program that only

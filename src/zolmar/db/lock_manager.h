@@ -4,6 +4,7 @@
 // same table and their filters are equal or either is empty; a session is
 // refused a lock it already holds (the same editor opened twice).
 
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -25,6 +26,12 @@ class LockManager {
   void releaseAll();
 
   QString sessionId() const { return session_; }
+  // How many locks this session was refused so far.
+  qint64 refusals() const { return refusals_; }
+  // Who holds the lock of the last refusal, for the person: the computer,
+  // program and time of its row, or this very session (an editor it has
+  // open). Empty before any refusal.
+  QString lastHolderText() const;
   QString lastError() const { return lastError_; }
   // Whether a process of this machine still runs.
   static bool processAlive(qint64 pid);
@@ -38,6 +45,13 @@ class LockManager {
   std::shared_ptr<Connection> cn_;
   QString session_;
   QString lastError_;
+  struct Holder {
+    QString computer;
+    QString program;
+    QDateTime since;
+    bool sameSession = false;
+  } holder_;
+  qint64 refusals_ = 0;
 };
 
 }  // namespace zolmar

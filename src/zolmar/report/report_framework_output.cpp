@@ -15,6 +15,8 @@
 #include "zolmar/report/xlsx_writer.h"
 #include "zolmar/ui/database_file_guard.h"
 #include "zolmar/ui/file_chooser.h"
+#include "zolmar/ui/frm_basico.h"
+#include "zolmar/ui/window_placement.h"
 
 namespace zolmar {
 
@@ -122,6 +124,10 @@ void ReportFramework::MostrarVistaPrevia() {
   connect(preview_, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* printer) { engine_.Print(printer); });
   preview_->resize(900, 700);
+  // No larger than the screen leaves room for, below the host's menus.
+  QRect sitio = WindowPlacement::Area(preview_);
+  sitio.setTop(sitio.top() + FrmBasico::kMinTop);
+  WindowPlacement::FitInto(preview_, sitio);
   preview_->show();
 }
 

@@ -146,6 +146,20 @@ std::shared_ptr<arboles::IFormWaiter> AppGlobal::GetFormWaiter() {
 
 QVariantMap AppGlobal::GetConfig() { return data_.configuration(); }
 
+QByteArray AppGlobal::WindowPlacement(const QString& formName) {
+  const QString key = formName.toLower();
+  if (windowSettings_) return windowSettings_->value(QStringLiteral("Ventanas/") + key).toByteArray();
+  return placements_.value(key);
+}
+
+void AppGlobal::SaveWindowPlacement(const QString& formName, const QByteArray& geometry) {
+  const QString key = formName.toLower();
+  if (windowSettings_)
+    windowSettings_->setValue(QStringLiteral("Ventanas/") + key, geometry);
+  else
+    placements_.insert(key, geometry);
+}
+
 // The comments live in the company database itself.
 QString AppGlobal::CommentsDatabase() { return cn_->catalogName(); }
 

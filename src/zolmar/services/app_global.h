@@ -4,6 +4,9 @@
 // register, the key mapping and the factory of the host's classes.
 
 #include <QHash>
+#include <QPointer>
+#include <QSettings>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -74,6 +77,9 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   std::shared_ptr<arboles::IPriceService> CreatePriceService(const QString& className) override;
   QString CheckText(const QString& text) override;
   QString CommentsDatabase() override;
+  QWidget* MainWindow() override { return mainWindow_; }
+  QByteArray WindowPlacement(const QString& formName) override;
+  void SaveWindowPlacement(const QString& formName, const QByteArray& geometry) override;
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.
@@ -97,6 +103,10 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   void registerPriceService(const QString& className, PriceServiceFactory factory);
   void registerShortcut(qint32 keyCode, qint32 shift, Shortcut action);
   void setMenuGrid(std::shared_ptr<arboles::IListObject> grid) { menuGrid_ = std::move(grid); }
+  void setMainWindow(QWidget* window) { mainWindow_ = window; }
+  // Window placements outlive the program in these settings (the person's
+  // own, on this computer); without them they last as long as the session.
+  void setWindowSettings(std::shared_ptr<QSettings> settings) { windowSettings_ = std::move(settings); }
   // What HaltExecution does once the person chose to stop (default: quit the process).
   void setHaltAction(std::function<void()> action) { haltAction_ = std::move(action); }
 
@@ -116,6 +126,9 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   QHash<qint64, Shortcut> shortcuts_;
   std::function<void()> haltAction_;
   std::shared_ptr<arboles::IListObject> menuGrid_;
+  QPointer<QWidget> mainWindow_;
+  std::shared_ptr<QSettings> windowSettings_;
+  QHash<QString, QByteArray> placements_;
   qint32 signals_ = 0;
   QString user_ = QStringLiteral("demo");
 };

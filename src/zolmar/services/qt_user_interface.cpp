@@ -1,13 +1,14 @@
 #include "zolmar/services/qt_user_interface.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
+#include <QSet>
 
 #include "host/host_types.h"
 #include "zolmar/services/message_markup.h"
@@ -32,17 +33,62 @@ QMessageBox::Icon qtIcon(qint32 icon) {
   }
 }
 
-QMessageBox::StandardButtons qtButtons(qint32 buttons) {
+// The host's kinds: 0 OK, 1 OK/Cancel, 2 Abort/Retry/Ignore, 3 Yes/No/Cancel,
+// 4 Yes/No, 5 Retry/Cancel, in the order they are shown. Standard buttons, so
+// Qt's catalogue gives them the person's language and its Alt letters.
+QList<QMessageBox::StandardButton> qtButtons(qint32 buttons) {
   switch (buttons & 7) {
     case 1:
-      return QMessageBox::Ok | QMessageBox::Cancel;
+      return {QMessageBox::Ok, QMessageBox::Cancel};
+    case 2:
+      return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
     case 3:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
     case 4:
-      return QMessageBox::Yes | QMessageBox::No;
+      return {QMessageBox::Yes, QMessageBox::No};
+    case 5:
+      return {QMessageBox::Retry, QMessageBox::Cancel};
     default:
-      return QMessageBox::Ok;
+      return {QMessageBox::Ok};
   }
+}
+
+// Every button of a box is reached with Alt and a letter of its own: the
+// catalogue gives some of them one ("&Sí") and not others ("Cancelar").
+void giveAltLetters(QMessageBox& box) {
+  QSet<QChar> taken;
+  const auto buttons = box.buttons();
+  for (QAbstractButton* b : buttons) {
+    const qsizetype amp = b->text().indexOf(QLatin1Char('&'));
+    if (amp >= 0 && amp + 1 < b->text().size()) taken.insert(b->text().at(amp + 1).toLower());
+  }
+  for (QAbstractButton* b : buttons) {
+    QString text = b->text();
+    if (text.contains(QLatin1Char('&'))) continue;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      if (!text.at(i).isLetter() || taken.contains(text.at(i).toLower())) continue;
+      taken.insert(text.at(i).toLower());
+      b->setText(text.insert(i, QLatin1Char('&')));
+      break;
+    }
+  }
+}
+
+// The buttons of the kind; + 256 makes the second the default, + 512 the
+// third. A default that could lose data is the Escape answer too.
+void setButtons(QMessageBox& box, qint32 buttons) {
+  const QList<QMessageBox::StandardButton> list = qtButtons(buttons);
+  QMessageBox::StandardButtons all;
+  for (QMessageBox::StandardButton b : list) all |= b;
+  box.setStandardButtons(all);
+  giveAltLetters(box);
+  const qsizetype chosen = (buttons & 512) ? 2 : (buttons & arboles::DefaultSecondButton) ? 1 : 0;
+  if (chosen == 0 || chosen >= list.size()) {
+    box.setDefaultButton(list.first());
+    return;
+  }
+  box.setDefaultButton(list.at(chosen));
+  box.setEscapeButton(list.at(chosen));
 }
 
 }  // namespace
@@ -56,22 +102,23 @@ void QtUserInterface::prepareBox(QMessageBox& box, const QString& text, const QS
   box.setIcon(qtIcon(icon));
 }
 
+std::unique_ptr<QMessageBox> QtUserInterface::messageBox(const QString& text, qint32 buttons,
+                                                         const QString& title, qint32 icon, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  prepareBox(*box, text, title, icon);
+  setButtons(*box, buttons);
+  return box;
+}
+
 void QtUserInterface::showMessage(const QString& text, qint32 buttons, const QString& title, qint32 icon) {
-  QMessageBox box(QApplication::activeWindow());
-  prepareBox(box, text, title, icon);
-  box.setStandardButtons(qtButtons(buttons));
-  box.exec();
+  messageBox(text, buttons, title, icon, QApplication::activeWindow())->exec();
 }
 
 bool QtUserInterface::askYesNo(const QString& text, qint32 buttons, const QString& title, qint32 icon) {
   QMessageBox box(QApplication::activeWindow());
   prepareBox(box, text, title, icon == 0 ? arboles::IconQuestion : icon);
-  box.setStandardButtons(buttons == 0 ? qtButtons(4) : qtButtons(buttons));
-  // A question that could lose data is answered No by Return or Escape.
-  if (buttons & arboles::DefaultSecondButton) {
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-  }
+  // A question asked with the OK kind is still a question: Yes and No.
+  setButtons(box, (buttons & 7) == 0 ? (buttons | arboles::ButtonsYesNo) : buttons);
   const int answer = box.exec();
   return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
@@ -80,27 +127,22 @@ qint32 QtUserInterface::askRecordQuestion(qint32 kind, const QString& text, cons
   QMessageBox box(QApplication::activeWindow());
   if (kind == 3) {
     prepareBox(box, text, title, arboles::IconInformation);
-    box.setStandardButtons(QMessageBox::Ok);
+    setButtons(box, arboles::ButtonsOk);
     box.exec();
     return 1;
   }
   prepareBox(box, text, title, arboles::IconQuestion);
-  QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-  // Discarding offers Yes and No only, and Escape keeps editing: a third
-  // button would be one more way to lose what was typed.
+  // Discarding offers Yes and No only, and Return or Escape keeps editing: a
+  // third button would be one more way to lose what was typed.
   if (kind == 1) {
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes ? 1 : 2;
+    setButtons(box, arboles::ButtonsYesNo | arboles::DefaultSecondButton);
+    return box.exec() == QMessageBox::Yes ? 1 : 2;
   }
-  QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
-  box.setDefaultButton(yes);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == yes) return 1;
-  if (box.clickedButton() == no) return 2;
+  setButtons(box, 3);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int answer = box.exec();
+  if (answer == QMessageBox::Yes) return 1;
+  if (answer == QMessageBox::No) return 2;
   return 3;
 }
 

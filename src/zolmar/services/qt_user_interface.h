@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <memory>
 
 #include "zolmar/services/user_interface.h"
 
@@ -23,6 +24,10 @@ class QtUserInterface : public UserInterface {
   void showWait(const QString& text) override;
   void waitFormClosed(QWidget* form) override;
   bool askHalt(const QString& message, bool force) override;
+
+  // The box a message of that kind is shown in, not yet shown.
+  static std::unique_ptr<QMessageBox> messageBox(const QString& text, qint32 buttons, const QString& title,
+                                                 qint32 icon, QWidget* parent);
 
   // The wait window while it is shown (tests look at it).
   QLabel* waitWindow() const { return wait_; }

@@ -13,8 +13,9 @@ class UserInterface {
  public:
   virtual ~UserInterface() = default;
 
-  // buttons: 0 OK, 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No; + 256 makes No the
-  // default (and Escape). icon: arboles::MessageIcon.
+  // buttons: 0 OK, 1 OK/Cancel, 2 Abort/Retry/Ignore, 3 Yes/No/Cancel, 4
+  // Yes/No, 5 Retry/Cancel; + 256 makes the second button the default (and
+  // Escape), + 512 the third. icon: arboles::MessageIcon.
   virtual void showMessage(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;
   // True for Yes (or OK).
   virtual bool askYesNo(const QString& text, qint32 buttons, const QString& title, qint32 icon) = 0;

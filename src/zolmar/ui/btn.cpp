@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
-#include <QToolTip>
 
+#include "zolmar/ui/control_notice.h"
 #include "zolmar/ui/event_guard.h"
 
 namespace zolmar {
@@ -48,13 +48,15 @@ void btn::setValue(qint32 value) {
 }
 
 void btn::RaiseClicked() {
+  // Pressed again: what it said last time no longer stands.
+  ControlNotice::Clear(this);
   EventGuard::Run(this, [this] { emit Clicked(); });
 }
 
 void btn::ShowTip(const QString& text) {
   lastTip_ = text;
   if (!isVisible()) return;
-  QToolTip::showText(mapToGlobal(QPoint(0, height())), text, this);
+  ControlNotice::Show(this, text);
 }
 
 QIcon btn::Picture(qint32 number) const {

@@ -37,7 +37,8 @@ class btn : public QPushButton {
   // from outside and stays as it came; any other number the button text.
   static QColor ColorByIndex(qint32 index);
 
-  // A balloon beside the button with a short message (a refused action).
+  // A short message about the button (a refused action) that stays until
+  // the person acts: the window's status bar, or a message box.
   void ShowTip(const QString& text);
   QString LastTip() const { return lastTip_; }
 

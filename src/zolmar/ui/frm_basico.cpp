@@ -1,14 +1,20 @@
 #include "zolmar/ui/frm_basico.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QTableView>
+#include <QTextEdit>
 
 #include "host/i_app_global.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/key_codes.h"
+#include "zolmar/ui/window_placement.h"
 
 namespace zolmar {
 
@@ -36,9 +42,35 @@ void FrmBasico::Show() {
   closed_ = false;
   registerWindow();
   qApp->installEventFilter(this);
-  KeepBelowTop();
-  show();
-  KeepBelowTop();
+  if (!isVisible()) {
+    if (!placed_) PlaceFirstTime();
+    KeepBelowTop();
+    show();
+    // The frame is known now: the whole window has to be on the screen.
+    KeepOnScreen();
+  }
+  WindowPlacement::BringToFront(this);
+}
+
+void FrmBasico::PlaceFirstTime() {
+  placed_ = true;
+  QWidget* main = app_ ? app_->MainWindow() : nullptr;
+  // A window of the main window stays in front of it and goes with it.
+  if (main && main != this && !parentWidget()) setParent(main, windowFlags() | Qt::Window);
+  const QByteArray saved = app_ && !formName_.isEmpty() ? app_->WindowPlacement(formName_) : QByteArray();
+  if (saved.isEmpty() || !restoreGeometry(saved)) {
+    // Over the window it was opened for, the main window when none.
+    const QWidget* over = parentWidget() && parentWidget() != main ? parentWidget()->window() : main;
+    if (over && over != this) WindowPlacement::CentreOver(this, over);
+  }
+  KeepOnScreen();
+}
+
+void FrmBasico::KeepOnScreen() {
+  const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+  QRect room = WindowPlacement::Area(this);
+  if (s) room.setTop(qMax(room.top(), s->geometry().top() + kMinTop));
+  WindowPlacement::FitInto(this, room);
 }
 
 bool FrmBasico::Unload() {
@@ -87,6 +119,7 @@ void FrmBasico::closeEvent(QCloseEvent* event) {
     return;
   }
   closed_ = true;
+  if (placed_ && app_ && !formName_.isEmpty()) app_->SaveWindowPlacement(formName_, saveGeometry());
   qApp->removeEventFilter(this);
   unregisterWindow();
   event->accept();
@@ -138,8 +171,40 @@ bool FrmBasico::previewKey(QEvent* event) {
   return code == 0;
 }
 
+// Return in a dialog: on a button it presses that button, in a grid, a cell
+// being edited or a text of several lines it stays there; anywhere else it
+// presses the default button, Aceptar.
+FrmBasico::ReturnTarget FrmBasico::ReturnGoesTo() const {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus || focus->window() != this) return ReturnTarget::Default;
+  if (qobject_cast<QAbstractButton*>(focus)) return ReturnTarget::FocusedButton;
+  if (qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus) ||
+      qobject_cast<QTableView*>(focus))
+    return ReturnTarget::Control;
+  for (QWidget* w = focus->parentWidget(); w && w != this; w = w->parentWidget())
+    if (qobject_cast<QAbstractItemView*>(w)) return ReturnTarget::Control;
+  return ReturnTarget::Default;
+}
+
 bool FrmBasico::DialogKey(qint32& KeyCode, qint32 Shift, qint32 mode, btn* accept, btn* cancel,
                           const std::function<bool()>& canAccept) {
+  if (KeyCode == KeyCodes::Return && Shift == 0) {
+    switch (ReturnGoesTo()) {
+      case ReturnTarget::Control:
+        return false;
+      case ReturnTarget::FocusedButton:
+        if (auto* pressed = qobject_cast<btn*>(QApplication::focusWidget()))
+          pressed->Click();
+        else
+          static_cast<QAbstractButton*>(QApplication::focusWidget())->click();
+        break;
+      case ReturnTarget::Default:
+        if (!canAccept || canAccept()) accept->Click();
+        break;
+    }
+    KeyCode = 0;
+    return true;
+  }
   // The host's actions: 2 accept (F10, Ctrl+Return), 3 close (Escape).
   switch (app_ ? app_->MapKey(KeyCode, Shift, mode) : 0) {
     case 2:

@@ -1,7 +1,8 @@
 #pragma once
 // Base of every window: load and unload hooks, registration with the host,
-// close handling with a refusal, key preview, and the placement rule that
-// keeps the top edge at least 70 pixels below the top of the screen.
+// close handling with a refusal, key preview, and the placement: over the
+// host's main window, where the person left it, on the screen and with the
+// top edge at least 70 pixels below the top of the screen.
 //
 // Unload modes given to Form_QueryUnload: 0 closed by the person (or asked by
 // the host through AppQueryUnload), 1 closed by code (Unload()).
@@ -45,6 +46,9 @@ class FrmBasico : public QWidget {
 
   // Moves the window down to the minimum top edge when it sits higher.
   void KeepBelowTop();
+  // Shrinks and moves the window into the free part of its screen, below the
+  // minimum top edge.
+  void KeepOnScreen();
 
   // Host form services for this window (True when there is no host).
   bool FormGuard();
@@ -54,8 +58,9 @@ class FrmBasico : public QWidget {
   void PressKey(qint32 keyCode, qint32 shift = 0);
 
   // A dialog's accept and cancel keys (as the host maps them in mode) press
-  // its two buttons; accept only when canAccept allows. True, with KeyCode
-  // set to 0, when the key was one of them.
+  // its two buttons; accept only when canAccept allows. Return presses the
+  // accept button too (or the focused button) unless the focused control
+  // uses it. True, with KeyCode set to 0, when the key was one of them.
   bool DialogKey(qint32& KeyCode, qint32 Shift, qint32 mode, btn* accept, btn* cancel,
                  const std::function<bool()>& canAccept = {});
 
@@ -74,6 +79,11 @@ class FrmBasico : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The first time it is shown: over the host's main window, where the
+  // person last left a window of its name, and on the screen.
+  void PlaceFirstTime();
+  enum class ReturnTarget { Default, FocusedButton, Control };
+  ReturnTarget ReturnGoesTo() const;
   void registerWindow();
   void unregisterWindow();
   bool previewKey(QEvent* event);
@@ -85,6 +95,7 @@ class FrmBasico : public QWidget {
   bool loaded_ = false;
   bool closed_ = false;
   bool registered_ = false;
+  bool placed_ = false;
 };
 
 }  // namespace zolmar

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
-#include <QToolTip>
 
+#include "zolmar/ui/control_notice.h"
 #include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/mask_format.h"
 
@@ -42,6 +42,8 @@ get::get(QWidget* parent) : QWidget(parent) {
   setFocusProxy(edit_);
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::textChanged, this, [this] { EventGuard::Run(this, [this] { emit Change(); }); });
+  // Typing again answers what the entry's message said.
+  connect(edit_, &QLineEdit::textEdited, this, [this] { ControlNotice::Clear(this); });
   connect(buscarButton_, &QToolButton::clicked, this, &get::PressBuscar);
   connect(comboButton_, &QToolButton::clicked, this, &get::PressCombo);
   connect(abrirButton_, &QToolButton::clicked, this, &get::PressAbrir);
@@ -150,7 +152,7 @@ void get::applyLock() {
 void get::ShowTip(const QString& text) {
   lastTip_ = text;
   if (!isVisible()) return;
-  QToolTip::showText(edit_->mapToGlobal(QPoint(0, edit_->height())), text, edit_);
+  ControlNotice::Show(this, text);
 }
 
 void get::Type(const QString& text) {

@@ -67,7 +67,8 @@ class get : public QWidget {
   QString Campo() const { return campo_; }
   void setCampo(const QString& campo) { campo_ = campo; }
 
-  // A balloon under the entry with a short message (a refused value).
+  // A short message about the entry (a refused value) that stays until the
+  // person types in it again: the window's status bar, or a message box.
   void ShowTip(const QString& text);
   QString LastTip() const { return lastTip_; }
 
