@@ -4,7 +4,7 @@
 //           renumber TIPO [--keep-order] | delete ID |
 //           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE |
 //           import [--exact] DOCUMENTO | export TIPO DOCUMENTO |
-//           report TIPO ...
+//           report TIPO ... | backup | restore [COPIA]
 // Exit status 0 on success, 1 on a refused operation or an unsound tree,
 // 2 on bad usage.
 
@@ -49,6 +49,7 @@ class ComandoArboles {
   int Export(qint32 tipo, const QString& documento);
   int Report(const QStringList& resto);
   int ReportCategorias(const QStringList& resto);
+  int Copias(const QString& orden, const QStringList& resto);
   int MalUso(const QString& motivo);
   int Bloqueado(qint32 tipo);
   QString NombreBase() const;

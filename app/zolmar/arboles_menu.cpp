@@ -22,6 +22,7 @@
 #include "zolmar/host.h"
 #include "zolmar/report/report_framework.h"
 #include "zolmar/report/rpt_generar.h"
+#include "zolmar/services/frm_copias_seguridad.h"
 #include "zolmar/tables/record_list_window.h"
 #include "zolmar/tables/table_access.h"
 #include "zolmar/ui/btn.h"
@@ -317,6 +318,19 @@ ArbolesMenuEntry treeDrawingPreview(Host& host) {
 
 }  // namespace
 
+// "Ficheros" -> "Copias de seguridad...": the host's own window over the company database.
+ArbolesMenuEntry backups(Host& host) {
+  auto app = host.app();
+  return {QString::fromUtf8("Copias de seguridad..."),
+          [app]() -> QWidget* {
+            auto* frm = new FrmCopiasSeguridad(app, QApplication::activeWindow());
+            frm->setAttribute(Qt::WA_DeleteOnClose);
+            frm->show();
+            return frm;
+          },
+          true, QStringLiteral("Ficheros")};
+}
+
 // Each window of the module adds its line here as it becomes available.
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
   return {
@@ -346,6 +360,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       categoryReport(host, QString::fromUtf8("Categorías de proveedores"),
                      arboles::TAZ_Categorias_ProcesosListadosPro),
       treeDrawingPreview(host),
+      backups(host),
   };
 }
 

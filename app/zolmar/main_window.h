@@ -31,6 +31,7 @@ class MainWindow : public QMainWindow {
   QList<MenuRow> arbolesMenuRows();
   void buildMenus();
   void appendReportRows();
+  void insertFicherosRows();
   void notAvailable(const QString& path);
 
   Host& host_;

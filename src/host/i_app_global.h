@@ -115,6 +115,13 @@ class IAppGlobal {
   // Name of the database that holds the comments table, as statements write
   // it before "..comentarios".
   virtual QString CommentsDatabase() { return QString(); }
+  // Before an operation that cannot be undone ("Ordenar por nombre", ...)
+  // the host keeps a copy of the database. True when the operation may go on:
+  // the copy was made, the host keeps none (a database in memory, or on a
+  // server, whose server keeps them), or the person chose to go on without it.
+  virtual bool CopiaDeSeguridad(const QString& /*cOperacion*/) { return true; }
+  // Writes one value of the host's configuration (read back by GetConfig).
+  virtual void SetConfig(const QString& /*key*/, const QVariant& /*value*/) {}
 };
 
 }  // namespace arboles

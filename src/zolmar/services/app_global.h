@@ -74,6 +74,10 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   std::shared_ptr<arboles::IPriceService> CreatePriceService(const QString& className) override;
   QString CheckText(const QString& text) override;
   QString CommentsDatabase() override;
+  bool CopiaDeSeguridad(const QString& cOperacion) override;
+  void SetConfig(const QString& key, const QVariant& value) override;
+  // The session whose locks a restore checks.
+  LockManager* locks() const { return locks_.get(); }
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.
