@@ -85,6 +85,9 @@ class FrmArboles : public zolmar::FrmBasico {
   zolmar::btn* btnGuardar;
   zolmar::btn* btnCancelar;
   zolmar::btn* btnFrames;
+  // Shows beside each node how many records use it (remembered by the host).
+  zolmar::btn* chkContar;
+  static const QString ClaveConfigContar;  // "CFG_ARBOLES:CONTAR_FICHAS"
   zolmar::StBar* stbEstado;
 
  protected:
@@ -162,6 +165,11 @@ class FrmArboles : public zolmar::FrmBasico {
   void VerReferencias();
   void MoverCategorias();
   void ListarRegistros();
+
+  // Counts of the records that use each node (frm_arboles_cuentas.cpp).
+  void MostrarCuentas();
+  void chkContar_Click();
+  QString ConsultaCuentas() const;
 
   // Shared helpers.
   std::shared_ptr<IConnection> Cn() const;

@@ -133,6 +133,9 @@ QWidget* FrmArboles::CrearBotones() {
   }
   btnFrames = new zolmar::btn(barra);
   inferior->addWidget(btnFrames);
+  chkContar = new zolmar::btn(barra);
+  chkContar->setCheckButton(true);
+  inferior->addWidget(chkContar);
   inferior->addStretch(1);
   btnGuardar = new zolmar::btn(barra);
   btnCancelar = new zolmar::btn(barra);
@@ -165,6 +168,7 @@ void FrmArboles::ConectarEventos() {
   connect(btnGuardar, &zolmar::btn::Clicked, this, &FrmArboles::btnGuardar_Click);
   connect(btnCancelar, &zolmar::btn::Clicked, this, &FrmArboles::btnCancelar_Click);
   connect(btnFrames, &zolmar::btn::Clicked, this, &FrmArboles::btnFrames_Click);
+  connect(chkContar, &zolmar::btn::Clicked, this, &FrmArboles::chkContar_Click);
 }
 
 }  // namespace arboles

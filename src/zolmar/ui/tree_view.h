@@ -9,6 +9,7 @@
 // Mouse coordinates are pixels of the tree's viewport.
 
 #include <QEvent>
+#include <QHash>
 #include <QPoint>
 #include <QTreeWidget>
 #include <functional>
@@ -74,6 +75,13 @@ class TreeView : public QTreeWidget {
   static QColor DeletedTextColor();
   static QString DeletedSuffix();  // " [BORRADO]"
   static constexpr int DeletedMarkRole = Qt::UserRole + 1;
+  // How many records use a node, shown after its text ("  (12)") and never
+  // stored in it; no number is shown for a node without one.
+  static constexpr int CountRole = Qt::UserRole + 2;
+  static QString CountSuffix(qint32 count);
+  // Every node gets the count of its key; a key missing counts 0 when
+  // showZero, else the node shows no number (counts off).
+  void SetCounts(const QHash<QString, qint32>& byKey, bool showZero);
 
   // The person's actions. Each goes through the same handlers as the real
   // mouse and keyboard; False when the node is missing or the tree refuses.
