@@ -166,6 +166,11 @@ class FrmArboles : public zolmar::FrmBasico {
   void MoverCategorias();
   void ListarRegistros();
 
+  // Branches dragged and dropped in the tree (frm_arboles_arrastre.cpp).
+  void TreeArbol_NodeDrop(const zolmar::TreeNode& source, const zolmar::TreeNode& target, qint32 position);
+  void MoverRama(qint32 nOrigen, qint32 nDestino);
+  void MoverEntreHermanos(const zolmar::TreeNode& source, const zolmar::TreeNode& target, qint32 position);
+
   // Counts of the records that use each node (frm_arboles_cuentas.cpp).
   void MostrarCuentas();
   void chkContar_Click();

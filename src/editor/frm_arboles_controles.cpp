@@ -148,6 +148,8 @@ QWidget* FrmArboles::CrearBotones() {
 void FrmArboles::ConectarEventos() {
   connect(TreeArbol, &zolmar::TreeView::NodeClick, this, &FrmArboles::TreeArbol_NodeClick);
   connect(TreeArbol, &zolmar::TreeView::Collapse, this, &FrmArboles::TreeArbol_Collapse);
+  TreeArbol->setNodeDragDrop(true);
+  connect(TreeArbol, &zolmar::TreeView::NodeDrop, this, &FrmArboles::TreeArbol_NodeDrop);
   connect(CtlFicha, &zolmar::CtlFicha::RecordChanged, this, &FrmArboles::CtlFicha_RecordChanged);
   connect(CtlFicha, &zolmar::CtlFicha::Saved, this, &FrmArboles::CtlFicha_Saved);
   connect(CtlFicha, &zolmar::CtlFicha::NewRequest, this, &FrmArboles::CtlFicha_NewRequest);

@@ -58,3 +58,68 @@ TEST_F(EditorTest, CuentasJuntoACadaNodoConUnaSolaConsultaYRecordadas) {
     otra->Unload();
   }
 }
+
+namespace {
+
+// The person drags the node origen and drops it at posicion of destino.
+void Soltar(zolmar::TreeView* arbol, const QString& origen, const QString& destino, qint32 posicion) {
+  std::unique_ptr<QMimeData> datos(arbol->DragData(origen));
+  const QPoint punto = arbol->DropPoint(destino, posicion);
+  // As a drag does: entering the view makes it the target, then the drop.
+  QDragEnterEvent entrar(punto, Qt::MoveAction, datos.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(arbol->viewport(), &entrar);
+  QDropEvent soltar(QPointF(punto), Qt::MoveAction, datos.get(), Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(arbol->viewport(), &soltar);
+}
+
+}  // namespace
+
+TEST_F(EditorTest, ArrastrarUnaRamaSobreOtroNodoLaMueveComoLaVentanaDeOrganizacion) {
+  const qint32 a = Nodo(3, "0100000000000000", "A");
+  const qint32 a1 = Nodo(3, "0101000000000000", "A1", a);
+  const qint32 b = Nodo(3, "0200000000000000", "B");
+  auto* f = Editor(3);
+  ASSERT_TRUE(f);
+  // Onto its own child: refused as the organisation window refuses it.
+  Soltar(f->TreeArbol, K(a), K(a1), zolmar::TreeView::DropOnto);
+  EXPECT_EQ(UltimoMensaje(), QString::fromUtf8("La selección que se ha elegido como destino no es válida."));
+  for (const bool si : {false, true}) {
+    ui().queueAnswer(si);
+    Soltar(f->TreeArbol, K(a1), K(b), zolmar::TreeView::DropOnto);
+    EXPECT_TRUE(
+        ui().messages().last().text.contains(QString::fromUtf8("como hija de la categoría <B>B</B>")));
+    EXPECT_EQ(Clave(a1), si ? "0201000000000000" : "0101000000000000");
+    EXPECT_EQ(f->TreeArbol->Node(K(a1)).Parent().Key(), si ? K(b) : K(a));
+  }
+  EXPECT_EQ(ui().pendingAnswers(), 0);
+}
+
+TEST_F(EditorTest, SoltarEntreHermanosSubeOBajaLaRama) {
+  const struct {
+    const char* origen;
+    const char* destino;
+    qint32 posicion;
+    const char* orden;
+  } casos[] = {
+      {"C", "A", zolmar::TreeView::DropAbove, "CAB"}, {"A", "C", zolmar::TreeView::DropBelow, "BCA"},
+      {"A", "B", zolmar::TreeView::DropBelow, "BAC"}, {"C", "B", zolmar::TreeView::DropAbove, "ACB"},
+      {"B", "A", zolmar::TreeView::DropBelow, "ABC"},  // already there: nothing moves
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.orden);
+    Abrir(QStringLiteral(":memory:"));
+    QHash<QString, qint32> id;
+    for (const char* n : {"A", "B", "C"})
+      id[n] = Nodo(3, QStringLiteral("0%1").arg(id.size() + 1).leftJustified(16, '0'), n);
+    Nodo(3, "0201000000000000", "B1", id["B"]);
+    auto* f = Editor(3);
+    ASSERT_TRUE(f);
+    Soltar(f->TreeArbol, K(id[caso.origen]), K(id[caso.destino]), caso.posicion);
+    QString orden(3, QLatin1Char('?'));
+    for (const char* n : {"A", "B", "C"}) orden[Clave(id[n]).mid(1, 1).toInt() - 1] = QLatin1Char(n[0]);
+    EXPECT_EQ(orden, QString::fromLatin1(caso.orden));
+    EXPECT_EQ(Clave(id["B"]).left(2) + "01000000000000",
+              Clave(Valor("SELECT ZolmarID FROM Arboles WHERE Nombre='B1'").toInt()));
+    f->Unload();
+  }
+}
