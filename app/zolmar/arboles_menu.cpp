@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QTreeWidget>
 
 #include "categories/frm_categorias.h"
 #include "categories/taz_categorias.h"
@@ -318,6 +319,21 @@ ArbolesMenuEntry treeDrawingPreview(Host& host) {
 
 }  // namespace
 
+// The article tree with "Nº de fichas" on, for the screenshots (the choice is
+// remembered in the database shown).
+ArbolesMenuEntry editorWithCounts(Host& host) {
+  ArbolesMenuEntry entry = treeEditor(host, QString::fromUtf8("Árbol de categorías con número de fichas"),
+                                      arboles::TipoArbolArticulos);
+  entry.inMenu = false;
+  auto open = entry.open;
+  entry.preview = [open]() -> QWidget* {
+    auto* editor = qobject_cast<arboles::FrmArboles*>(open());
+    if (editor && editor->chkContar->Value() == 0) editor->chkContar->Click();
+    return editor;
+  };
+  return entry;
+}
+
 // "Ficheros" -> "Copias de seguridad...": the host's own window over the company database.
 ArbolesMenuEntry backups(Host& host) {
   auto app = host.app();
@@ -328,7 +344,15 @@ ArbolesMenuEntry backups(Host& host) {
             frm->show();
             return frm;
           },
-          true, QStringLiteral("Ficheros")};
+          true, QStringLiteral("Ficheros"),
+          // The screenshots show it with one copy at least.
+          [app]() -> QWidget* {
+            auto* frm = new FrmCopiasSeguridad(app, QApplication::activeWindow());
+            frm->setAttribute(Qt::WA_DeleteOnClose);
+            if (frm->lstCopias->topLevelItemCount() == 0) frm->ClickCopiar();
+            frm->show();
+            return frm;
+          }};
 }
 
 // Each window of the module adds its line here as it becomes available.
@@ -360,6 +384,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       categoryReport(host, QString::fromUtf8("Categorías de proveedores"),
                      arboles::TAZ_Categorias_ProcesosListadosPro),
       treeDrawingPreview(host),
+      editorWithCounts(host),
       backups(host),
   };
 }

@@ -108,7 +108,8 @@ void MainWindow::insertFicherosRows() {
   if (ficheros == 0) return;
   qint32 before = ficheros + 1;
   while (before <= rows_.size() && rows_[before - 1].parentRow == ficheros &&
-         rows_[before - 1].caption != "-")
+         rows_[before - 1].caption != "-" &&
+         rows_[before - 1].caption != app->Translate(QStringLiteral("Salir")))
     ++before;
   QList<MenuRow> rows;
   for (const ArbolesMenuEntry& entry : arboles_) {

@@ -1,5 +1,5 @@
-// FrmArboles: beside each node, how many records use it. One grouped query
-// per fill, whatever the size of the tree.
+// FrmArboles: beside each node, how many records use it or its branch. One
+// grouped query per fill, whatever the size of the tree.
 
 #include <QHash>
 
@@ -33,9 +33,14 @@ void FrmArboles::MostrarCuentas() {
   QHash<QString, qint32> cuentas;
   const QString sql = chkContar->Value() ? ConsultaCuentas() : QString();
   const auto rs = sql.isEmpty() ? RecordsetPtr() : recordsetOf(Cn()->ExecuteSQL(sql, 5, QVariant()));
-  while (rs && rs->Read())
-    cuentas.insert(QStringLiteral("K=") + QString::number(rs->Field(QStringLiteral("ID")).toInt()),
-                   rs->Field(QStringLiteral("Numero")).toInt());
+  // A branch counts the records of all its nodes: a category whose articles
+  // hang from its children is not empty.
+  while (rs && rs->Read()) {
+    const qint32 numero = rs->Field(QStringLiteral("Numero")).toInt();
+    zolmar::TreeNode nodo =
+        TreeArbol->Node(QStringLiteral("K=") + QString::number(rs->Field(QStringLiteral("ID")).toInt()));
+    for (; nodo; nodo = nodo.Parent()) cuentas[nodo.Key()] += numero;
+  }
   // Once counting is on every node shows its number, 0 included.
   TreeArbol->SetCounts(cuentas, rs != nullptr);
 }

@@ -59,11 +59,14 @@ void FrmCopiasSeguridad::Cargar() {
   lblCarpeta->setText(motivo.isEmpty() ? tr_(QStringLiteral("Carpeta: %1")).arg(copias_->folder())
                                        : tr_(motivo));
   btnCopiar->setEnabled(motivo.isEmpty());
+  // Day first, as the office reads dates, whatever the system's language.
+  const QLocale es(QLocale::Spanish, QLocale::Spain);
   for (const auto& copia : copias_->list()) {
-    auto* fila = new QTreeWidgetItem(lstCopias, {QLocale().toString(copia.made, QLocale::ShortFormat),
-                                                 copia.operation, QLocale().formattedDataSize(copia.bytes)});
+    auto* fila = new QTreeWidgetItem(lstCopias, {copia.made.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
+                                                 copia.operation, es.formattedDataSize(copia.bytes)});
     fila->setData(0, Qt::UserRole, copia.path);
   }
+  lstCopias->resizeColumnToContents(0);
   if (lstCopias->topLevelItemCount() > 0) lstCopias->setCurrentItem(lstCopias->topLevelItem(0));
   btnRestaurar->setEnabled(lstCopias->topLevelItemCount() > 0);
 }
