@@ -107,9 +107,21 @@ QString BackupService::make(const QString& operation, QString* error) {
     if (m.hasMatch()) last = std::max(last, m.captured(2).isEmpty() ? 1 : m.captured(2).toInt());
   }
   const QString tail = QLatin1Char(' ') + safeForFileName(operation) + QStringLiteral(".db");
-  const QString path =
-      dir.filePath(stamp + (last == 0 ? QString() : QLatin1Char('-') + QString::number(last + 1)) + tail);
-  // The copy is a new file of its own: only SQLite opens it, as it opens the database.
+  // The name is claimed by creating the file, so that two programs copying in
+  // the same second never write into one copy. Nothing has it open yet: SQLite
+  // opens it afterwards as a new, empty database.
+  QString path;
+  for (qint32 n = last; path.isEmpty() && n < last + 100; ++n) {
+    const QString candidate =
+        dir.filePath(stamp + (n == 0 ? QString() : QLatin1Char('-') + QString::number(n + 1)) + tail);
+    QFile claim(candidate);
+    if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) path = candidate;
+  }
+  if (path.isEmpty()) {
+    *error = QString::fromUtf8("No se pudo crear la copia en %1").arg(dir.path());
+    return QString();
+  }
+  // The copy is a file of its own: from now on only SQLite opens it.
   sqlite3* copy = nullptr;
   int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &copy,
                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
