@@ -69,7 +69,9 @@ QString ComandoArboles::Uso() {
              "  move NODO NUEVO_PADRE         cuelga NODO y su rama de NUEVO_PADRE (0: primer nivel)\n"
              "  import [--exact] DOCUMENTO    importa un documento de árbol (JSON) en su árbol; --exact\n"
              "                                lo reproduce: solo reutiliza el hijo de igual nombre\n"
-             "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n") +
+             "  export TIPO DOCUMENTO         escribe el árbol como documento de intercambio\n"
+             "  backup                        copia la base de datos en la carpeta \"Copias de seguridad\"\n"
+             "  restore [COPIA]               restaura una copia (sin COPIA: las lista)\n") +
          ComandoInforme::Uso() + ComandoInformeCategorias::Uso() +
          QStringLiteral("\nTIPO: 1 grupos de clientes, 2 grupos de proveedores, 3 categorías de artículos");
 }
@@ -126,6 +128,7 @@ int ComandoArboles::Despachar(const QString& orden, const QStringList& resto) {
     return Intercambio(orden, resto);
   if (orden == QStringLiteral("report")) return Report(resto);
   if (orden == QStringLiteral("report-categorias")) return ReportCategorias(resto);
+  if (orden == QStringLiteral("backup") || orden == QStringLiteral("restore")) return Copias(orden, resto);
   const bool conIdentificador = orden == QStringLiteral("delete");
   const QStringList ordenesTipo{"show", "check", "repair", "renumber", "paths"};
   if (!conIdentificador && !ordenesTipo.contains(orden))
@@ -281,6 +284,7 @@ int ComandoArboles::Repair(qint32 tipo) {
   {
     arboles::BloqueoTabla bloqueo(taz_->oAppGlobal, kTabla, filtroTipo(tipo));
     if (!bloqueo.Obtenido()) return Bloqueado(tipo);
+    if (!taz_->oAppGlobal->CopiaDeSeguridad(QString::fromUtf8("Reparar árbol"))) return Rechazado;
     arboles::ReconstructorClaves reconstructor(taz_->oGlobales, tipo);
     reconstructor.Reparar();
     taz_->UpdateRutaPadre(tipo, false);
@@ -294,6 +298,8 @@ int ComandoArboles::Repair(qint32 tipo) {
 int ComandoArboles::Renumber(qint32 tipo, bool conservarOrden) {
   arboles::BloqueoTabla bloqueo(taz_->oAppGlobal, kTabla, filtroTipo(tipo));
   if (!bloqueo.Obtenido()) return Bloqueado(tipo);
+  if (!conservarOrden && !taz_->oAppGlobal->CopiaDeSeguridad(QStringLiteral("Ordenar por nombre")))
+    return Rechazado;
   taz_->OrdenarClavesNombre(tipo, false, !conservarOrden);
   out_ << QStringLiteral("Claves del árbol de tipo %1 renumeradas %2")
               .arg(QString::number(tipo),

@@ -4,7 +4,7 @@
 //           renumber TIPO [--keep-order] | delete ID |
 //           merge ORIGEN DESTINO [--delete] | move NODO NUEVO_PADRE |
 //           import [--exact] DOCUMENTO | export TIPO DOCUMENTO |
-//           report TIPO ...
+//           report TIPO ... | backup | restore [COPIA]
 // Exit status 0 on success, 1 on a refused operation, an unsound tree or a
 // database that cannot be opened, 2 on bad usage or an output file refused
 // (a database is never written over). "arboles --help" prints the usage.
@@ -50,6 +50,7 @@ class ComandoArboles {
   int Export(qint32 tipo, const QString& documento);
   int Report(const QStringList& resto);
   int ReportCategorias(const QStringList& resto);
+  int Copias(const QString& orden, const QStringList& resto);
   int MalUso(const QString& motivo);
   // The message alone, the system's reasons in it translated; exit status 1.
   int Error(const QString& mensaje);

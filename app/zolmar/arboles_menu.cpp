@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QTreeWidget>
 
 #include "categories/frm_categorias.h"
 #include "categories/taz_categorias.h"
@@ -22,6 +23,7 @@
 #include "zolmar/host.h"
 #include "zolmar/report/report_framework.h"
 #include "zolmar/report/rpt_generar.h"
+#include "zolmar/services/frm_copias_seguridad.h"
 #include "zolmar/tables/record_list_window.h"
 #include "zolmar/tables/table_access.h"
 #include "zolmar/ui/btn.h"
@@ -317,6 +319,42 @@ ArbolesMenuEntry treeDrawingPreview(Host& host) {
 
 }  // namespace
 
+// The article tree with "Nº de fichas" on, for the screenshots (the choice is
+// remembered in the database shown).
+ArbolesMenuEntry editorWithCounts(Host& host) {
+  ArbolesMenuEntry entry = treeEditor(host, QString::fromUtf8("Árbol de categorías con número de fichas"),
+                                      arboles::TipoArbolArticulos);
+  entry.inMenu = false;
+  auto open = entry.open;
+  entry.preview = [open]() -> QWidget* {
+    auto* editor = qobject_cast<arboles::FrmArboles*>(open());
+    if (editor && editor->chkContar->Value() == 0) editor->chkContar->Click();
+    return editor;
+  };
+  return entry;
+}
+
+// "Ficheros" -> "Copias de seguridad...": the host's own window over the company database.
+ArbolesMenuEntry backups(Host& host) {
+  auto app = host.app();
+  return {QString::fromUtf8("Copias de seguridad..."),
+          [app]() -> QWidget* {
+            auto* frm = new FrmCopiasSeguridad(app, QApplication::activeWindow());
+            frm->setAttribute(Qt::WA_DeleteOnClose);
+            frm->show();
+            return frm;
+          },
+          true, QStringLiteral("Ficheros"),
+          // The screenshots show it with one copy at least.
+          [app]() -> QWidget* {
+            auto* frm = new FrmCopiasSeguridad(app, QApplication::activeWindow());
+            frm->setAttribute(Qt::WA_DeleteOnClose);
+            if (frm->lstCopias->topLevelItemCount() == 0) frm->ClickCopiar();
+            frm->show();
+            return frm;
+          }};
+}
+
 // Each window of the module adds its line here as it becomes available.
 QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
   return {
@@ -346,6 +384,8 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       categoryReport(host, QString::fromUtf8("Categorías de proveedores"),
                      arboles::TAZ_Categorias_ProcesosListadosPro),
       treeDrawingPreview(host),
+      editorWithCounts(host),
+      backups(host),
   };
 }
 

@@ -79,6 +79,7 @@ void MainWindow::buildMenus() {
   const qint32 informes = TopMenuRow(rows_, host_.appGlobal()->Translate(QStringLiteral("Informes")));
   InsertMenuRows(rows_, informes > 0 ? informes : qint32(rows_.size()) + 1, arbolesMenuRows());
   appendReportRows();
+  insertFicherosRows();
   addHelpRow();
   BuildMenus(menuBar(), rows_);
   // The pick dialog offers the options of these very menus.
@@ -137,6 +138,30 @@ void MainWindow::Open(const std::function<QWidget*()>& open, const QString& capt
                                                         "Vuelva a intentarlo más tarde.")),
                        {host_.locks().lastHolderText()}),
                    0, caption, arboles::IconWarning);
+}
+
+// Entries of "Ficheros" go before its closing separator and "Salir".
+void MainWindow::insertFicherosRows() {
+  auto app = host_.appGlobal();
+  qint32 ficheros = 0;
+  for (qint32 i = 0; i < rows_.size() && ficheros == 0; ++i)
+    if (rows_[i].parentRow == 0 &&
+        QString(rows_[i].caption).remove(QLatin1Char('&')) == app->Translate("Ficheros"))
+      ficheros = i + 1;
+  if (ficheros == 0) return;
+  qint32 before = ficheros + 1;
+  while (before <= rows_.size() && rows_[before - 1].parentRow == ficheros &&
+         rows_[before - 1].caption != "-" &&
+         rows_[before - 1].caption != app->Translate(QStringLiteral("Salir")))
+    ++before;
+  QList<MenuRow> rows;
+  for (const ArbolesMenuEntry& entry : arboles_) {
+    if (!entry.inMenu || entry.menu != QLatin1String("Ficheros")) continue;
+    auto open = entry.open;
+    rows.append({app->Translate(entry.caption), 0, QString(), [open] { open(); }});
+  }
+  InsertMenuRows(rows_, before, rows);
+  for (qint32 i = 0; i < rows.size(); ++i) rows_[before - 1 + i].parentRow = ficheros;
 }
 
 void MainWindow::notAvailable(const QString& path) {

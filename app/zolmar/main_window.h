@@ -34,6 +34,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void appendReportRows();
   void addHelpRow();
+  void insertFicherosRows();
   void notAvailable(const QString& path);
   void Open(const std::function<QWidget*()>& open, const QString& caption);
 

@@ -127,6 +127,12 @@ void FrmArboles::Form_Load() {
   btnCancelar->setCaption(tr("Cancelar"));
   btnCancelar->setToolTipText(tr("Cancela las modificaciones realizadas, descartando estos valores"));
   btnFrames->setCaption(tr("Campos auxiliares"));
+  chkContar->setCaption(tr("Nº de fichas"));
+  chkContar->setToolTipText(tr("Muestra junto a cada rama cuántas fichas la usan"));
+  {
+    const QSignalBlocker leyendo(chkContar);
+    chkContar->setValue(oAppGlobal_->GetConfig().value(ClaveConfigContar).toInt() != 0 ? 1 : 0);
+  }
   Frame2->setVisible(false);
   Frame2->setEnabled(false);
 
@@ -227,6 +233,7 @@ void FrmArboles::CargarArbol() {
     return;  // nothing could be read: the tree stays empty and hidden
   }
   MarcasBorrado::Aplicar(*Cn(), nTipoArbol_, *TreeArbol);
+  MostrarCuentas();
   MostrarArbolLleno();
 }
 

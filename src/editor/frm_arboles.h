@@ -86,6 +86,9 @@ class FrmArboles : public zolmar::FrmBasico {
   zolmar::btn* btnGuardar;
   zolmar::btn* btnCancelar;
   zolmar::btn* btnFrames;
+  // Shows beside each node how many records use it (remembered by the host).
+  zolmar::btn* chkContar;
+  static const QString ClaveConfigContar;  // "CFG_ARBOLES:CONTAR_FICHAS"
   zolmar::StBar* stbEstado;
 
  protected:
@@ -163,6 +166,16 @@ class FrmArboles : public zolmar::FrmBasico {
   void VerReferencias();
   void MoverCategorias();
   void ListarRegistros();
+
+  // Branches dragged and dropped in the tree (frm_arboles_arrastre.cpp).
+  void TreeArbol_NodeDrop(const zolmar::TreeNode& source, const zolmar::TreeNode& target, qint32 position);
+  void MoverRama(qint32 nOrigen, qint32 nDestino);
+  void MoverEntreHermanos(const zolmar::TreeNode& source, const zolmar::TreeNode& target, qint32 position);
+
+  // Counts of the records that use each node (frm_arboles_cuentas.cpp).
+  void MostrarCuentas();
+  void chkContar_Click();
+  QString ConsultaCuentas() const;
 
   // Shared helpers.
   std::shared_ptr<IConnection> Cn() const;

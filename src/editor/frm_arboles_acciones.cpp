@@ -74,6 +74,7 @@ void FrmArboles::OrdenarPorNombre() {
                                  QStringLiteral("¿Desea ordernar todas las fichas por nombre?"),
                              4, QStringLiteral("Confirmación"), IconQuestion))
     return;
+  if (!oAppGlobal_->CopiaDeSeguridad(QStringLiteral("Ordenar por nombre"))) return;
   oTAZ_Arboles_->OrdenarClavesNombre(nTipoArbol_, false, true);
   TreeArbol->Nodes().Clear();
   CtlFicha->Refresh();

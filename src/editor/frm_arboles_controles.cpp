@@ -126,6 +126,10 @@ QWidget* FrmArboles::CrearBotones() {
     btnAccion[i] = new zolmar::btn(barra);
     acciones->addWidget(btnAccion[i], i / 3, i % 3);
   }
+  // Under the actions, so the bar below keeps the editor narrow enough for a small screen.
+  chkContar = new zolmar::btn(barra);
+  chkContar->setCheckButton(true);
+  acciones->addWidget(chkContar, 2, 0);
   filas->addLayout(acciones);
   auto* inferior = new QHBoxLayout();
   for (qint32 i = 0; i < 2; ++i) {
@@ -146,6 +150,8 @@ QWidget* FrmArboles::CrearBotones() {
 void FrmArboles::ConectarEventos() {
   connect(TreeArbol, &zolmar::TreeView::NodeClick, this, &FrmArboles::TreeArbol_NodeClick);
   connect(TreeArbol, &zolmar::TreeView::Collapse, this, &FrmArboles::TreeArbol_Collapse);
+  TreeArbol->setNodeDragDrop(true);
+  connect(TreeArbol, &zolmar::TreeView::NodeDrop, this, &FrmArboles::TreeArbol_NodeDrop);
   connect(CtlFicha, &zolmar::CtlFicha::RecordChanged, this, &FrmArboles::CtlFicha_RecordChanged);
   connect(CtlFicha, &zolmar::CtlFicha::Saved, this, &FrmArboles::CtlFicha_Saved);
   connect(CtlFicha, &zolmar::CtlFicha::NewRequest, this, &FrmArboles::CtlFicha_NewRequest);
@@ -166,6 +172,7 @@ void FrmArboles::ConectarEventos() {
   connect(btnGuardar, &zolmar::btn::Clicked, this, &FrmArboles::btnGuardar_Click);
   connect(btnCancelar, &zolmar::btn::Clicked, this, &FrmArboles::btnCancelar_Click);
   connect(btnFrames, &zolmar::btn::Clicked, this, &FrmArboles::btnFrames_Click);
+  connect(chkContar, &zolmar::btn::Clicked, this, &FrmArboles::chkContar_Click);
 }
 
 }  // namespace arboles

@@ -18,7 +18,7 @@ bool FrmArboles::RepararArbol() {
                          "seguridad.<BR><BR>") +
           QStringLiteral("Teniendo esto en cuenta, ¿desea intentar reconstruir el árbol de categorías?"),
       4, QStringLiteral("Los datos están severamente dañados"), IconError);
-  if (!reconstruir)
+  if (!reconstruir || !oAppGlobal_->CopiaDeSeguridad(QString::fromUtf8("Reparar árbol")))
     oAppGlobal_->HaltExecution(
         QStringLiteral("Los daños en la base de datos impiden continuar la ejecución con seguridad."), true);
   oAppGlobal_->ShowWait(

@@ -123,6 +123,13 @@ class IAppGlobal {
   // empty when it has never been closed.
   virtual QByteArray WindowPlacement(const QString& /*formName*/) { return QByteArray(); }
   virtual void SaveWindowPlacement(const QString& /*formName*/, const QByteArray& /*geometry*/) {}
+  // Before an operation that cannot be undone ("Ordenar por nombre", ...)
+  // the host keeps a copy of the database. True when the operation may go on:
+  // the copy was made, the host keeps none (a database in memory, or on a
+  // server, whose server keeps them), or the person chose to go on without it.
+  virtual bool CopiaDeSeguridad(const QString& /*cOperacion*/) { return true; }
+  // Writes one value of the host's configuration (read back by GetConfig).
+  virtual void SetConfig(const QString& /*key*/, const QVariant& /*value*/) {}
 };
 
 }  // namespace arboles

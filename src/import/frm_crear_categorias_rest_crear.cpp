@@ -47,6 +47,7 @@ bool FrmCrearCategoriasRest::CreandoCategoriasRest() {
   if (!oAppGlobal_->AskYesNo(QStringLiteral("¿Desea crear las categorías seleccionadas?"), 4,
                              QStringLiteral("Confirmación"), IconQuestion))
     return false;
+  if (!oAppGlobal_->CopiaDeSeguridad(QString::fromUtf8("Crear categorías de restaurante"))) return false;
   setEnabled(false);
   oAppGlobal_->ShowWait(QStringLiteral("Creando categorías..."));
   oCn_->BeginTrans(kTransaccion);

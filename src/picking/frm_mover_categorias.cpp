@@ -84,6 +84,8 @@ void FrmMoverCategorias::ConectarEventos() {
             [this, i](const zolmar::TreeNode& n) { TreeArbol_NodeClick(i, n); });
     connect(TreeArbol[i], &zolmar::TreeView::Collapse, this,
             [this, i](const zolmar::TreeNode& n) { TreeArbol_Collapse(i, n); });
+    TreeArbol[i]->setNodeDragDrop(true);
+    connect(TreeArbol[i], &zolmar::TreeView::NodeDrop, this, &FrmMoverCategorias::TreeArbol_NodeDrop);
     connect(btnReferencias[i], &zolmar::btn::Clicked, this, [this, i] { btnReferencias_Click(i); });
     connect(btnAccion[i], &zolmar::btn::Clicked, this, [this, i] { btnAccion_Click(i); });
   }
@@ -91,6 +93,12 @@ void FrmMoverCategorias::ConectarEventos() {
 }
 
 bool FrmMoverCategorias::Run(cTAZ_Arboles& oTAZ, qint32 nTipoArbol) {
+  if (!Preparar(oTAZ, nTipoArbol)) return false;
+  Show();
+  return true;
+}
+
+bool FrmMoverCategorias::Preparar(cTAZ_Arboles& oTAZ, qint32 nTipoArbol) {
   oGlobales_ = oTAZ.oGlobales;
   oAppGlobal_ = oTAZ.oAppGlobal;
   if (!oGlobales_ || !oAppGlobal_) return false;
@@ -99,7 +107,6 @@ bool FrmMoverCategorias::Run(cTAZ_Arboles& oTAZ, qint32 nTipoArbol) {
   oTAZ_Arboles_->I_TAZ_Configure(oGlobales_, oAppGlobal_, QString());
   nTipoArbol_ = nTipoArbol;
   SetAppGlobal(oAppGlobal_, NombreVentana);
-  Show();
   return true;
 }
 

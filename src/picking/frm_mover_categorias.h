@@ -45,6 +45,10 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   // Takes the globals of oTAZ, loads both trees and shows the window without
   // waiting. False when oTAZ is not configured.
   bool Run(cTAZ_Arboles& oTAZ, qint32 nTipoArbol);
+  // The move "Añadir como un nuevo nivel" of nOrigen under nDestino for a
+  // branch dropped onto a node of another window (the editor): the same
+  // checks, question and rebuild, the window never shown. True when it moved.
+  static bool MoverRama(cTAZ_Arboles& oTAZ, qint32 nTipoArbol, qint32 nOrigen, qint32 nDestino);
   bool AppQueryUnload() override;
 
   // What the person sees: the selection of each tree (0 the root "/").
@@ -81,6 +85,9 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void ConectarEventos();
   void TreeArbol_NodeClick(qint32 Index, const zolmar::TreeNode& Node);
   void TreeArbol_Collapse(qint32 Index, const zolmar::TreeNode& Node);
+  // A branch dragged onto a node of either tree: origin and destination, then the move.
+  void TreeArbol_NodeDrop(const zolmar::TreeNode& Origen, const zolmar::TreeNode& Destino, qint32 Posicion);
+  bool Preparar(cTAZ_Arboles& oTAZ, qint32 nTipoArbol);
   void btnAccion_Click(qint32 Index);
   void btnCancelar_Click();
 

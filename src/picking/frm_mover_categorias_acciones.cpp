@@ -104,6 +104,7 @@ void FrmMoverCategorias::Unir() {
   if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4,
                              Traducir(kConfirmacion), IconQuestion))
     return;
+  if (!oAppGlobal_->CopiaDeSeguridad(QString::fromUtf8("Unir categorías"))) return;
   const QString tabla = TablaReferenciada();
   if (tabla.isEmpty() || oAppGlobal_->LockTable(3, true, tabla, 0, QString(), 3)) return;
   // No rollback here: an error raised from now on reaches the host, which
@@ -203,6 +204,7 @@ void FrmMoverCategorias::AnadirNivel() {
   if (!oAppGlobal_->AskYesNo(oAppGlobal_->FormatMessage(pregunta, {cOrigen, cDestino}), 4,
                              Traducir(kConfirmacion), IconQuestion))
     return;
+  if (!oAppGlobal_->CopiaDeSeguridad(QStringLiteral("Mover rama"))) return;
   // The new parent link and the keys and paths that follow from it stand or
   // fall together: a key left behind would disagree with its parent.
   oCn_->BeginTrans(kTransaccionMover);

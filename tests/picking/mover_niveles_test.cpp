@@ -1,7 +1,12 @@
 // A branch moved under another node must still fit in the eight levels of a key.
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+
 #include "mover_categorias_fixture.h"
 #include "zolmar/db/database_dump.h"
+#include "zolmar/ui/tree_view.h"
 
 using arboles::FrmMoverCategorias;
 
@@ -50,5 +55,29 @@ TEST_F(MoverNivelesTest, UnaRamaQueNoCabeEnOchoNivelesSeRechaza) {
     EXPECT_EQ(zolmar::DatabaseDump::of(*cn), antes);
     ASSERT_FALSE(ui().messages().isEmpty());
     EXPECT_EQ(ui().messages().last().text, QString::fromUtf8("No se pueden añadir más niveles"));
+  }
+}
+
+// Dragged from the origin tree and dropped onto a node of the destination
+// tree (the drop event sent to the view): the move, with its question.
+TEST_F(MoverNivelesTest, UnaRamaArrastradaSobreOtroNodoSeAnadeComoNuevoNivel) {
+  for (const bool si : {false, true}) {
+    SCOPED_TRACE(si);
+    Empresa();
+    ui().queueAnswer(si);
+    Organizar([&](FrmMoverCategorias& f) {
+      std::unique_ptr<QMimeData> datos(f.TreeArbol[0]->DragData(K("Vinos")));
+      const QPoint punto =
+          f.TreeArbol[1]->DropPoint(K(QString::fromUtf8("Alimentación")), zolmar::TreeView::DropOnto);
+      QDragEnterEvent entrar(punto, Qt::MoveAction, datos.get(), Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(f.TreeArbol[1]->viewport(), &entrar);
+      QDropEvent soltar(QPointF(punto), Qt::MoveAction, datos.get(), Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(f.TreeArbol[1]->viewport(), &soltar);
+      EXPECT_EQ(f.AccionRealizada(), si);
+    });
+    ASSERT_EQ(Preguntas(), 1);
+    EXPECT_TRUE(ui().messages().first().text.contains(
+        QString::fromUtf8("como hija de la categoría <B>Alimentación</B>")));
+    EXPECT_EQ(Clave(Id("Vinos")), si ? "0201000000000000" : "0102000000000000");
   }
 }

@@ -268,3 +268,31 @@ TEST_F(ComandoArboles, CheckAvisaDeRutasDesactualizadasSinFallar) {
   EXPECT_FALSE(sinAvisos.out.contains("Aviso:")) << sinAvisos.out.toStdString();
   EXPECT_EQ(sinAvisos.salida, 1) << "rebuilt paths do not mend a key";
 }
+
+// The copies from the command line; this test keeps the database open, as
+// another program would, so a restore is refused until it lets go.
+TEST_F(ComandoArboles, CopiasDeSeguridadYRestauracionSoloConLaBaseLibre) {
+  const QString antes = Orden({"show", "3"}).out;
+  const Resultado copia = Orden({"backup"});
+  ASSERT_EQ(copia.salida, 0) << copia.err.toStdString();
+  EXPECT_TRUE(copia.out.contains("Copias de seguridad/empresa ")) << copia.out.toStdString();
+  ASSERT_EQ(Orden({"renumber", "3"}).salida, 0);
+  cn->ExecuteSQL("UPDATE Arboles SET Nombre='Cambiado' WHERE Tipo=3");
+  ASSERT_NE(Orden({"show", "3"}).out, antes);
+  const Resultado lista = Orden({"restore"});
+  EXPECT_TRUE(lista.out.startsWith("empresa ")) << lista.out.toStdString();
+  EXPECT_TRUE(lista.out.section('\n', 0, 0).contains("Ordenar por nombre")) << "renumbering kept one first";
+  const QString manual = lista.out.section('\n', 1, 1).section('\t', 0, 0);
+  ASSERT_TRUE(manual.contains("Copia manual")) << lista.out.toStdString();
+
+  const Resultado rechazada = Orden({"restore", manual});
+  EXPECT_EQ(rechazada.salida, 1);
+  EXPECT_TRUE(rechazada.err.contains("Otro programa tiene abierta la base de datos"))
+      << rechazada.err.toStdString();
+  taz.reset();
+  cn.reset();
+  host.reset();
+  const Resultado restaurada = Orden({"restore", manual});
+  EXPECT_EQ(restaurada.salida, 0) << restaurada.err.toStdString();
+  EXPECT_EQ(Orden({"show", "3"}).out, antes);
+}

@@ -49,6 +49,10 @@ ExchangeImport::Outcome ExchangeImport::importDocument(const ExchangeDocument& d
   out.branches = static_cast<qint32>(document.branches().size());
   out.status = DocumentCheck::refusal(document);
   if (!out.status.isEmpty()) return out;
+  if (!app_->CopiaDeSeguridad(QString::fromUtf8("Importar árbol"))) {
+    out.status = QString::fromUtf8("Importación cancelada: no se hizo la copia de seguridad");
+    return out;
+  }
   auto cn = app_->GetGlobales()->GetConnection();
   cn->BeginTrans(kTransaccion);
   if (cn->HasError()) {

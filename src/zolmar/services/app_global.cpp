@@ -7,6 +7,7 @@
 #include "host/host_types.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/lock_manager.h"
+#include "zolmar/services/backup_service.h"
 #include "zolmar/services/comments.h"
 #include "zolmar/services/common_search_list.h"
 #include "zolmar/services/control_marker.h"
@@ -162,6 +163,25 @@ void AppGlobal::SaveWindowPlacement(const QString& formName, const QByteArray& g
 
 // The comments live in the company database itself.
 QString AppGlobal::CommentsDatabase() { return cn_->catalogName(); }
+
+// A copy that cannot be made is no reason to stop the person's work, but the
+// person decides: the operation is the one that cannot be undone.
+bool AppGlobal::CopiaDeSeguridad(const QString& cOperacion) {
+  BackupService copias(cn_, locks_.get());
+  if (!copias.unavailableReason().isEmpty()) return true;
+  QString error;
+  if (!copias.make(cOperacion, &error).isEmpty()) return true;
+  return AskYesNo(
+      FormatMessage(Translate(QString::fromUtf8("No se pudo hacer la copia de seguridad antes de <B>%1</B>:"
+                                                "<BR>%2<BR><BR>¿Desea continuar sin copia de seguridad?")),
+                    {Translate(cOperacion), error}),
+      arboles::ButtonsYesNo + arboles::DefaultSecondButton, Translate(QStringLiteral("Copia de seguridad")),
+      arboles::IconWarning);
+}
+
+void AppGlobal::SetConfig(const QString& key, const QVariant& value) {
+  data_.setConfiguration(key, value.toString());
+}
 
 bool AppGlobal::IsWindowOpen(const QString& formName) { return windows_.isOpen(formName); }
 

@@ -80,6 +80,10 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   QWidget* MainWindow() override { return mainWindow_; }
   QByteArray WindowPlacement(const QString& formName) override;
   void SaveWindowPlacement(const QString& formName, const QByteArray& geometry) override;
+  bool CopiaDeSeguridad(const QString& cOperacion) override;
+  void SetConfig(const QString& key, const QVariant& value) override;
+  // The session whose locks a restore checks.
+  LockManager* locks() const { return locks_.get(); }
   // Signals given so far (tests read it: the scripted interface has no sound).
   qint32 SignalCount() const { return signals_; }
   // The standard menus until the program sets the ones it shows.

@@ -126,7 +126,10 @@ void TreeNode::setMarkedDeleted(bool on) {
 }
 
 QString TreeNode::DisplayText() const {
-  return MarkedDeleted() ? Text() + TreeView::DeletedSuffix() : Text();
+  QString text = MarkedDeleted() ? Text() + TreeView::DeletedSuffix() : Text();
+  if (item_ && item_->data(0, TreeView::CountRole).isValid())
+    text += TreeView::CountSuffix(item_->data(0, TreeView::CountRole).toInt());
+  return text;
 }
 
 void TreeNode::setHighlighted(bool on) {

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+#include <QTreeWidgetItemIterator>
 
 #include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/key_codes.h"
@@ -31,6 +32,8 @@ class LabelDelegate : public QStyledItemDelegate {
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
     if (index.data(TreeView::DeletedMarkRole).toBool()) option->text += TreeView::DeletedSuffix();
+    const QVariant count = index.data(TreeView::CountRole);
+    if (count.isValid()) option->text += TreeView::CountSuffix(count.toInt());
   }
 
  private:
@@ -130,6 +133,18 @@ QColor TreeView::DeletedTextColor() {
 }
 
 QString TreeView::DeletedSuffix() { return QStringLiteral(" [BORRADO]"); }
+
+QString TreeView::CountSuffix(qint32 count) { return QStringLiteral("  (") + QString::number(count) + ")"; }
+
+void TreeView::SetCounts(const QHash<QString, qint32>& byKey, bool showZero) {
+  for (QTreeWidgetItemIterator it(this); *it; ++it) {
+    const auto found = byKey.constFind(TreeNode(this, *it).Key());
+    const QVariant count = found != byKey.constEnd() ? QVariant(found.value())
+                           : showZero                ? QVariant(0)
+                                                     : QVariant();
+    (*it)->setData(0, CountRole, count);
+  }
+}
 
 QRect TreeView::checkRect(QTreeWidgetItem* item) const {
   if (!checkboxes_) return {};

@@ -9,6 +9,7 @@
 // Mouse coordinates are pixels of the tree's viewport.
 
 #include <QEvent>
+#include <QHash>
 #include <QPoint>
 #include <QTreeWidget>
 #include <functional>
@@ -74,6 +75,13 @@ class TreeView : public QTreeWidget {
   static QColor DeletedTextColor();
   static QString DeletedSuffix();  // " [BORRADO]"
   static constexpr int DeletedMarkRole = Qt::UserRole + 1;
+  // How many records use a node, shown after its text ("  (12)") and never
+  // stored in it; no number is shown for a node without one.
+  static constexpr int CountRole = Qt::UserRole + 2;
+  static QString CountSuffix(qint32 count);
+  // Every node gets the count of its key; a key missing counts 0 when
+  // showZero, else the node shows no number (counts off).
+  void SetCounts(const QHash<QString, qint32>& byKey, bool showZero);
 
   // The person's actions. Each goes through the same handlers as the real
   // mouse and keyboard; False when the node is missing or the tree refuses.
@@ -85,6 +93,18 @@ class TreeView : public QTreeWidget {
   // AfterLabelEdit; True when the new text was kept.
   bool EditLabel(const QString& key, const QString& newText);
   bool ExpandNode(const QString& key);
+
+  // Branches dragged onto a node or between two (tree_view_drag.cpp). Off
+  // until the window turns it on; the tree never moves a node itself: it
+  // raises NodeDrop and the window decides, then fills the tree again.
+  enum DropPosition : qint32 { DropOnto = 0, DropAbove = 1, DropBelow = 2 };
+  static const QString kDragFormat;
+  void setNodeDragDrop(bool on);
+  bool NodeDragDrop() const { return dragDrop_; }
+  // What a drag of the node carries (the same a person's drag starts with).
+  QMimeData* DragData(const QString& key) const;
+  // Where a person drops onto, above or below the node (viewport pixels).
+  QPoint DropPoint(const QString& key, qint32 position);
 
  signals:
   void NodeClick(const zolmar::TreeNode& node);
@@ -98,6 +118,8 @@ class TreeView : public QTreeWidget {
   // Cancel refuses the edit; NewString may be changed before it is kept.
   void BeforeLabelEdit(const zolmar::TreeNode& node, bool& Cancel);
   void AfterLabelEdit(const zolmar::TreeNode& node, bool& Cancel, QString& NewString);
+  // A node dragged from this tree (or another of its window) was dropped at position of target.
+  void NodeDrop(const zolmar::TreeNode& source, const zolmar::TreeNode& target, qint32 position);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -105,6 +127,9 @@ class TreeView : public QTreeWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Every event reaches the window under the host's error handling.
@@ -125,6 +150,7 @@ class TreeView : public QTreeWidget {
   bool labelEdit_ = false;
   QTreeWidgetItem* pressedItem_ = nullptr;
   qint32 pressedFlags_ = OnNowhere;
+  bool dragDrop_ = false;
 };
 
 }  // namespace zolmar
