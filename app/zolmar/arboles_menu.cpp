@@ -8,6 +8,7 @@
 #include "categories/frm_categorias.h"
 #include "categories/taz_categorias.h"
 #include "editor/frm_arboles.h"
+#include "exportar_arbol.h"
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_globales.h"
@@ -362,6 +363,7 @@ QList<ArbolesMenuEntry> ArbolesMenuEntries(Host& host) {
       treeEditor(host, QStringLiteral("Árbol de grupos de proveedores"), arboles::TipoArbolProveedores),
       treeEditor(host, QStringLiteral("Árbol de categorías de artículos"), arboles::TipoArbolArticulos),
       ImportarArbolEntry(host),
+      ExportarArbolEntry(host),
       pickDialog(host, QStringLiteral("Buscar categoría"), {}, oneCategory),
       pickDialog(host, QStringLiteral("Seleccionar varias categorías"), {.multiSeleccion = true},
                  severalCategories),

@@ -10,6 +10,7 @@
 
 #include "host/host_types.h"
 
+class QStatusBar;
 class QWidget;
 
 namespace arboles {
@@ -116,6 +117,10 @@ class IAppGlobal {
   // Name of the database that holds the comments table, as statements write
   // it before "..comentarios".
   virtual QString CommentsDatabase() { return QString(); }
+  // The window service's styling of a window as it loads (the host's look).
+  virtual void StyleWindow(QWidget* /*form*/) {}
+  // Connects a window's status bar: it shows the tip of the control that has the focus.
+  virtual void ConnectStatusBar(QWidget* /*form*/, QStatusBar* /*bar*/) {}
   // The host's main window: windows open over it and stay in front of it.
   // nullptr when the host has none.
   virtual QWidget* MainWindow() { return nullptr; }

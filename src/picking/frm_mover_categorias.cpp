@@ -121,6 +121,8 @@ void FrmMoverCategorias::Form_Load() {
   btnCancelar->setCaption(tr(" Salir "));
   btnCancelar->setToolTipText(tr("Salir"));
   CargarArboles(true);
+  oAppGlobal_->StyleWindow(this);
+  oAppGlobal_->ConnectStatusBar(this, stbEstado);
 }
 
 void FrmMoverCategorias::Form_QueryUnload(bool& Cancel, qint32) { Cancel = !FormGuard() || !CloseCheck(); }

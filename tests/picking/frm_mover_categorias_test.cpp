@@ -9,6 +9,7 @@
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
 #include "zolmar/ui/list_window.h"
+#include "zolmar/ui/st_bar.h"
 
 using arboles::FrmMoverCategorias;
 
@@ -59,6 +60,17 @@ TEST_F(MoverCategoriasTest, LoadsBothTreesWithCountsAndMarksTheFirstNode) {
     EXPECT_TRUE(Resaltado(f.TreeArbol[1]->Node(K("Bebidas"))));
     EXPECT_EQ(f.Origen(), Id("Tintos"));
     EXPECT_EQ(f.Destino(), Id("Bebidas"));
+  });
+}
+
+// The status bar is connected: it reads the tip of the control with the focus.
+TEST_F(MoverCategoriasTest, TheStatusBarShowsTheTipOfTheFocusedControl) {
+  Organizar([&](FrmMoverCategorias& f) {
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.btnCancelar->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f.stbEstado->PanelText(0), "Salir");
   });
 }
 

@@ -21,6 +21,7 @@
 
 #include "categories/taz_categorias.h"
 #include "common/host_fixture.h"
+#include "exportar_arbol.h"
 #include "importar_arbol.h"
 #include "reports/frm_informe.h"
 #include "reports/frm_rpt_arboles.h"
@@ -153,6 +154,7 @@ TEST_F(SelectorFicheros, ListarLaCarpetaDeLaEmpresaNoLeQuitaSusBloqueos) {
 // Every window that offers a file chooser uses the safe one, and refuses the
 // company database as what the person chose.
 TEST_F(SelectorFicheros, CadaVentanaConSelectorUsaElSeguroYRechazaLaBaseDeDatos) {
+  InsertarNodo(3, QStringLiteral("0100000000000000"), QStringLiteral("Bebidas"), 0, 0);
   const qint32 nodos = Valor("SELECT COUNT(*) FROM Arboles").toInt();
   const QString rechazo = QStringLiteral("El fichero %1 es una base de datos: elija otro nombre").arg(db);
 
@@ -165,6 +167,40 @@ TEST_F(SelectorFicheros, CadaVentanaConSelectorUsaElSeguroYRechazaLaBaseDeDatos)
     static_cast<QDialog*>(selector.data())->accept();
     EXPECT_EQ(ui().messageTexts().value(0),
               QStringLiteral("El fichero %1 es una base de datos, no un documento de árbol").arg(db));
+    ui().clear();
+  }
+
+  {
+    SCOPED_TRACE("Exportar árbol...");
+    // The tree is chosen first (the article tree, third), then the file.
+    ui().queueAnswer(3);
+    QPointer<QFileDialog> selector = qobject_cast<QFileDialog*>(zolmar::ExportarArbolEntry(*host).open());
+    ASSERT_TRUE(selector);
+    EXPECT_TRUE(zolmar::FileChooser::IsSafe(*selector));
+    // The file exists: Qt's own overwrite question is answered Yes, as a person would.
+    QTimer si;
+    QObject::connect(&si, &QTimer::timeout, [] {
+      if (auto* pregunta = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        pregunta->button(QMessageBox::Yes)->click();
+    });
+    si.start(20);
+    selector->selectFile(db);
+    static_cast<QDialog*>(selector.data())->accept();
+    si.stop();
+    EXPECT_EQ(ui().messageTexts().value(0), rechazo);
+    ui().clear();
+    // A new name is written whole, with the tree's branches.
+    const QString documento = QDir(dir.path()).filePath("arbol");
+    ui().queueAnswer(3);
+    selector = qobject_cast<QFileDialog*>(zolmar::ExportarArbolEntry(*host).open());
+    ASSERT_TRUE(selector);
+    selector->selectFile(documento);
+    static_cast<QDialog*>(selector.data())->accept();
+    QFile escrito(documento + ".json");
+    ASSERT_TRUE(escrito.open(QIODevice::ReadOnly)) << ui().messageTexts().join('\n').toStdString();
+    EXPECT_TRUE(escrito.readAll().contains("\"Bebidas\""));
+    EXPECT_TRUE(ui().messageTexts().value(0).contains(QString::fromUtf8("Árbol escrito en")))
+        << ui().messageTexts().join('\n').toStdString();
     ui().clear();
   }
 

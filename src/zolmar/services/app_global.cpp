@@ -20,6 +20,7 @@
 #include "zolmar/services/user_interface.h"
 #include "zolmar/ui/ctl_ficha.h"
 #include "zolmar/ui/frm_basico.h"
+#include "zolmar/ui/status_bar_help.h"
 
 namespace zolmar {
 
@@ -59,6 +60,13 @@ AppGlobal::~AppGlobal() = default;
 std::shared_ptr<arboles::IGlobales> AppGlobal::GetGlobales() { return globales_; }
 
 QString AppGlobal::Translate(const QString& text) { return translator_.translate(text); }
+
+// The host's look: every window carries the program's icon, as its main window does.
+void AppGlobal::StyleWindow(QWidget* form) {
+  if (form && !QApplication::windowIcon().isNull()) form->setWindowIcon(QApplication::windowIcon());
+}
+
+void AppGlobal::ConnectStatusBar(QWidget* form, QStatusBar* bar) { StatusBarHelp::Connect(form, bar); }
 
 qint32 AppGlobal::loadTranslations() {
   translator_.clear();

@@ -77,6 +77,8 @@ class AppGlobal : public arboles::IAppGlobal, public std::enable_shared_from_thi
   std::shared_ptr<arboles::IPriceService> CreatePriceService(const QString& className) override;
   QString CheckText(const QString& text) override;
   QString CommentsDatabase() override;
+  void StyleWindow(QWidget* form) override;
+  void ConnectStatusBar(QWidget* form, QStatusBar* bar) override;
   QWidget* MainWindow() override { return mainWindow_; }
   QByteArray WindowPlacement(const QString& formName) override;
   void SaveWindowPlacement(const QString& formName, const QByteArray& geometry) override;
