@@ -117,9 +117,9 @@ ArbolesMenuEntry ImportarArbolEntry(Host& host) {
   LockManager* locks = &host.locks();
   return {QString::fromUtf8("Importar árbol..."), [app, taz, locks]() -> QWidget* {
             // Opened without blocking: the chooser is handed back like the other windows.
-            auto* selector =
-                FileChooser::Create(nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
-                                    QString::fromUtf8("Documentos de árbol (*.json);;Todos los ficheros (*)"));
+            auto* selector = FileChooser::Create(
+                nullptr, app->Translate(QString::fromUtf8("Importar árbol")), QString(),
+                QString::fromUtf8("Documentos de árbol (*.json);;Todos los ficheros (*)"));
             selector->setFileMode(QFileDialog::ExistingFile);
             QObject::connect(selector, &QFileDialog::fileSelected, selector,
                              [app, taz, locks](const QString& documento) {

@@ -35,8 +35,8 @@ QStringList Schema::tables() {
 }
 
 QString Schema::tableDdl(const QString& table) {
-  const TableSpec* spec = TableCatalogue::find(table);
-  return spec ? SchemaDdl(SchemaDdl::SQLite).createTable(*spec) : QString();
+  const TableSpec* descripcion = TableCatalogue::find(table);
+  return descripcion ? SchemaDdl(SchemaDdl::SQLite).createTable(*descripcion) : QString();
 }
 
 bool Schema::run(Connection& cn, const QStringList& statements, QString* error) {

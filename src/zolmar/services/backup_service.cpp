@@ -13,9 +13,9 @@
 #include <algorithm>
 
 #include "zolmar/db/connection.h"
+#include "zolmar/db/engine/sql_functions.h"
 #include "zolmar/db/lock_manager.h"
 #include "zolmar/db/schema.h"
-#include "zolmar/db/engine/sql_functions.h"
 
 namespace zolmar {
 
