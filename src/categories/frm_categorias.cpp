@@ -105,6 +105,8 @@ bool FrmCategorias::Run(cTAZ_Categorias& oTAZ, qint32 nTipoCategoria, qint32 ID_
 void FrmCategorias::Form_Load() {
   setWindowTitle(oAppGlobal_->Translate(QString::fromUtf8("Categorías")));
   setWindowIcon(btnCancelar->Picture(kIconoVentana));
+  btnAceptar->setCaption(oAppGlobal_->Translate(QStringLiteral("Aceptar")));
+  btnCancelar->setCaption(oAppGlobal_->Translate(QStringLiteral("Cancelar")));
   btnAceptar->setToolTipText(
       oAppGlobal_->Translate(QStringLiteral("Confirma los valores actuales para guardarlos")));
   btnCancelar->setToolTipText(oAppGlobal_->Translate(

@@ -42,32 +42,32 @@ void FrmArboles::ImportarCategorias() {
             0)
           .toInt() > 0) {
     oAppGlobal_->ShowMessage(
-        QStringLiteral("Ya existe una rama con el nombre <B>Cotalia</B> pero no es la que ha creado el "
-                       "programa.<BR>") +
-            QStringLiteral("Deberá borrarla o no podrá realizar este proceso."),
-        1, QStringLiteral("No puede realizar la importación"), IconWarning);
+        oAppGlobal_->Translate(QStringLiteral("Ya existe una rama con el nombre <B>Cotalia</B> pero no es la que ha creado el "
+                       "programa.<BR>")) +
+            oAppGlobal_->Translate(QStringLiteral("Deberá borrarla o no podrá realizar este proceso.")),
+        1, oAppGlobal_->Translate(QStringLiteral("No puede realizar la importación")), IconWarning);
     return;
   }
+  const auto tr = [this](const QString& texto) { return oAppGlobal_->Translate(texto); };
   QString pregunta;
   if (oTAZ_Arboles_->ObtenerNivel(Campo(QStringLiteral("Clave")).toString()) == 1 &&
       (Campo(QStringLiteral("Opciones")).toInt() & TAZ_Arboles_OpcionesCotalia))
-    pregunta = kYaRealizado + kSeMostrara + kDesdeDonde + kContinuar;
+    pregunta = tr(kYaRealizado) + tr(kSeMostrara) + tr(kDesdeDonde) + tr(kContinuar);
   else if (Valor(QStringLiteral("SELECT TOP 1 ZolmarID FROM Arboles WHERE (Opciones & ") +
                      QStringLiteral("1") + QStringLiteral(")>0"),
                  0)
                .toInt() > 0)
-    pregunta = kYaRealizado + kSeMostrara + kDesdeDonde + kTengaEnCuenta + kContinuar;
+    pregunta = tr(kYaRealizado) + tr(kSeMostrara) + tr(kDesdeDonde) + tr(kTengaEnCuenta) + tr(kContinuar);
   else
     pregunta =
-        QStringLiteral("Va a añadirse una nueva rama al árbol de categorías, llamada <B>Cotalia</B>.<BR>") +
-        QStringLiteral(
-            "Dicha rama quedará reservada para el servicio <B>Cotalia</B>: no podrá alterar su "
-            "contenido.<BR>") +
-        kSeMostrara + kDesdeDonde + kTengaEnCuenta + kContinuar;
-  if (!oAppGlobal_->AskYesNo(pregunta, 6, QStringLiteral("Confirme, por favor"), IconQuestion)) return;
+        tr(QStringLiteral("Va a añadirse una nueva rama al árbol de categorías, llamada <B>Cotalia</B>.<BR>")) +
+        tr(QStringLiteral("Dicha rama quedará reservada para el servicio <B>Cotalia</B>: no podrá alterar su "
+                          "contenido.<BR>")) +
+        tr(kSeMostrara) + tr(kDesdeDonde) + tr(kTengaEnCuenta) + tr(kContinuar);
+  if (!oAppGlobal_->AskYesNo(pregunta, 6, oAppGlobal_->Translate(QStringLiteral("Confirme, por favor")), IconQuestion)) return;
 
   oAppGlobal_->ShowWait(
-      QStringLiteral("Espere mientras se obtienen los datos desde el servidor de Cotalia..."));
+      oAppGlobal_->Translate(QStringLiteral("Espere mientras se obtienen los datos desde el servidor de Cotalia...")));
   oAppGlobal_->SetWaitState(this, true);
   RecordsetPtr oDatos;
   qint32 nCodigo = 0;
@@ -79,12 +79,12 @@ void FrmArboles::ImportarCategorias() {
   if (!oDatos || nCodigo != kCodigoCorrecto) {
     oAppGlobal_->ShowWait(QString());
     oAppGlobal_->ShowMessage(
-        oAppGlobal_->FormatMessage(QStringLiteral("No se han podido obtener las categorías del servidor de "
-                                                  "Cotalia.<BR>") +
-                                       QStringLiteral("Código de error: %1<BR>") +
-                                       QStringLiteral("Descripción del error: %2"),
+        oAppGlobal_->FormatMessage(oAppGlobal_->Translate(QStringLiteral("No se han podido obtener las categorías del servidor de "
+                                                  "Cotalia.<BR>")) +
+                                       oAppGlobal_->Translate(QStringLiteral("Código de error: %1<BR>")) +
+                                       oAppGlobal_->Translate(QStringLiteral("Descripción del error: %2")),
                                    {nCodigo, cDescripcion}),
-        0, QStringLiteral("Información"), IconInformation);
+        0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
   } else if (const auto& crear = VentanasArboles::instance().importarCategorias()) {
     QPointer<QWidget> frm = crear(*this, oDatos);
     if (frm) {

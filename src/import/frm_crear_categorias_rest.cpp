@@ -93,8 +93,8 @@ bool FrmCrearCategoriasRest::ConectarConsultor() {
   QStringList nombres;
   while (rs && rs->Read()) nombres << rs->Field(QStringLiteral("Name")).toString();
   if (nombres.isEmpty()) {
-    oAppGlobal_->ShowMessage(QStringLiteral("Primero debe instalar el consultor de artículos con fotografía"),
-                             0, QStringLiteral("Información"), IconInformation);
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("Primero debe instalar el consultor de artículos con fotografía")),
+                             0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
     return false;
   }
   consultor_ = nombres.first();
@@ -137,7 +137,7 @@ void FrmCrearCategoriasRest::btnAceptar_Click() {
 }
 
 void FrmCrearCategoriasRest::btnCancelar_Click() {
-  if (oAppGlobal_->AskYesNo(QStringLiteral("¿Desea cancelar los cambios?"), 4, QStringLiteral("Confirmación"),
+  if (oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿Desea cancelar los cambios?")), 4, oAppGlobal_->Translate(QStringLiteral("Confirmación")),
                             IconQuestion))
     Unload();
 }

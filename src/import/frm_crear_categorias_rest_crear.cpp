@@ -40,16 +40,16 @@ bool FrmCrearCategoriasRest::HayMarcadas() {
 
 bool FrmCrearCategoriasRest::CreandoCategoriasRest() {
   if (!HayMarcadas()) {
-    oAppGlobal_->ShowMessage(QStringLiteral("No ha seleccionado ninguna categoría"), 1,
-                             QStringLiteral("Información"), IconInformation);
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No ha seleccionado ninguna categoría")), 1,
+                             oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
     return false;
   }
-  if (!oAppGlobal_->AskYesNo(QStringLiteral("¿Desea crear las categorías seleccionadas?"), 4,
-                             QStringLiteral("Confirmación"), IconQuestion))
+  if (!oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿Desea crear las categorías seleccionadas?")), 4,
+                             oAppGlobal_->Translate(QStringLiteral("Confirmación")), IconQuestion))
     return false;
   if (!oAppGlobal_->CopiaDeSeguridad(QString::fromUtf8("Crear categorías de restaurante"))) return false;
   setEnabled(false);
-  oAppGlobal_->ShowWait(QStringLiteral("Creando categorías..."));
+  oAppGlobal_->ShowWait(oAppGlobal_->Translate(QStringLiteral("Creando categorías...")));
   oCn_->BeginTrans(kTransaccion);
   try {
     CrearCategorias();
@@ -57,15 +57,15 @@ bool FrmCrearCategoriasRest::CreandoCategoriasRest() {
     oCn_->RollbackTrans(kTransaccion);
     oAppGlobal_->ShowWait(QString());
     setEnabled(true);
-    oAppGlobal_->ShowMessage(QStringLiteral("Se ha producido un error creando las categorías"), 1,
-                             QStringLiteral("Error"), IconError);
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("Se ha producido un error creando las categorías")), 1,
+                             oAppGlobal_->Translate(QStringLiteral("Error")), IconError);
     return false;
   }
   oCn_->CommitTrans(kTransaccion);
   oAppGlobal_->ShowWait(QString());
   setEnabled(true);
-  oAppGlobal_->ShowMessage(QStringLiteral("El proceso ha concluido con éxito"), 0,
-                           QStringLiteral("Información"), IconInformation);
+  oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("El proceso ha concluido con éxito")), 0,
+                           oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
   return true;
 }
 

@@ -98,7 +98,7 @@ bool FrmImportarCategorias::Run(zolmar::FrmBasico& oFrmArboles, RecordsetPtr oDa
     oAppGlobal_->ShowWait(QString());
     return false;
   }
-  oAppGlobal_->ShowWait(QStringLiteral("Organizando las categorías a importar.<BR>Espere..."));
+  oAppGlobal_->ShowWait(oAppGlobal_->Translate(QStringLiteral("Organizando las categorías a importar.<BR>Espere...")));
   SetAppGlobal(oAppGlobal_, NombreVentana);
   Load();
   TreeArbol->setVisible(false);
@@ -134,8 +134,8 @@ void FrmImportarCategorias::btnAceptar_Click() {
 }
 
 void FrmImportarCategorias::btnCancelar_Click() {
-  if (oAppGlobal_->AskYesNo(QStringLiteral("¿Desea cancelar la importación?"), 4,
-                            QStringLiteral("Confirmación"), IconQuestion))
+  if (oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿Desea cancelar la importación?")), 4,
+                            oAppGlobal_->Translate(QStringLiteral("Confirmación")), IconQuestion))
     Unload();
 }
 

@@ -138,8 +138,8 @@ void FrmImportarCategorias::AplicarMarca(const zolmar::TreeNode& Node) {
   const QString id = QString::number(IdDeNodo(Node));
   if (oDatos_->Find(QStringLiteral("ID=") + id) <= 0) return;
   if (oDatos_->Field(QStringLiteral("zolmarID")).toInt() > 0) {
-    oAppGlobal_->ShowMessage(QStringLiteral("No puede desmarcar una categoría que ya había sido importada."),
-                             0, QStringLiteral("Esa categoría ya fue importada"), IconWarning);
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No puede desmarcar una categoría que ya había sido importada.")),
+                             0, oAppGlobal_->Translate(QStringLiteral("Esa categoría ya fue importada")), IconWarning);
     nodoTimer_ = Node.Key();
     TimerArbol->start();
     return;
@@ -167,7 +167,7 @@ void FrmImportarCategorias::AplicarMarca(const zolmar::TreeNode& Node) {
 void FrmImportarCategorias::TreeArbol_BeforeLabelEdit(const zolmar::TreeNode& Node, bool& Cancel) {
   if (IdDeNodo(Node) != 1) return;
   Cancel = true;
-  Informar(QStringLiteral("No se puede cambiar el nombre de la categoría padre."));
+  Informar(oAppGlobal_->Translate(QStringLiteral("No se puede cambiar el nombre de la categoría padre.")));
 }
 
 void FrmImportarCategorias::TreeArbol_AfterLabelEdit(const zolmar::TreeNode& Node, bool& Cancel,
@@ -176,10 +176,10 @@ void FrmImportarCategorias::TreeArbol_AfterLabelEdit(const zolmar::TreeNode& Nod
   QString error = oAppGlobal_->CheckText(NewString);
   if (error.isEmpty() && oDatos_->Find(QStringLiteral("Nombre=") + oDatos_->QuoteCriterion(NewString) +
                                        QStringLiteral(" AND ID<>") + id) > 0)
-    error = QStringLiteral("No puede haber nombres de categorías repetidos");
+    error = oAppGlobal_->Translate(QStringLiteral("No puede haber nombres de categorías repetidos"));
   oDatos_->Find(QStringLiteral("ID=") + id);
   if (NewString.size() >= 51) {
-    Informar(QStringLiteral("El nombre no puede tener más de 50 caractéres"));
+    Informar(oAppGlobal_->Translate(QStringLiteral("El nombre no puede tener más de 50 caractéres")));
     Cancel = true;
   } else if (!error.isEmpty()) {
     Informar(error);
@@ -190,7 +190,7 @@ void FrmImportarCategorias::TreeArbol_AfterLabelEdit(const zolmar::TreeNode& Nod
 }
 
 void FrmImportarCategorias::Informar(const QString& texto) {
-  oAppGlobal_->ShowMessage(texto, 0, QStringLiteral("Información"), IconInformation);
+  oAppGlobal_->ShowMessage(texto, 0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
 }
 
 }  // namespace arboles

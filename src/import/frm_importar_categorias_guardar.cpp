@@ -35,7 +35,7 @@ QString FrmImportarCategorias::SiguienteSegmento(const QString& cMayor) const {
 // The rows are walked in key order without removing the unchecked ones, so
 // that a failed save leaves the window whole, with the person's marks.
 bool FrmImportarCategorias::GuardarCategorias() {
-  oAppGlobal_->ShowWait(QStringLiteral("Importando las categorías seleccionadas..."));
+  oAppGlobal_->ShowWait(oAppGlobal_->Translate(QStringLiteral("Importando las categorías seleccionadas...")));
   oCn_->BeginTrans(kTransaccion);
   bool ramaCreada = false;
   try {

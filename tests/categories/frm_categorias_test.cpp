@@ -2,6 +2,7 @@
 // deleting rows, moving on, accepting and cancelling.
 
 #include "categorias_fixture.h"
+#include "common/textos_marcados.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
 #include "zolmar/ui/event_guard.h"
@@ -480,3 +481,20 @@ TEST_F(FrmCategoriasTest, UnaLecturaFallidaNoAbreLaVentana) {
 }
 
 }  // namespace
+
+// Every text of the grid, its tips and bar, and every message it shows reach
+// the person through the translation.
+TEST_F(FrmCategoriasTest, TodosSusTextosSeTraducen) {
+  TextosMarcados::Marcar(*host);
+  Asignar({"Tintos", "Vinagres"});
+  AbrirRejilla();
+  EXPECT_EQ(TextosMarcados::SinMarcar(frm.get(), {"Tintos"}).join("\n").toStdString(), "");
+  Escribir(2, "Tintos");
+  Intro();
+  frm->btnAceptar->Click();  // repeated: refused
+  ui().queueAnswer(false);
+  frm->PressKey(27);  // the question to cancel the changes
+  EXPECT_EQ(TextosMarcados::SinMarcar(frm.get(), {"Tintos"}).join("\n").toStdString(), "");
+  ASSERT_GE(ui().messages().size(), 2);
+  EXPECT_EQ(TextosMarcados::MensajesSinMarcar(ui()).join("\n").toStdString(), "");
+}

@@ -10,6 +10,7 @@
 
 #include "zolmar/host.h"
 #include "zolmar/services/app_global.h"
+#include "zolmar/services/scripted_user_interface.h"
 
 void TextosMarcados::Marcar(zolmar::Host& host) {
   host.app()->translator().setUnlisted([](const QString& texto) {
@@ -33,8 +34,9 @@ QString Nombre(const QObject* o) {
   return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName();
 }
 
-void Revisar(const QObject* o, const QString& texto, QStringList& sinMarcar) {
-  if (!TextosMarcados::Marcado(texto)) sinMarcar << Nombre(o) + QStringLiteral(": ") + texto;
+void Revisar(const QObject* o, const QString& texto, QStringList& sinMarcar, const QStringList& datos = {}) {
+  if (!TextosMarcados::Marcado(texto) && !datos.contains(texto))
+    sinMarcar << Nombre(o) + QStringLiteral(": ") + texto;
 }
 
 bool DelHost(const QWidget* w, const QWidget* ventana) {
@@ -47,7 +49,7 @@ bool DelHost(const QWidget* w, const QWidget* ventana) {
 
 }  // namespace
 
-QStringList TextosMarcados::SinMarcar(QWidget* ventana) {
+QStringList TextosMarcados::SinMarcar(QWidget* ventana, const QStringList& datos) {
   QStringList sinMarcar;
   Revisar(ventana, ventana->windowTitle(), sinMarcar);
   QList<QWidget*> widgets = ventana->findChildren<QWidget*>();
@@ -58,7 +60,7 @@ QStringList TextosMarcados::SinMarcar(QWidget* ventana) {
     if (w != ventana && (!w->isVisibleTo(ventana) || DelHost(w, ventana))) continue;
     // The edit of an entry shows data; its tooltip is the entry's.
     Revisar(w, w->toolTip(), sinMarcar);
-    if (auto* l = qobject_cast<QLabel*>(w)) Revisar(w, l->text(), sinMarcar);
+    if (auto* l = qobject_cast<QLabel*>(w)) Revisar(w, l->text(), sinMarcar, datos);
     if (auto* b = qobject_cast<QAbstractButton*>(w)) Revisar(w, b->text(), sinMarcar);
     if (auto* g = qobject_cast<QGroupBox*>(w)) Revisar(w, g->title(), sinMarcar);
     if (auto* t = qobject_cast<QTreeWidget*>(w); t && !t->isHeaderHidden())
@@ -68,5 +70,13 @@ QStringList TextosMarcados::SinMarcar(QWidget* ventana) {
         if (const QTableWidgetItem* h = t->horizontalHeaderItem(c)) Revisar(w, h->text(), sinMarcar);
   }
   sinMarcar.removeDuplicates();
+  return sinMarcar;
+}
+
+QStringList TextosMarcados::MensajesSinMarcar(const zolmar::ScriptedUserInterface& ui) {
+  QStringList sinMarcar;
+  for (const auto& m : ui.messages())
+    for (const QString& texto : {m.title, m.text})
+      if (!Marcado(texto)) sinMarcar << texto;
   return sinMarcar;
 }

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace zolmar {
 class Host;
+class ScriptedUserInterface;
 }  // namespace zolmar
 
 class TextosMarcados {
@@ -20,6 +21,9 @@ class TextosMarcados {
   // True when the text is empty or every letter of it lies inside a mark.
   static bool Marcado(const QString& texto);
   // The texts of the window (and of the widgets in it) that are not marked,
-  // each prefixed by the object that shows it.
-  static QStringList SinMarcar(QWidget* ventana);
+  // each prefixed by the object that shows it; datos are texts the window
+  // shows as they are stored (a path, a database's name).
+  static QStringList SinMarcar(QWidget* ventana, const QStringList& datos = {});
+  // The titles and texts of the messages shown so far that are not marked.
+  static QStringList MensajesSinMarcar(const zolmar::ScriptedUserInterface& ui);
 };

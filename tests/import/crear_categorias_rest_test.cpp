@@ -2,6 +2,7 @@
 // person drives the window: choosing the consultant, the checks, and what
 // the creation writes.
 
+#include "common/textos_marcados.h"
 #include "crear_categorias_rest_fixture.h"
 #include "zolmar/db/database_dump.h"
 
@@ -177,3 +178,16 @@ TEST_F(CrearCategoriasRestTest, MostrarCrearCategoriasRestEsperaHastaQueSeCierra
 }
 
 }  // namespace
+
+TEST_F(CrearCategoriasRestTest, TodosSusTextosSeTraducen) {
+  TextosMarcados::Marcar(*host);
+  FrmCrearCategoriasRest* frm = Ventana();
+  ASSERT_NE(frm, nullptr);
+  EXPECT_EQ(TextosMarcados::SinMarcar(frm, {"Zolmar_Cons#1"}).join("\n").toStdString(), "");
+  frm->btnAceptar->Click();  // nothing checked
+  ui().queueAnswer(false);
+  Marcar(*frm, 2);
+  frm->btnCancelar->Click();
+  EXPECT_EQ(ui().messages().size(), 2);
+  EXPECT_EQ(TextosMarcados::MensajesSinMarcar(ui()).join("\n").toStdString(), "");
+}

@@ -1,6 +1,7 @@
 // The import of the service's categories driven as a person drives it: the
 // editor's launcher, the checks, renaming, and what the save writes.
 
+#include "common/textos_marcados.h"
 #include "cotalia_fixture.h"
 #include "zolmar/ui/btn.h"
 #include "zolmar/ui/ctl_ficha.h"
@@ -272,3 +273,19 @@ TEST_F(ImportarCategoriasTest, ElEditorNoDejaModificarNiAnadirBajoLaRamaReservad
 }
 
 }  // namespace
+
+// The window's texts and its messages (the question before importing, the
+// refusal to uncheck) go through the translation.
+TEST_F(ImportarCategoriasTest, TodosSusTextosSeTraducen) {
+  TextosMarcados::Marcar(*host);
+  FrmArboles* editor = Editor();
+  ASSERT_NE(editor, nullptr);
+  Lanzar(editor, [this](FrmImportarCategorias& frm) {
+    EXPECT_EQ(TextosMarcados::SinMarcar(&frm).join("\n").toStdString(), "");
+    ui().queueAnswer(true);
+    frm.btnCancelar->Click();
+  });
+  ASSERT_FALSE(ui().messages().isEmpty());
+  EXPECT_EQ(TextosMarcados::MensajesSinMarcar(ui()).join("\n").toStdString(), "");
+  EXPECT_EQ(ui().waitTexts().filter(QRegularExpression("^[^«]")).join("\n").toStdString(), "");
+}

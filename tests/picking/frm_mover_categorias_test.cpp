@@ -8,6 +8,7 @@
 #include "mover_categorias_fixture.h"
 #include "zolmar/db/database_dump.h"
 #include "zolmar/db/fault_injector.h"
+#include "zolmar/ui/key_codes.h"
 #include "zolmar/ui/list_window.h"
 #include "zolmar/ui/st_bar.h"
 
@@ -494,8 +495,26 @@ TEST_F(MoverCategoriasTest, LasVentanasTraducenTodosSusTextos) {
         3, false, 0, multiple, &lista);
   }
   ASSERT_FALSE(ui().messages().isEmpty());
-  for (const auto& m : ui().messages()) {
-    EXPECT_TRUE(TextosMarcados::Marcado(m.text)) << m.text.toStdString();
-    EXPECT_TRUE(TextosMarcados::Marcado(m.title)) << m.title.toStdString();
+  EXPECT_EQ(TextosMarcados::MensajesSinMarcar(ui()).join("\n").toStdString(), "");
+}
+
+// A dialog's keys: only Escape closes the window; the save and accept keys
+// of a dialog do nothing here, where there is nothing to accept.
+TEST_F(MoverCategoriasTest, SoloEscapeCierraLaVentana) {
+  using zolmar::KeyCodes;
+  const struct {
+    qint32 codigo, shift;
+    bool cierra;
+  } casos[] = {{KeyCodes::Escape, 0, true},
+               {KeyCodes::F1 + 8, 0, false},
+               {'S', KeyCodes::CtrlMask, false},
+               {KeyCodes::F1 + 9, 0, false},
+               {KeyCodes::Return, KeyCodes::CtrlMask, false}};
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.codigo);
+    Organizar([&](FrmMoverCategorias& f) {
+      f.PressKey(c.codigo, c.shift);
+      EXPECT_EQ(f.IsClosed(), c.cierra);
+    });
   }
 }
