@@ -11,6 +11,7 @@
 #include "host/i_recordset.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/engine/pg_backend.h"
+#include "zolmar/db/lock_manager.h"
 #include "zolmar/db/schema.h"
 
 namespace zolmar {
@@ -168,6 +169,32 @@ TEST_F(PgConnectionTest, StreamedRowsLetTheReaderWrite) {
   EXPECT_TRUE(ok) << error.toStdString();
   EXPECT_EQ(read, 1000);
   EXPECT_EQ(count("Tipo = 4"), 1000);
+}
+
+// Two computers on one server: the second is refused the tree while the
+// first holds it, and takes it at once when the first one's server session
+// ends without releasing it (a crash, a lost network).
+TEST_F(PgConnectionTest, ALockOfASessionThatEndedIsTakenOver) {
+  QString error;
+  auto otro = Connection::open(PgBackend::withSchema(server, empresa), &error);
+  ASSERT_TRUE(otro) << error.toStdString();
+  auto primero = std::make_unique<LockManager>(otro);
+  LockManager segundo(cn);
+  ASSERT_TRUE(primero->sessionId().contains('/')) << primero->sessionId().toStdString();
+  ASSERT_FALSE(primero->LockTable(3, true, "Arboles", 0, "Tipo=3", 3));
+  EXPECT_TRUE(segundo.LockTable(3, true, "Arboles", 0, "tipo = 3", 3));
+  EXPECT_TRUE(segundo.LockTable(3, true, "Arboles", 0, "", 3));
+  EXPECT_FALSE(segundo.LockTable(3, true, "Arboles", 0, "Tipo=1", 3));
+  const QString pid = primero->sessionId().section('/', 1, 1);
+  cn->executeNative("SELECT pg_terminate_backend(?1::int, 5000)", 0, {}, {pid});
+  ASSERT_FALSE(cn->HasError()) << cn->LastError().toStdString();
+  EXPECT_FALSE(segundo.LockTable(3, true, "Arboles", 0, "Tipo=3", 3)) << segundo.lastError().toStdString();
+  EXPECT_EQ(cn->executeNative("SELECT COUNT(*) FROM ZolmarBloqueos WHERE Sesion = ?1", 2, -1,
+                              {primero->sessionId()})
+                .toInt(),
+            0);
+  primero.reset();  // its connection is gone: nothing to release, nothing breaks
+  EXPECT_EQ(cn->executeNative("SELECT COUNT(*) FROM ZolmarBloqueos", 2, -1).toInt(), 2);
 }
 
 }  // namespace

@@ -112,6 +112,12 @@ void Connection::setBusyTimeout(int milliseconds) {
 
 sqlite3* Connection::handle() const { return sqlite_ ? sqlite_->handle() : nullptr; }
 
+QString Connection::serverSession() const { return backend_->serverSession(); }
+
+bool Connection::serverSessionAlive(const QString& session) const {
+  return backend_->serverSessionAlive(session);
+}
+
 TSqlTranslator& Connection::translator() { return *backend_->translator(); }
 
 QString Connection::databaseName() const { return backend_->databaseName(); }

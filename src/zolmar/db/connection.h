@@ -91,6 +91,11 @@ class Connection : public arboles::IConnection {
   // Another database of the same server ("Zolmar_Cons#1"), by its file.
   std::shared_ptr<Connection> openDatabase(const QString& name, QString* error) const;
 
+  // The server's name for this session; empty on an engine without sessions.
+  QString serverSession() const;
+  // Whether a server session still runs (true when the server cannot tell).
+  bool serverSessionAlive(const QString& session) const;
+
   qint32 transactionDepth() const { return static_cast<qint32>(transactions_.size()); }
   QStringList transactionNames() const { return transactions_; }
   // The SQLite database; null on another engine.

@@ -39,19 +39,21 @@ QDateTime dateOf(const QVariant& value) {
 
 // A session names the program it belongs to, so that a person refused a lock
 // learns which program holds it: "zolmar:" and a short unique id, 40
-// characters at most, as a server's column holds them.
-QString newSession() {
+// characters at most; on a server, "/" and the server's session after them.
+QString newSession(const Connection& cn) {
   const QString program = QCoreApplication::instance()
                               ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
                               : QString();
   const QByteArray id = QUuid::createUuid().toRfc4122().toBase64(QByteArray::Base64UrlEncoding |
                                                                  QByteArray::OmitTrailingEquals);
-  return program.left(17) + QLatin1Char(':') + QString::fromLatin1(id);
+  const QString server = cn.serverSession();
+  return program.left(17) + QLatin1Char(':') + QString::fromLatin1(id) +
+         (server.isEmpty() ? QString() : QLatin1Char('/') + server);
 }
 
 }  // namespace
 
-LockManager::LockManager(std::shared_ptr<Connection> cn) : cn_(std::move(cn)), session_(newSession()) {
+LockManager::LockManager(std::shared_ptr<Connection> cn) : cn_(std::move(cn)), session_(newSession(*cn_)) {
   QMutexLocker locker(&sessionsMutex);
   liveSessions().insert(session_);
   cn_->executeNative(Schema::tableDdl(QStringLiteral("ZolmarBloqueos")));
@@ -75,7 +77,10 @@ bool LockManager::processAlive(qint64 pid) {
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
+// A lock taken through a server is its server session's: the server knows
+// whether that session still runs, whichever computer it came from.
 bool LockManager::ownerGone(const QString& session, qint64 pid, const QString& host) const {
+  if (session.contains(QLatin1Char('/'))) return !cn_->serverSessionAlive(session.section(QLatin1Char('/'), 1));
   if (host.compare(thisHost(), Qt::CaseInsensitive) != 0) return false;
   if (pid == QCoreApplication::applicationPid()) {
     QMutexLocker locker(&sessionsMutex);

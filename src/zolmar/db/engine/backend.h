@@ -64,6 +64,14 @@ class Backend {
   virtual bool commit(const QString& name, bool outermost, QString* error) = 0;
   virtual bool rollback(const QString& name, bool outermost, QString* error) = 0;
 
+  // The server's own name for this connection's session, so that what the
+  // session leaves behind (a table lock) can be told from what a session
+  // that has ended left; empty when the engine has no server sessions.
+  virtual QString serverSession() { return QString(); }
+  // Whether the server session of that name still runs; true when the server
+  // cannot tell, so a lock is never taken from a session that may be alive.
+  virtual bool serverSessionAlive(const QString&) { return true; }
+
   // This database's name on its server; empty when it has none.
   virtual QString databaseName() const = 0;
   // What Connection::open takes to reach another database of the same server;

@@ -249,6 +249,33 @@ bool PgBackend::stream(const QString& sql, const QVector<QVariant>& params, cons
   }
 }
 
+// A server process and the time it started: a pid the server reuses later
+// names another session.
+QString PgBackend::serverSession() {
+  Result r;
+  QString error;
+  if (!exec(QStringLiteral("SELECT pid::text || '/' || extract(epoch FROM backend_start)::text "
+                           "FROM pg_stat_activity WHERE pid = pg_backend_pid()"),
+            {}, &r, &error) ||
+      PQntuples(r.r) == 0)
+    return QString();
+  return QString::fromLatin1(PQgetvalue(r.r, 0, 0));
+}
+
+// Inside a transaction the server keeps showing what it read first: the
+// snapshot is cleared so a session that ended meanwhile is seen gone. A
+// session of another role whose start the server does not show is alive.
+bool PgBackend::serverSessionAlive(const QString& session) {
+  Result cleared, r;
+  QString error;
+  if (!exec(QStringLiteral("SELECT pg_stat_clear_snapshot()"), {}, &cleared, &error) ||
+      !exec(QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE pid = $1::int AND "
+                           "(backend_start IS NULL OR extract(epoch FROM backend_start)::text = $2)"),
+            {session.section(QLatin1Char('/'), 0, 0), session.section(QLatin1Char('/'), 1)}, &r, &error))
+    return true;
+  return QByteArray(PQgetvalue(r.r, 0, 0)).toLongLong() > 0;
+}
+
 bool PgBackend::begin(const QString& name, bool* outermost, QString* error) {
   *outermost = PQtransactionStatus(conn_) == PQTRANS_IDLE;
   return command(*outermost ? QStringLiteral("BEGIN") : "SAVEPOINT " + quoted(name), error);

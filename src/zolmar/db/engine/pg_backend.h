@@ -35,6 +35,8 @@ class PgBackend : public Backend {
   bool commit(const QString& name, bool outermost, QString* error) override;
   bool rollback(const QString& name, bool outermost, QString* error) override;
   QString databaseName() const override { return schema_; }
+  QString serverSession() override;
+  bool serverSessionAlive(const QString& session) override;
   QString locationOf(const QString& name, QString* error) const override;
 
   // The location with the schema replaced.
