@@ -80,7 +80,8 @@ bool LockManager::processAlive(qint64 pid) {
 // A lock taken through a server is its server session's: the server knows
 // whether that session still runs, whichever computer it came from.
 bool LockManager::ownerGone(const QString& session, qint64 pid, const QString& host) const {
-  if (session.contains(QLatin1Char('/'))) return !cn_->serverSessionAlive(session.section(QLatin1Char('/'), 1));
+  if (session.contains(QLatin1Char('/')))
+    return !cn_->serverSessionAlive(session.section(QLatin1Char('/'), 1));
   if (host.compare(thisHost(), Qt::CaseInsensitive) != 0) return false;
   if (pid == QCoreApplication::applicationPid()) {
     QMutexLocker locker(&sessionsMutex);
