@@ -19,7 +19,10 @@
 #include "tree/taz_arboles.h"
 #include "tree/verificador_arbol.h"
 #include "zolmar/db/connection.h"
+#include "zolmar/db/engine/pg_backend.h"
 #include "zolmar/db/lock_manager.h"
+#include "zolmar/db/schema.h"
+#include "zolmar/demo/server_databases.h"
 #include "zolmar/host.h"
 #include "zolmar/services/message_markup.h"
 #include "zolmar/services/scripted_user_interface.h"
@@ -100,8 +103,9 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   const QString orden = args.at(2);
   const QStringList resto = args.mid(3);
   const bool esInit = orden == QStringLiteral("init");
-  // A server database ("odbc:...") is no file to look at first.
-  const bool servidor = fichero.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive);
+  // A server database ("odbc:...", "postgresql://...") is no file to look at first.
+  const bool servidor =
+      fichero.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive) || PgBackend::names(fichero);
   if (!servidor && !esInit && !QFileInfo::exists(fichero))
     return MalUso(QStringLiteral("No existe el fichero %1").arg(fichero));
   if (!servidor && QFileInfo(fichero).size() > 0 && !pareceBaseDeDatos(fichero))
@@ -204,6 +208,15 @@ int ComandoArboles::Init(const QStringList& resto) {
   if (!resto.isEmpty() && !muestra)
     return MalUso(QStringLiteral("Argumento inesperado: %1").arg(resto.first()));
   if (!AbrirBase()) return Rechazado;
+  // A SQL Server database is never written on opening: its tables, the
+  // installation's and the consultant's databases are created here.
+  if (Connection& servidor = *host_->connection(); servidor.isOdbc()) {
+    QString error;
+    if (!Schema::create(servidor, &error) || !ServerDatabases::create(servidor, &error)) {
+      err_ << "arboles: " << NombreBase() << ": " << error << "\n";
+      return Rechazado;
+    }
+  }
   if (muestra) {
     const auto cn = taz_->oGlobales->GetConnection();
     if (cn->ExecuteSQL(QStringLiteral("SELECT COUNT(*) FROM Arboles"), 2, 0).toInt() > 0) {

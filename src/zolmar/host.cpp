@@ -33,10 +33,13 @@ std::unique_ptr<Host> Host::open(const QString& pathOrMemoryOrOdbc) {
   QString error;
   auto cn = Connection::open(pathOrMemoryOrOdbc, &error);
   if (!cn) refuse(Connection::displayName(pathOrMemoryOrOdbc), error);
-  // A server database is set up by its administrator: its tables are not created here.
+  // A SQL Server database is set up by its administrator (or "arboles init"):
+  // nothing is created there on opening.
   if (!cn->isOdbc() && !Schema::create(*cn, &error)) refuse(pathOrMemoryOrOdbc, error);
   if (!cn->serverFolder().isEmpty() && !ServerDatabases::create(cn->serverFolder(), &error))
     refuse(cn->serverFolder(), error);
+  if (cn->isPostgres() && !ServerDatabases::create(*cn, &error))
+    refuse(Connection::displayName(pathOrMemoryOrOdbc), error);
   return std::unique_ptr<Host>(new Host(std::move(cn)));
 }
 

@@ -13,6 +13,7 @@
 #include "zolmar/db/engine/pg_backend.h"
 #include "zolmar/db/lock_manager.h"
 #include "zolmar/db/schema.h"
+#include "zolmar/host.h"
 
 namespace zolmar {
 namespace {
@@ -169,6 +170,27 @@ TEST_F(PgConnectionTest, StreamedRowsLetTheReaderWrite) {
   EXPECT_TRUE(ok) << error.toStdString();
   EXPECT_EQ(read, 1000);
   EXPECT_EQ(count("Tipo = 4"), 1000);
+}
+
+// Opening a company on the server sets up the server's other databases
+// once, as schemas beside it; a second opening finds them and adds nothing.
+TEST_F(PgConnectionTest, TheInstallationAndTheConsultantAreSchemasSetUpOnce) {
+  qint32 plantilla = -1;
+  for (int vez = 0; vez < 2; ++vez) {
+    ASSERT_NO_THROW(Host::open(PgBackend::withSchema(server, empresa)));
+    QString error;
+    auto consultor = cn->openDatabase(Schema::kConsultantDatabase, &error);
+    ASSERT_TRUE(consultor) << error.toStdString();
+    const qint32 nodos = consultor->executeNative("SELECT COUNT(*) FROM Arboles WHERE Tipo=3", 2, -1).toInt();
+    EXPECT_GT(nodos, 10);
+    EXPECT_TRUE(vez == 0 || nodos == plantilla) << nodos;
+    plantilla = nodos;
+    auto instalacion = cn->openDatabase(Schema::kInstallationDatabase, &error);
+    ASSERT_TRUE(instalacion) << error.toStdString();
+    EXPECT_EQ(instalacion->executeNative("SELECT Nombre FROM IBIC WHERE Codigo='1DSE'", 2).toString(),
+              "España");
+    EXPECT_EQ(instalacion->executeNative("SELECT COUNT(*) FROM IBIC", 2, -1).toInt(), 19);
+  }
 }
 
 // Two computers on one server: the second is refused the tree while the

@@ -56,7 +56,7 @@ QString newSession(const Connection& cn) {
 LockManager::LockManager(std::shared_ptr<Connection> cn) : cn_(std::move(cn)), session_(newSession(*cn_)) {
   QMutexLocker locker(&sessionsMutex);
   liveSessions().insert(session_);
-  cn_->executeNative(Schema::tableDdl(QStringLiteral("ZolmarBloqueos")));
+  cn_->executeNative(Schema::tableDdl(QStringLiteral("ZolmarBloqueos"), Schema::dialectOf(*cn_)));
 }
 
 LockManager::~LockManager() {

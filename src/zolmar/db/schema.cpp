@@ -34,9 +34,14 @@ QStringList Schema::tables() {
   return names;
 }
 
-QString Schema::tableDdl(const QString& table) {
+QString Schema::tableDdl(const QString& table, SchemaDdl::Dialect dialect) {
   const TableSpec* descripcion = TableCatalogue::find(table);
-  return descripcion ? SchemaDdl(SchemaDdl::SQLite).createTable(*descripcion) : QString();
+  return descripcion ? SchemaDdl(dialect).createTable(*descripcion) : QString();
+}
+
+SchemaDdl::Dialect Schema::dialectOf(const Connection& cn) {
+  if (cn.isPostgres()) return SchemaDdl::PostgreSQL;
+  return cn.isOdbc() ? SchemaDdl::SqlServer : SchemaDdl::SQLite;
 }
 
 bool Schema::run(Connection& cn, const QStringList& statements, QString* error) {
@@ -59,14 +64,15 @@ bool Schema::run(Connection& cn, const QStringList& statements, QString* error) 
 }
 
 bool Schema::create(Connection& cn, QString* error) {
+  QStringList statements;
   if (cn.isPostgres()) {
     // The company is a schema of the server; every statement leaves what exists alone.
     QString name = cn.databaseName();
-    const QStringList schema = {"CREATE SCHEMA IF NOT EXISTS \"" + name.replace('"', "\"\"") + "\""};
-    return run(cn, schema + SchemaDdl(SchemaDdl::PostgreSQL).script(SchemaDdl::Company), error);
+    statements << "CREATE SCHEMA IF NOT EXISTS \"" + name.replace('"', "\"\"") + "\"";
+  } else if (!cn.isOdbc() && complete(cn)) {
+    return true;
   }
-  if (complete(cn)) return true;
-  QStringList statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Company);
+  statements << SchemaDdl(dialectOf(cn)).script(SchemaDdl::Company);
   // The reports' SQL editor is for whom it is granted: refused to everybody
   // ('*') unless a person's own row allows it.
   statements << QStringLiteral(

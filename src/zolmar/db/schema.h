@@ -1,9 +1,12 @@
 #pragma once
-// The tables of the catalogue created on an SQLite connection: text compared
-// with ES_CI_AS, ZolmarID the row id, '' and 0 as defaults.
+// The tables of the catalogue created on a connection, in its engine's
+// dialect: text compared as ES_CI_AS, ZolmarID the row id, '' and 0 as
+// defaults.
 
 #include <QString>
 #include <QStringList>
+
+#include "zolmar/db/schema/schema_ddl.h"
 
 namespace zolmar {
 
@@ -18,8 +21,9 @@ class Schema {
   // False with *error on failure (nothing is left half-created).
   static bool create(Connection& cn, QString* error = nullptr);
 
-  // CREATE TABLE IF NOT EXISTS text of one table of the company database.
-  static QString tableDdl(const QString& table);
+  // The text that creates one table of the company database when it is missing.
+  static QString tableDdl(const QString& table, SchemaDdl::Dialect dialect = SchemaDdl::SQLite);
+  static SchemaDdl::Dialect dialectOf(const Connection& cn);
   static QStringList tables();
   // Runs the statements in one transaction; false with *error.
   static bool run(Connection& cn, const QStringList& statements, QString* error);

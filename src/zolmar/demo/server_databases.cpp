@@ -14,17 +14,56 @@ namespace zolmar {
 bool ServerDatabases::create(const QString& folder, QString* error) {
   QDir().mkpath(folder);
   const QDir dir(folder);
-  const QString installation = dir.filePath(QString(Schema::kInstallationDatabase) + ".db");
-  const QString consultant = dir.filePath(QString(Schema::kConsultantDatabase) + ".db");
-  if (!QFileInfo::exists(installation) && !createInstallation(installation, error)) return false;
-  if (!QFileInfo::exists(consultant) && !createConsultant(consultant, error)) return false;
+  for (const auto& [name, database] : {std::pair{Schema::kInstallationDatabase, SchemaDdl::Installation},
+                                       std::pair{Schema::kConsultantDatabase, SchemaDdl::Consultant}}) {
+    const QString file = dir.filePath(QString::fromLatin1(name) + ".db");
+    if (QFileInfo::exists(file)) continue;
+    auto cn = Connection::open(file, error);
+    if (!cn || !fill(*cn, database, error)) return false;
+  }
   return true;
 }
 
-bool ServerDatabases::createInstallation(const QString& file, QString* error) {
-  auto cn = Connection::open(file, error);
-  if (!cn) return false;
-  QStringList statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Installation);
+bool ServerDatabases::create(Connection& company, QString* error) {
+  return createOnServer(company, QString::fromLatin1(Schema::kInstallationDatabase), SchemaDdl::Installation,
+                        error) &&
+         createOnServer(company, QString::fromLatin1(Schema::kConsultantDatabase), SchemaDdl::Consultant,
+                        error);
+}
+
+// A database the server already has is left as it is.
+bool ServerDatabases::createOnServer(Connection& company, const QString& name, SchemaDdl::Database database,
+                                     QString* error) {
+  QString missing;
+  if (company.openDatabase(name, &missing)) return true;
+  QString quoted = name;
+  company.executeNative(company.isPostgres()
+                            ? "CREATE SCHEMA \"" + quoted.replace('"', QStringLiteral("\"\"")) + "\""
+                            : "CREATE DATABASE [" + quoted.replace(']', QStringLiteral("]]")) + "]");
+  if (company.HasError()) {
+    if (error) *error = company.LastError();
+    return false;
+  }
+  auto cn = company.openDatabase(name, error);
+  return cn && fill(*cn, database, error);
+}
+
+// The tables and their rows in one transaction: a database is never left
+// with its tables and without the rows a later open would take as there.
+bool ServerDatabases::fill(Connection& cn, SchemaDdl::Database database, QString* error) {
+  QString failure;
+  const bool ok = cn.atomically(
+      [&] {
+        if (!Schema::run(cn, SchemaDdl(Schema::dialectOf(cn)).script(database), &failure)) return false;
+        if (database == SchemaDdl::Installation) return Schema::run(cn, subjectRows(), &failure);
+        return TreeBuilder(cn).addTree(3, RestaurantTemplate::nodes(), &failure);
+      },
+      &failure);
+  if (!ok && error) *error = failure;
+  return ok;
+}
+
+QStringList ServerDatabases::subjectRows() {
   static const char* subjects[][2] = {
       {"$version$", "2"},
       {"A", "Artes"},
@@ -46,21 +85,10 @@ bool ServerDatabases::createInstallation(const QString& file, QString* error) {
       {"1DS", "Europa del Sur"},
       {"1DSE", "España"},
   };
+  QStringList statements;
   for (const auto& s : subjects)
     statements << QString("INSERT INTO IBIC (Codigo, Nombre) VALUES ('%1', '%2')").arg(s[0], s[1]);
-  return Schema::run(*cn, statements, error);
-}
-
-bool ServerDatabases::createConsultant(const QString& file, QString* error) {
-  auto cn = Connection::open(file, error);
-  if (!cn) return false;
-  if (!Schema::run(*cn, SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Consultant), error)) return false;
-  TreeBuilder builder(*cn);
-  QString failure;
-  const bool ok =
-      cn->atomically([&] { return builder.addTree(3, RestaurantTemplate::nodes(), &failure); }, &failure);
-  if (!ok && error) *error = failure;
-  return ok;
+  return statements;
 }
 
 }  // namespace zolmar

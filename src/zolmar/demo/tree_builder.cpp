@@ -10,7 +10,7 @@ QString TreeBuilder::segment(int position) {
 
 bool TreeBuilder::addTree(qint32 tipo, const std::vector<Node>& roots, QString* error) {
   const QString last =
-      cn_.executeNative(QStringLiteral("SELECT MAX(SUBSTR(Clave,1,2)) FROM Arboles WHERE Tipo=?1"), 2,
+      cn_.executeNative(QStringLiteral("SELECT MAX(SUBSTRING(Clave,1,2)) FROM Arboles WHERE Tipo=?1"), 2,
                         QStringLiteral("00"), {tipo})
           .toString();
   int position = last.toInt(nullptr, 16);

@@ -117,6 +117,9 @@ std::unique_ptr<PgBackend> PgBackend::connect(const QString& location, QString* 
         QStringLiteral("No se puede conectar con el servidor PostgreSQL: %1").arg(messageOf(backend->conn_));
     return nullptr;
   }
+  // The server's notices ("already exists, skipping") are no news for the person.
+  PQsetNoticeProcessor(
+      backend->conn_, [](void*, const char*) {}, nullptr);
   if (!backend->command("SET client_encoding TO 'UTF8'", error) ||
       !backend->command("SET search_path TO " + quoted(backend->schema_), error))
     return nullptr;
