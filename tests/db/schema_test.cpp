@@ -14,7 +14,6 @@ namespace zolmar {
 namespace {
 
 TEST(SchemaTest, SampleTreesAreSound) {
-  SKIP_ON_SERVER("the demo company is written in SQLite's SQL");
   auto cn = testing::openMemory();
   QString error;
   ASSERT_TRUE(SampleData::fill(*cn, &error)) << error.toStdString();

@@ -241,8 +241,8 @@ INSTANTIATE_TEST_SUITE_P(Conversions, TSqlCastTest, ::testing::ValuesIn(kCasts))
 namespace zolmar {
 namespace {
 
-// The text written for PostgreSQL: names as the server folds them, aliases as
-// written, $n values, the other databases as schemas, NULLs first.
+// The text written for PostgreSQL: names as the server folds them, the rows'
+// column names as written, $n values, the other databases as schemas, NULLs first.
 TEST(TSqlPgTextTest, WritesTheServersDialect) {
   const struct Case {
     const char* tsql;
@@ -251,19 +251,22 @@ TEST(TSqlPgTextTest, WritesTheServersDialect) {
       {"SELECT TOP 1 Nombre AS [Categoría] FROM Arboles WHERE (Activo & 2)=0 ORDER BY Clave DESC",
        "SELECT \"nombre\" AS \"Categoría\" FROM \"arboles\" WHERE ((\"activo\" & $2) = $3) "
        "ORDER BY \"clave\" DESC NULLS LAST LIMIT $1"},
-      {"SELECT Codigo FROM ZolmarInstalacion..IBIC", "SELECT \"codigo\" FROM \"ZolmarInstalacion\".\"ibic\""},
+      {"SELECT Codigo FROM ZolmarInstalacion..IBIC",
+       "SELECT \"codigo\" AS \"Codigo\" FROM \"ZolmarInstalacion\".\"ibic\""},
       {"SELECT Name FROM Master..SysDatabases WHERE Name LIKE 'Z%'",
-       "SELECT \"name\" FROM tsql.sysdatabases WHERE (tsql.\"like\"(\"name\", $1))"},
+       "SELECT \"name\" AS \"Name\" FROM tsql.sysdatabases WHERE (tsql.\"like\"(\"name\", $1))"},
       {"SELECT t.Orden FROM (SELECT Nombre AS Orden FROM Arboles) t ORDER BY t.Orden",
-       "SELECT \"t\".\"orden\" FROM (SELECT \"nombre\" AS \"orden\" FROM \"arboles\") AS \"t\" "
+       "SELECT \"t\".\"orden\" AS \"Orden\" FROM (SELECT \"nombre\" AS \"orden\" FROM \"arboles\") AS \"t\" "
        "ORDER BY \"t\".\"orden\" NULLS FIRST"},
       {"SELECT 'a' + 'b', Activo ^ 2, ISNULL(Clave, ''), LEFT(Clave, 2) FROM Arboles",
        "SELECT CAST(($1 || $2) AS text) COLLATE tsql.es_ci_as, (\"activo\" # $3), coalesce(\"clave\", $4), "
        "CAST(left(CAST(\"clave\" AS text), ($5)::int) AS text) COLLATE tsql.es_ci_as FROM \"arboles\""},
       {"SELECT ZolmarID FROM Arboles WHERE 'x' = 'X '",
-       "SELECT \"zolmarid\" FROM \"arboles\" WHERE (rtrim($1, ' ') COLLATE tsql.es_ci_as = rtrim($2, ' '))"},
+       "SELECT \"zolmarid\" AS \"ZolmarID\" FROM \"arboles\" WHERE (rtrim($1, ' ') COLLATE tsql.es_ci_as = "
+       "rtrim($2, ' '))"},
       {"SELECT TOP 1 ZolmarID FROM Clientes UNION ALL SELECT ZolmarID FROM Proveedores",
-       "(SELECT \"zolmarid\" FROM \"clientes\" LIMIT $1) UNION ALL SELECT \"zolmarid\" FROM \"proveedores\""},
+       "(SELECT \"zolmarid\" AS \"ZolmarID\" FROM \"clientes\" LIMIT $1) UNION ALL SELECT \"zolmarid\" AS "
+       "\"ZolmarID\" FROM \"proveedores\""},
       {"SELECT CAST(Clave AS INT), CAST(1.5 AS DECIMAL(10,2)) FROM Arboles",
        "SELECT CAST(trunc(CAST(\"clave\" AS numeric)) AS integer), CAST($1 AS numeric(10, 2)) FROM "
        "\"arboles\""},

@@ -59,14 +59,16 @@ bool Schema::run(Connection& cn, const QStringList& statements, QString* error) 
 }
 
 bool Schema::create(Connection& cn, QString* error) {
+  QStringList statements;
   if (cn.isPostgres()) {
     // The company is a schema of the server; every statement leaves what exists alone.
     QString name = cn.databaseName();
-    const QStringList schema = {"CREATE SCHEMA IF NOT EXISTS \"" + name.replace('"', "\"\"") + "\""};
-    return run(cn, schema + SchemaDdl(SchemaDdl::PostgreSQL).script(SchemaDdl::Company), error);
+    statements << "CREATE SCHEMA IF NOT EXISTS \"" + name.replace('"', "\"\"") + "\""
+               << SchemaDdl(SchemaDdl::PostgreSQL).script(SchemaDdl::Company);
+  } else {
+    if (complete(cn)) return true;
+    statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Company);
   }
-  if (complete(cn)) return true;
-  QStringList statements = SchemaDdl(SchemaDdl::SQLite).script(SchemaDdl::Company);
   // The reports' SQL editor is for whom it is granted: refused to everybody
   // ('*') unless a person's own row allows it.
   statements << QStringLiteral(

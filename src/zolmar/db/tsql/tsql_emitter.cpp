@@ -142,6 +142,10 @@ QVector<TSqlEmitter::Column> TSqlEmitter::core(const TSqlSelectCore& c, const Sc
       sql += QStringLiteral(" AS ") + outputName(item);
     } else if (item.expr->kind == TSqlExpr::Column) {
       name = item.expr->name;
+      // The rows read back name the column as the statement wrote it, even
+      // where the engine folds names.
+      if (nested == 0 && dialect.name(name) != dialect.alias(name))
+        sql += QStringLiteral(" AS ") + dialect.alias(name);
     }
     items << sql;
     columns.push_back({name, t.type});
