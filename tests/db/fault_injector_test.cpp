@@ -13,7 +13,6 @@ const QString kBatch = QStringLiteral(
     "DELETE FROM Arboles WHERE Nombre='Aguas'");
 
 TEST(FaultInjectorTest, CountsEveryStatementOfABatchAndFailsOnlyTheChosenOne) {
-  SKIP_ON_SERVER("the dump reads SQLite's tables");
   auto cn = openMemory();
   {
     FaultInjector counter(cn, 0);
@@ -37,7 +36,6 @@ TEST(FaultInjectorTest, CountsEveryStatementOfABatchAndFailsOnlyTheChosenOne) {
 }
 
 TEST(FaultInjectorTest, AFailureInsideANamedTransactionIsUndoneByItsRollback) {
-  SKIP_ON_SERVER("the dump reads SQLite's tables");
   auto cn = openMemory();
   const QString before = DatabaseDump::of(*cn);
   FaultInjector f(cn, 2);
@@ -52,7 +50,6 @@ TEST(FaultInjectorTest, AFailureInsideANamedTransactionIsUndoneByItsRollback) {
 }
 
 TEST(DatabaseDumpTest, TellsNullEmptyAndZeroApart) {
-  SKIP_ON_SERVER("the dump reads SQLite's tables");
   auto cn = openMemory();
   const char* values[] = {"NULL", "''", "0"};
   QStringList dumps;
@@ -67,7 +64,7 @@ TEST(DatabaseDumpTest, TellsNullEmptyAndZeroApart) {
   EXPECT_NE(dumps[0], dumps[1]);
   EXPECT_NE(dumps[1], dumps[2]);
   EXPECT_NE(dumps[0], dumps[2]);
-  EXPECT_TRUE(dumps[0].contains("== Arboles\n"));
+  EXPECT_TRUE(dumps[0].contains("== Arboles\n", Qt::CaseInsensitive));
 }
 
 }  // namespace
