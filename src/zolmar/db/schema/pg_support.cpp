@@ -4,13 +4,13 @@ namespace zolmar {
 
 namespace {
 
-// A character of a T-SQL pattern as a regular expression escape, so that no
-// character means anything to the regular expression.
-#define PG_REGEX_CHAR(c) "'\\U' || lpad(to_hex(ascii(" c ")), 8, '0')"
-
 // The T-SQL pattern as an anchored regular expression over lower-case text.
+// Every character of it is written as an escape, so that none means anything
+// to the regular expression; a range also takes the accented letters that
+// sort within it, as the collation orders them.
 const char* const kLikeRegex =
-    "CREATE OR REPLACE FUNCTION tsql.like_regex(p text, e text) RETURNS text LANGUAGE plpgsql IMMUTABLE AS $f$\n"
+    "CREATE OR REPLACE FUNCTION tsql.like_regex(p text, e text) RETURNS text LANGUAGE plpgsql IMMUTABLE AS "
+    "$f$\n"
     "DECLARE q text := lower(p COLLATE tsql.es_ci_as); n int := length(q); i int := 1; j int; c text; "
     "r text := '^';\n"
     "BEGIN\n"
@@ -18,7 +18,7 @@ const char* const kLikeRegex =
     "    c := substr(q, i, 1);\n"
     "    IF c = e AND i < n THEN\n"
     "      i := i + 1;\n"
-    "      r := r || " PG_REGEX_CHAR("substr(q, i, 1)") ";\n"
+    "      r := r || tsql.regex_char(substr(q, i, 1));\n"
     "    ELSIF c = '%' THEN r := r || '.*';\n"
     "    ELSIF c = '_' THEN r := r || '.';\n"
     "    ELSIF c = '[' THEN\n"
@@ -28,29 +28,29 @@ const char* const kLikeRegex =
     "      j := j + 1;\n"
     "      WHILE j <= n AND substr(q, j, 1) <> ']' LOOP j := j + 1; END LOOP;\n"
     "      IF j > n THEN\n"
-    "        r := r || " PG_REGEX_CHAR("c") ";\n"
+    "        r := r || tsql.regex_char(c);\n"
     "      ELSE\n"
     "        r := r || '[';\n"
     "        i := i + 1;\n"
     "        IF substr(q, i, 1) = '^' AND i + 1 < j THEN r := r || '^'; i := i + 1; END IF;\n"
     "        WHILE i < j LOOP\n"
-    "          r := r || " PG_REGEX_CHAR("substr(q, i, 1)") ";\n"
+    "          r := r || tsql.regex_char(substr(q, i, 1));\n"
     "          IF i + 2 < j AND substr(q, i + 1, 1) = '-' THEN\n"
-    "            r := r || '-' || " PG_REGEX_CHAR("substr(q, i + 2, 1)") ";\n"
+    "            r := r || '-' || tsql.regex_char(substr(q, i + 2, 1)) || coalesce((SELECT "
+    "string_agg(tsql.regex_char(x), '') FROM regexp_split_to_table('áàâäéèêëíìîïóòôöúùûüñç', '') x "
+    "WHERE x COLLATE tsql.es_ci_as BETWEEN substr(q, i, 1) AND substr(q, i + 2, 1)), '');\n"
     "            i := i + 2;\n"
     "          END IF;\n"
     "          i := i + 1;\n"
     "        END LOOP;\n"
     "        r := r || ']';\n"
     "      END IF;\n"
-    "    ELSE r := r || " PG_REGEX_CHAR("c") ";\n"
+    "    ELSE r := r || tsql.regex_char(c);\n"
     "    END IF;\n"
     "    i := i + 1;\n"
     "  END LOOP;\n"
     "  RETURN r || '$';\n"
     "END $f$";
-
-#undef PG_REGEX_CHAR
 
 QString sqlFunction(const char* signature, const char* result, const char* body) {
   return QStringLiteral(
@@ -68,7 +68,8 @@ QStringList PgSupport::statements() {
       // Case-insensitive, accent-sensitive Spanish order, as SQL Server's default.
       QStringLiteral("DO $$ BEGIN CREATE COLLATION tsql.es_ci_as (provider = icu, locale = 'es-u-ks-level2', "
                      "deterministic = false); EXCEPTION WHEN duplicate_object THEN NULL; END $$"),
-      QString::fromLatin1(kLikeRegex),
+      sqlFunction("regex_char(c text)", "text", "'\\U' || lpad(to_hex(ascii(c)), 8, '0')"),
+      QString::fromUtf8(kLikeRegex),
       // The server refuses LIKE under a nondeterministic collation: both sides
       // are lowered in Spanish and matched byte by byte; trailing blanks of the
       // text do not prevent a match.

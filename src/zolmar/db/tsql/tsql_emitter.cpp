@@ -104,7 +104,7 @@ QVector<TSqlEmitter::Column> TSqlEmitter::select(const TSqlSelect& s, const Scop
     QString part;
     QVector<Column> cols = core(c, parent, nullptr, part);
     if (columns.isEmpty()) columns = cols;
-    // SQLite limits a compound as a whole: a TOP of one member needs its own query.
+    // A TOP of one member of a compound limits that member alone.
     out += c.top ? dialect.limitedMember(part) : part;
   }
   if (!s.orderBy.empty()) {
