@@ -5,18 +5,6 @@
 
 namespace zolmar {
 
-QString PgColumnTypes::columnType(const QString& table, const QString& column) const {
-  const QString key = table.toUpper();
-  auto it = tables_.constFind(key);
-  if (it == tables_.constEnd()) {
-    Columns columns;
-    // Tables not found are not remembered: they may be created later.
-    if (!load(table, &columns)) return QString();
-    it = tables_.insert(key, columns);
-  }
-  return it->value(column.toUpper());
-}
-
 bool PgColumnTypes::load(const QString& table, Columns* columns) const {
   // A failed transaction answers nothing until it is rolled back: the types stay unknown.
   if (PQtransactionStatus(conn_) == PQTRANS_INERROR) return false;

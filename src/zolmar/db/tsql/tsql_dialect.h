@@ -65,6 +65,10 @@ class TSqlDialect {
   // (MAX). Empty when the type is not understood.
   virtual QString cast(const QString& value, const QString& type, qlonglong size, qlonglong scale,
                        bool star) const = 0;
+
+ protected:
+  // The functions every engine writes as T-SQL does (aggregates, ABS, COALESCE).
+  static const Function* shared(const QString& name);
 };
 
 }  // namespace zolmar

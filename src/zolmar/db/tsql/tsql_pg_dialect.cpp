@@ -89,7 +89,6 @@ const TSqlDialect::Function* TSqlPgDialect::function(const QString& name) const 
       {"RIGHT", {2, 2, "right(CAST(%1 AS text), (%2)::int)", 1}},
       {"SUBSTRING", {3, 3, "substring(CAST(%1 AS text), (%2)::int, (%3)::int)", 1}},
       {"ISNULL", {2, 2, "coalesce(%1, %2)", -1}},
-      {"COALESCE", {1, 99, "coalesce(*)", -1}},
       {"ISNUMERIC", {1, 1, "tsql.isnumeric(%1)", 2}},
       {"LEN", {1, 1, "length(rtrim(CAST(%1 AS text), ' '))", 2}},
       {"GETDATE", {0, 0, "LOCALTIMESTAMP(3)", 0}},
@@ -97,16 +96,10 @@ const TSqlDialect::Function* TSqlPgDialect::function(const QString& name) const 
       {"LOWER", {1, 1, "lower(CAST(%1 AS text) COLLATE tsql.es_ci_as)", 1}},
       {"LTRIM", {1, 1, "ltrim(CAST(%1 AS text), ' ')", 1}},
       {"RTRIM", {1, 1, "rtrim(CAST(%1 AS text), ' ')", 1}},
-      {"ABS", {1, 1, "abs(%1)", 2}},
-      {"MAX", {1, 1, "max(%1)", -1}},
-      {"MIN", {1, 1, "min(%1)", -1}},
-      {"SUM", {1, 1, "sum(%1)", 2}},
-      {"AVG", {1, 1, "avg(%1)", 2}},
-      {"COUNT", {1, 1, "count(%1)", 2}},
       {"SUBARBOLES", {1, 1, "subarboles((%1)::int)", 1}},
   };
   const auto it = map.constFind(name);
-  return it == map.constEnd() ? nullptr : &*it;
+  return it == map.constEnd() ? shared(name) : &*it;
 }
 
 QString TSqlPgDialect::cast(const QString& value, const QString& type, qlonglong size, qlonglong scale,

@@ -64,7 +64,6 @@ const TSqlDialect::Function* TSqlSqliteDialect::function(const QString& name) co
       {"RIGHT", {2, 2, "tsql_right(%1, %2)", 1}},
       {"SUBSTRING", {3, 3, "tsql_substring(%1, %2, %3)", 1}},
       {"ISNULL", {2, 2, "ifnull(%1, %2)", -1}},
-      {"COALESCE", {1, 99, "coalesce(*)", -1}},
       {"ISNUMERIC", {1, 1, "tsql_isnumeric(%1)", 2}},
       {"LEN", {1, 1, "length(rtrim(%1, ' '))", 2}},
       {"GETDATE", {0, 0, "strftime('%Y-%m-%d %H:%M:%f', 'now', 'localtime')", 1}},
@@ -72,16 +71,10 @@ const TSqlDialect::Function* TSqlSqliteDialect::function(const QString& name) co
       {"LOWER", {1, 1, "tsql_lower(%1)", 1}},
       {"LTRIM", {1, 1, "ltrim(%1, ' ')", 1}},
       {"RTRIM", {1, 1, "rtrim(%1, ' ')", 1}},
-      {"ABS", {1, 1, "abs(%1)", 2}},
-      {"MAX", {1, 1, "max(%1)", -1}},
-      {"MIN", {1, 1, "min(%1)", -1}},
-      {"SUM", {1, 1, "sum(%1)", 2}},
-      {"AVG", {1, 1, "avg(%1)", 2}},
-      {"COUNT", {1, 1, "count(%1)", 2}},
       {"SUBARBOLES", {1, 1, "SubArboles(%1)", 1}},
   };
   const auto it = map.constFind(name);
-  return it == map.constEnd() ? nullptr : &*it;
+  return it == map.constEnd() ? shared(name) : &*it;
 }
 
 QString TSqlSqliteDialect::cast(const QString& value, const QString& type, qlonglong size, qlonglong scale,
