@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "common/test_server.h"
 #include "zolmar/db/engine/pg_backend.h"
 #include "zolmar/db/engine/sqlite_backend.h"
 #include "zolmar/db/schema/pg_support.h"
@@ -120,7 +121,7 @@ QString rows(const StatementResult& r) {
 }  // namespace
 
 void TSqlFixture::SetUp() {
-  server = qEnvironmentVariable("ZOLMAR_TEST_PG");
+  server = testing::testServer();
   QString error;
   QStringList script = statements(kInstallation) + statements(kTables) + statements(kRows);
   if (!onServer()) {
