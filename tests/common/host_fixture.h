@@ -11,6 +11,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/test_server.h"
 #include "host/i_app_global.h"
 #include "host/i_connection.h"
 #include "host/i_globales.h"
@@ -24,7 +25,8 @@ class HostFixture : public ::testing::Test {
   // Column name and its value already written as SQL.
   using Columnas = QList<std::pair<QString, QString>>;
 
-  void SetUp() override { Abrir(QStringLiteral(":memory:")); }
+  // In memory, or on the test server (test_server.h).
+  void SetUp() override { Abrir(zolmar::testing::freshDatabase()); }
 
   virtual void Abrir(const QString& fichero);
   // Fills the company before the tree class first reads it.

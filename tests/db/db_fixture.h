@@ -5,14 +5,16 @@
 
 #include <QTemporaryDir>
 
+#include "common/test_server.h"
 #include "zolmar/db/connection.h"
 #include "zolmar/db/schema.h"
 
 namespace zolmar::testing {
 
+// In memory, or on the test server (test_server.h).
 inline std::shared_ptr<Connection> openMemory() {
   QString error;
-  auto cn = Connection::open(":memory:", &error);
+  auto cn = Connection::open(freshDatabase(), &error);
   EXPECT_TRUE(cn) << error.toStdString();
   EXPECT_TRUE(Schema::create(*cn, &error)) << error.toStdString();
   return cn;

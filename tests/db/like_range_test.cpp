@@ -25,14 +25,16 @@ TEST(LikeRangeTest, FindsWhatThePatternAloneFinds) {
     const qint32 conRango =
         cn->ExecuteSQL("SELECT COUNT(*) FROM Arboles WHERE Nombre LIKE '" + patron + "'", 2, -1).toInt();
     ASSERT_FALSE(cn->HasError()) << cn->LastError().toStdString();
-    const qint32 soloPatron = cn->executeNative("SELECT COUNT(*) FROM Arboles WHERE tsql_like(Nombre, ?1)", 2,
-                                                -1, {QString(patron).replace("''", "'")})
-                                  .toInt();
+    // A negated LIKE gets no range.
+    const qint32 soloPatron =
+        cn->ExecuteSQL("SELECT COUNT(*) FROM Arboles WHERE NOT (Nombre NOT LIKE '" + patron + "')", 2, -1)
+            .toInt();
     EXPECT_EQ(conRango, soloPatron) << p;
   }
 }
 
 TEST(LikeRangeTest, ANameWithinAKeyPrefixIsFoundThroughTheNameIndex) {
+  SKIP_ON_SERVER("the plan checked is SQLite's");
   auto cn = openMemory();
   const TSqlTranslation t = cn->translator().translate(
       "SELECT Clave FROM Arboles WHERE Tipo=3 AND Nombre='x' AND Clave LIKE '01%'");
@@ -48,6 +50,7 @@ TEST(LikeRangeTest, ANameWithinAKeyPrefixIsFoundThroughTheNameIndex) {
 }
 
 TEST(LikeRangeTest, AKeyPrefixSearchUsesTheIndex) {
+  SKIP_ON_SERVER("the plan checked is SQLite's");
   auto cn = openMemory();
   const TSqlTranslation t = cn->translator().translate(
       "SELECT MAX(SUBSTRING(Clave,3,2)) FROM Arboles WHERE Tipo=3 AND Clave LIKE '01%'");

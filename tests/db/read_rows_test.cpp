@@ -33,6 +33,7 @@ QStringList recordSet(Connection& cn, const QString& sql) {
 }
 
 TEST(ReadRows, GivesWhatTheRecordSetGivesThroughTheSameTranslationAndRecorder) {
+  SKIP_ON_SERVER("values without a declared type are SQLite's");
   auto cn = testing::openMemory();
   cn->executeNative("CREATE TABLE Valores (Orden INTEGER, Valor)");  // no affinity: values stay as given
   const char* values[] = {"7",  "1099511627781", "1.5",     "2.5",  "'12abc'", "'Droguería'",

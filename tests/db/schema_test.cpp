@@ -112,7 +112,7 @@ TEST(SchemaTest, EveryDialectScriptsTheWholeCatalogue) {
     const char* subArboles;  // "" where the program registers it itself
   } cases[] = {
       {SchemaDdl::SQLite, "Clave TEXT COLLATE ES_CI_AS DEFAULT ''", ""},
-      {SchemaDdl::PostgreSQL, "Clave VARCHAR(16) COLLATE es_ci_as DEFAULT ''",
+      {SchemaDdl::PostgreSQL, "Clave VARCHAR(16) COLLATE tsql.es_ci_as DEFAULT ''",
        "FUNCTION SubArboles(id INTEGER)"},
       {SchemaDdl::SqlServer, "Clave NVARCHAR(16) DEFAULT ''", "CREATE FUNCTION dbo.SubArboles (@id INT)"},
   };

@@ -8,6 +8,7 @@
 using arboles::FrmArboles;
 
 TEST_F(EditorTest, BorrarDesdeElEditorQuitaAsignacionesYComentarioOnada) {
+  SKIP_ON_SERVER("the failure comes from an SQLite trigger");
   const struct {
     const char* nombre;
     const char* regla;  // a rule of another program that makes the deletion fail

@@ -113,6 +113,7 @@ TEST_F(InformesFixture, CadaSalidaEscribeSuFicheroOExplicaPorQueNo) {
 // A write that fails half way (here the file size limit, as a full disk
 // would) leaves the file as it was and nothing beside it.
 TEST_F(InformesFixture, UnaEscrituraQueFallaDejaElFicheroComoEstaba) {
+  SKIP_ON_SERVER("a server refuses a name wider than its column");
   for (qint32 i = 0; i < 200; ++i)
     InsertarNodo(3, QStringLiteral("02%1").arg(i + 2, 2, 16, QLatin1Char('0')).toUpper() + QString(12, '0'),
                  QStringLiteral("Rama %1 ").arg(i) + QString(60, 'x'), idB, 0);

@@ -80,6 +80,7 @@ TEST_F(Borrado, DeleteQuitaNodoAsignacionesYComentario) {
 
 // Failures are raised inside the database, as another program's rule would.
 TEST_F(Borrado, DeleteDeshaceTodoSiFallaElComentarioOElRegistro) {
+  SKIP_ON_SERVER("the failure comes from an SQLite trigger");
   const char* reglas[] = {
       "CREATE TRIGGER falla BEFORE DELETE ON comentarios BEGIN SELECT RAISE(ABORT, 'comentario'); END",
       "CREATE TRIGGER falla BEFORE DELETE ON Arboles BEGIN SELECT RAISE(ABORT, 'registro'); END",

@@ -22,6 +22,7 @@ std::string Lineas(const QVector<arboles::VerificadorArbol::Problema>& problemas
 // changed afterwards is reported on its node alone, even where siblings and
 // cousins share their paths.
 TEST_F(Verificador, LasRutasReconstruidasEstanAlDiaYCadaCambioSeVe) {
+  SKIP_ON_SERVER("a server refuses a name wider than its column");
   const QString largo = QStringLiteral("Cañas y barro de la Albufera, ") + QString(40, QChar(0x00E9));
   QList<qint32> nodos;  // two roots, three children each, two grandchildren each
   for (qint32 r = 1; r <= 2; ++r) {
@@ -76,6 +77,7 @@ TEST_F(Verificador, LasRutasReconstruidasEstanAlDiaYCadaCambioSeVe) {
 // The path is cut as the database cuts it: an emoji is one character, so
 // a path rebuilt by the module is current however the cut falls on it.
 TEST_F(Verificador, ElCorteCuentaUnEmojiComoUnCaracter) {
+  SKIP_ON_SERVER("a server refuses a name wider than its column");
   const QString emoji = QString::fromUtf8("😀");
   const qint32 raiz = Nodo(3, "0100000000000000", QString(60, 'r') + emoji, 0);
   const qint32 hijo = Nodo(3, "0101000000000000", QString(60, 'h') + emoji, raiz);

@@ -13,11 +13,20 @@ struct CorpusCase {
 
 class TSqlCorpusTest : public TSqlFixture, public ::testing::WithParamInterface<CorpusCase> {};
 
+// Rows in no asked order may come in any: those are compared as sorted.
+QString inOrderAsked(const QString& tsql, const QString& rows) {
+  if (tsql.contains("ORDER BY", Qt::CaseInsensitive)) return rows;
+  QStringList list = rows.split(';');
+  list.sort();
+  return list.join(';');
+}
+
 TEST_P(TSqlCorpusTest, TranslatesAndReturnsTheServerRows) {
   QString error;
-  const QString result = run(QString::fromUtf8(GetParam().tsql), &error);
+  const QString tsql = QString::fromUtf8(GetParam().tsql);
+  const QString result = run(tsql, &error);
   EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-  EXPECT_EQ(result.toStdString(), GetParam().rows);
+  EXPECT_EQ(inOrderAsked(tsql, result), inOrderAsked(tsql, QString::fromUtf8(GetParam().rows)));
 }
 
 const CorpusCase kCorpus[] = {
@@ -255,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Module, TSqlCorpusTest, ::testing::ValuesIn(kCorpus));
 
 struct WriteCase {
   const char* tsql;
-  const char* check;  // SQLite query whose rows show the effect
+  const char* check;  // the engine's own query whose rows show the effect
   const char* rows;
 };
 
@@ -295,9 +304,8 @@ const WriteCase kWrites[] = {
      "UPDATE Tarifas SET ID_Categoria=6 WHERE ID_Categoria=7 ; UPDATE GruposComisionesX SET ID_Categoria=6 "
      "WHERE "
      "ID_Categoria=7 ; UPDATE ArtCompuestos SET ID_Categoria=6 WHERE ID_Categoria=7",
-     "SELECT (SELECT group_concat(ZolmarID) FROM Articulos WHERE ID_Categoria1=6 AND FechaModificacion IS "
-     "NOT "
-     "NULL), (SELECT count(*) FROM Tarifas WHERE ID_Categoria=6)",
+     "SELECT (SELECT max(ZolmarID) FROM Articulos WHERE ID_Categoria1=6 AND FechaModificacion IS NOT NULL), "
+     "(SELECT count(*) FROM Tarifas WHERE ID_Categoria=6)",
      "2|2"},
     {"UPDATE Clientes SET ID_Grupo=11, FechaModificacion='2024-05-17 10:30:00' WHERE ID_Grupo=10",
      "SELECT ZolmarID FROM Clientes WHERE ID_Grupo=11 AND FechaModificacion IS NOT NULL", "1;2"},

@@ -169,6 +169,9 @@ const LikeCase kLike[] = {
     {"'m'", "'[a-z]'", "1"},
     {"'M'", "'[a-z]'", "1"},
     {"'5'", "'[a-z]'", "0"},
+    {"'ñ'", "'[a-z]'", "1"},
+    {"'Á'", "'[a-c]'", "1"},
+    {"'ñ'", "'[a-n]'", "0"},
     {"'x'", "'[^x]'", "0"},
     {"'y'", "'[^x]'", "1"},
     {"'abc  '", "'abc'", "1"},
@@ -234,6 +237,52 @@ const CastCase kCasts[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Conversions, TSqlCastTest, ::testing::ValuesIn(kCasts));
+
+}  // namespace
+}  // namespace zolmar
+
+namespace zolmar {
+namespace {
+
+// The text written for PostgreSQL: names as the server folds them, the rows'
+// column names as written, $n values, the other databases as schemas, NULLs first.
+TEST(TSqlPgTextTest, WritesTheServersDialect) {
+  const struct Case {
+    const char* tsql;
+    const char* sql;
+  } cases[] = {
+      {"SELECT TOP 1 Nombre AS [Categoría] FROM Arboles WHERE (Activo & 2)=0 ORDER BY Clave DESC",
+       "SELECT \"nombre\" AS \"Categoría\" FROM \"arboles\" WHERE ((\"activo\" & $2) = $3) "
+       "ORDER BY \"clave\" DESC NULLS LAST LIMIT $1"},
+      {"SELECT Codigo FROM ZolmarInstalacion..IBIC",
+       "SELECT \"codigo\" AS \"Codigo\" FROM \"ZolmarInstalacion\".\"ibic\""},
+      {"SELECT Name FROM Master..SysDatabases WHERE Name LIKE 'Z%'",
+       "SELECT \"name\" AS \"Name\" FROM tsql.sysdatabases WHERE (tsql.\"like\"(\"name\", $1))"},
+      {"SELECT t.Orden FROM (SELECT Nombre AS Orden FROM Arboles) t ORDER BY t.Orden",
+       "SELECT \"t\".\"orden\" AS \"Orden\" FROM (SELECT \"nombre\" AS \"orden\" FROM \"arboles\") AS \"t\" "
+       "ORDER BY \"t\".\"orden\" NULLS FIRST"},
+      {"SELECT 'a' + 'b', Activo ^ 2, ISNULL(Clave, ''), LEFT(Clave, 2) FROM Arboles",
+       "SELECT CAST(($1 || $2) AS text) COLLATE tsql.es_ci_as, (\"activo\" # $3), coalesce(\"clave\", $4), "
+       "CAST(left(CAST(\"clave\" AS text), ($5)::int) AS text) COLLATE tsql.es_ci_as FROM \"arboles\""},
+      {"SELECT ZolmarID FROM Arboles WHERE 'x' = 'X '",
+       "SELECT \"zolmarid\" AS \"ZolmarID\" FROM \"arboles\" WHERE (rtrim($1, ' ') COLLATE tsql.es_ci_as = "
+       "rtrim($2, ' '))"},
+      {"SELECT TOP 1 ZolmarID FROM Clientes UNION ALL SELECT ZolmarID FROM Proveedores",
+       "(SELECT \"zolmarid\" AS \"ZolmarID\" FROM \"clientes\" LIMIT $1) UNION ALL SELECT \"zolmarid\" AS "
+       "\"ZolmarID\" FROM \"proveedores\""},
+      {"SELECT CAST(Clave AS INT), CAST(1.5 AS DECIMAL(10,2)) FROM Arboles",
+       "SELECT CAST(trunc(CAST(\"clave\" AS numeric)) AS integer), CAST($1 AS numeric(10, 2)) FROM "
+       "\"arboles\""},
+      {"INSERT INTO Arboles (Tipo, Nombre) VALUES (3, DBO.SubArboles(7))",
+       "INSERT INTO \"arboles\" (\"tipo\", \"nombre\") VALUES ($1, subarboles(($2)::int))"},
+  };
+  TSqlTranslator translator(nullptr, TSqlDialect::postgres());
+  for (const Case& c : cases) {
+    const TSqlTranslation t = translator.translate(QString::fromUtf8(c.tsql));
+    EXPECT_TRUE(t.ok()) << t.error.toStdString();
+    EXPECT_EQ(t.sql.toStdString(), c.sql);
+  }
+}
 
 }  // namespace
 }  // namespace zolmar

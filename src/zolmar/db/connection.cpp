@@ -149,10 +149,6 @@ QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant&
   if (recorder_) recorder_(sql, mode);
   TSqlTranslator* translator = backend_->translator();
   QVariant result = def;
-  if (const QString why = backend_->refusesTSql(); !why.isEmpty()) [[unlikely]] {
-    fail(QStringLiteral("Sentencia no admitida: %1 [%2]").arg(why, sql));
-    return def;
-  }
   if (!translator) [[unlikely]] {
     // The engine takes the T-SQL as written, a batch as one text.
     if (!runSingle(TSqlTranslation{sql, {}, {}, false, {}}, {}, sql, mode, def, &result)) return def;

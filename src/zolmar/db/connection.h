@@ -1,6 +1,6 @@
 #pragma once
-// The host connection: T-SQL in, run by one engine (SQLite, or SQL Server
-// through ODBC). What every engine shares is written here once: recording,
+// The host connection: T-SQL in, run by one engine (SQLite, SQL Server
+// through ODBC, or PostgreSQL). What every engine shares is written here once: recording,
 // fault injection, the statement modes, named transactions, the translation
 // cache and the all-or-nothing batch.
 

@@ -20,8 +20,6 @@ arboles::RecordsetPtr Connection::QueryReadOnly(const QString& sql) {
   QString error;
   bool ok = false;
   if (injectedFault(&error)) {
-  } else if (const QString why = backend_->refusesTSql(); !why.isEmpty()) {
-    error = why;
   } else if (TSqlTranslator* translator = backend_->translator()) {
     const QVector<TSqlTranslation> batch = translator->translateBatch(sql);
     if (batch.size() != 1 || !batch.front().ok()) {

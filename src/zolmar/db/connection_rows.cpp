@@ -10,10 +10,6 @@ namespace zolmar {
 bool Connection::ReadRows(const QString& sql, const RowCallback& onRow) {
   // Recorded as the read-only record set it replaces.
   if (recorder_) recorder_(sql, 5);
-  if (const QString why = backend_->refusesTSql(); !why.isEmpty()) [[unlikely]] {
-    fail(QStringLiteral("Sentencia no admitida: %1 [%2]").arg(why, sql));
-    return false;
-  }
   TSqlTranslation translation;
   TSqlTranslator* translator = backend_->translator();
   if (!translator) {

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include "connection.h"
+#include "host/host_types.h"
+#include "host/i_recordset.h"
 
 namespace zolmar {
 
@@ -57,9 +59,38 @@ void dumpTable(sqlite3* db, const QString& table, QString* out) {
   sqlite3_finalize(stmt);
 }
 
+QString value(const QVariant& v) {
+  if (v.isNull()) return QStringLiteral("NULL");
+  if (v.typeId() == QMetaType::QString) return QLatin1Char('\'') + v.toString() + QLatin1Char('\'');
+  return v.toString();
+}
+
+// A server's tables, every one of them with its ZolmarID.
+QString dumpServer(Connection& cn) {
+  QString out;
+  const QVariant tables = cn.executeNative(
+      QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
+                     "AND table_type = 'BASE TABLE' ORDER BY table_name"),
+      4);
+  const auto names = arboles::isSqlArray(tables) ? tables.value<arboles::SqlArray>() : arboles::SqlArray();
+  for (qint32 t = 0; t < names.rows; ++t) {
+    const QString table = names.at(0, t).toString();
+    out += QStringLiteral("== %1\n").arg(table);
+    const auto rows = arboles::recordsetOf(
+        cn.executeNative(QStringLiteral("SELECT * FROM \"%1\" ORDER BY zolmarid").arg(table), 5));
+    while (rows && rows->Read()) {
+      QStringList row;
+      for (qint32 c = 0; c < rows->FieldCount(); ++c) row << value(rows->Field(rows->FieldName(c)));
+      out += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
-QString DatabaseDump::of(const Connection& cn) {
+QString DatabaseDump::of(Connection& cn) {
+  if (!cn.handle()) return dumpServer(cn);
   QString out;
   for (const QString& table : tableNames(cn.handle())) dumpTable(cn.handle(), table, &out);
   return out;

@@ -10,9 +10,9 @@ class Connection;
 
 class DatabaseDump {
  public:
-  // Tables in name order, rows in rowid order, each value with its kind
-  // (NULL, 0 and '' differ). The host's locks table is included.
-  static QString of(const Connection& cn);
+  // Tables in name order, rows in rowid order (ZolmarID on a server), each
+  // value with its kind (NULL, 0 and '' differ). The host's locks table is included.
+  static QString of(Connection& cn);
 };
 
 }  // namespace zolmar

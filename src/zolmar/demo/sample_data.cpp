@@ -216,7 +216,9 @@ class Filler {
   }
 
   bool settings(QString* error) {
-    exec("INSERT OR REPLACE INTO ZolmarConfig (Clave, Valor) VALUES ('CFG_EMPRESA:NOMBRE', ?1)",
+    // Said in SQL every engine takes.
+    exec("DELETE FROM ZolmarConfig WHERE Clave = 'CFG_EMPRESA:NOMBRE'", {}, error);
+    exec("INSERT INTO ZolmarConfig (Clave, Valor) VALUES ('CFG_EMPRESA:NOMBRE', ?1)",
          {QString::fromUtf8(SampleData::kCompanyName)}, error);
     const char* windows[] = {"FRMARBOLESCLIENTES",    "FRMARBOLESPROVEEDORES",    "FRMARBOLESARTICULOS",
                              "FRMRPTARBOLESCLIENTES", "FRMRPTARBOLESPROVEEDORES", "FRMRPTARBOLESARTICULOS",

@@ -34,8 +34,6 @@ class Backend {
 
   // The translator into the engine's dialect; null when T-SQL goes as written.
   virtual TSqlTranslator* translator() { return nullptr; }
-  // Why the engine takes no T-SQL at all; empty when it does.
-  virtual QString refusesTSql() const { return QString(); }
   // What the engine remembers of the tables is forgotten (after DDL).
   virtual void schemaChanged() {}
   // The other databases a statement names become reachable.

@@ -31,7 +31,9 @@ QString PgBackend::withSchema(const QString& location, const QString& schema) {
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include "zolmar/db/engine/pg_column_types.h"
 #include "zolmar/db/rows/variant_row_view.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace zolmar {
 
@@ -86,6 +88,19 @@ QByteArray textOf(const QVariant& v) {
   }
 }
 
+// A number written in a statement is a bigint or a decimal, as on SQL Server;
+// anything else takes the type the statement gives it.
+Oid typeOf(const QVariant& v) {
+  switch (v.typeId()) {
+    case QMetaType::LongLong:
+      return kInt8;
+    case QMetaType::Double:
+      return kNumeric;
+    default:
+      return 0;
+  }
+}
+
 QString quoted(const QString& identifier) {
   QString inner = identifier;
   return "\"" + inner.replace('"', QStringLiteral("\"\"")) + "\"";
@@ -123,14 +138,16 @@ std::unique_ptr<PgBackend> PgBackend::connect(const QString& location, QString* 
   if (!backend->command("SET client_encoding TO 'UTF8'", error) ||
       !backend->command("SET search_path TO " + quoted(backend->schema_), error))
     return nullptr;
+  backend->columnTypes_ = std::make_shared<PgColumnTypes>(backend->conn_);
+  backend->translator_ = std::make_unique<TSqlTranslator>(backend->columnTypes_, TSqlDialect::postgres());
+  // "Empresa..comentarios" names this very schema.
+  backend->translator_->setCurrentDatabase(backend->schema_);
   return backend;
 }
 
 PgBackend::~PgBackend() { PQfinish(conn_); }
 
-QString PgBackend::refusesTSql() const {
-  return QStringLiteral("el servidor PostgreSQL aún no traduce el T-SQL del módulo");
-}
+void PgBackend::schemaChanged() { columnTypes_->clear(); }
 
 QString PgBackend::locationOf(const QString& name, QString* error) const {
   Result r;
@@ -171,12 +188,14 @@ bool PgBackend::exec(const QString& sql, const QVector<QVariant>& params, Result
                      QString* error) const {
   std::vector<QByteArray> texts;
   std::vector<const char*> values;
+  std::vector<Oid> types;
   texts.reserve(params.size());
   for (const QVariant& v : params) {
     texts.push_back(textOf(v));
     values.push_back(v.isNull() ? nullptr : texts.back().constData());
+    types.push_back(typeOf(v));
   }
-  result->r = PQexecParams(conn_, sql.toUtf8().constData(), static_cast<int>(values.size()), nullptr,
+  result->r = PQexecParams(conn_, sql.toUtf8().constData(), static_cast<int>(values.size()), types.data(),
                            values.data(), nullptr, nullptr, 0);
   const ExecStatusType status = PQresultStatus(result->r);
   if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return true;

@@ -3,7 +3,7 @@
 // "server"; each database of it (the company, ZolmarInstalacion,
 // Zolmar_Cons#N) is a schema, named by the connection text's "empresa"
 // parameter: postgresql://usuario@servidor/zolmar?empresa=Empresa.
-// The module's T-SQL is refused until the translator writes PostgreSQL; the
+// The module's T-SQL goes through the translator's PostgreSQL dialect; the
 // host's own SQL runs with ?1, ?2 values as $1, $2.
 
 #include <QString>
@@ -15,6 +15,8 @@ struct pg_conn;
 
 namespace zolmar {
 
+class PgColumnTypes;
+
 class PgBackend : public Backend {
  public:
   // Whether the text names a PostgreSQL server ("postgresql://", "postgres://").
@@ -25,7 +27,8 @@ class PgBackend : public Backend {
   PgBackend(const PgBackend&) = delete;
   PgBackend& operator=(const PgBackend&) = delete;
 
-  QString refusesTSql() const override;
+  TSqlTranslator* translator() override { return translator_.get(); }
+  void schemaChanged() override;
   bool adaptNative(QString* sql, QVector<QVariant>* params, QString* error) override;
   bool run(const QString& sql, const QVector<QVariant>& params, Fetch fetch, StatementResult* out,
            QString* error) override;
@@ -51,6 +54,8 @@ class PgBackend : public Backend {
   pg_conn* conn_ = nullptr;
   QString location_;
   QString schema_;
+  std::shared_ptr<PgColumnTypes> columnTypes_;
+  std::unique_ptr<TSqlTranslator> translator_;
   int cursors_ = 0;  // open streaming reads, each its own cursor
 };
 

@@ -175,7 +175,9 @@ bool SqliteBackend::run(const QString& sql, const QVector<QVariant>& params, Fet
   if (!stmt) return false;
   if (sqlite3_stmt_busy(stmt)) sqlite3_reset(stmt);
   if (params.size() < sqlite3_bind_parameter_count(stmt)) sqlite3_clear_bindings(stmt);
-  for (qsizetype i = 0; i < params.size(); ++i) {
+  // Values written into the text (ORDER BY positions, CAST sizes) have no place to bind to.
+  const qsizetype places = std::min<qsizetype>(params.size(), sqlite3_bind_parameter_count(stmt));
+  for (qsizetype i = 0; i < places; ++i) {
     if (SqliteValues::bind(stmt, static_cast<int>(i + 1), params[i]) != SQLITE_OK) {
       *error = message(db_, SQLITE_ERROR);
       return false;
@@ -249,7 +251,8 @@ bool SqliteBackend::stream(const QString& sql, const QVector<QVariant>& params, 
     *error = prepared == SQLITE_OK ? QStringLiteral("Sentencia vacía") : message(db_, prepared);
     return false;
   }
-  for (qsizetype i = 0; i < params.size(); ++i) {
+  const qsizetype places = std::min<qsizetype>(params.size(), sqlite3_bind_parameter_count(raw));
+  for (qsizetype i = 0; i < places; ++i) {
     if (SqliteValues::bind(raw, static_cast<int>(i + 1), params[i]) != SQLITE_OK) {
       *error = message(db_, SQLITE_ERROR);
       return false;

@@ -1,28 +1,22 @@
 #pragma once
-// Declared column types read from the database, for the translator's '+'.
+// The declared column types of an SQLite database (and of the databases
+// attached to it).
 
-#include <QHash>
-#include <QString>
-
-#include "zolmar/db/tsql/tsql_translator.h"
+#include "zolmar/db/engine/cached_column_types.h"
 
 struct sqlite3;
 
 namespace zolmar {
 
-class SqliteColumnTypes : public ColumnTypes {
+class SqliteColumnTypes : public CachedColumnTypes {
  public:
   explicit SqliteColumnTypes(sqlite3* db) : db_(db) {}
-  // table may carry its database: "ZolmarInstalacion.IBIC". "" when unknown.
-  QString columnType(const QString& table, const QString& column) const override;
-  void clear() { tables_.clear(); }
 
  private:
-  using Columns = QHash<QString, QString>;  // upper-case column -> declared type
-  bool load(const QString& table, Columns* columns) const;
+  // table may carry its database: "ZolmarInstalacion.IBIC".
+  bool load(const QString& table, Columns* columns) const override;
 
   sqlite3* db_;
-  mutable QHash<QString, Columns> tables_;  // upper-case table -> its columns
 };
 
 }  // namespace zolmar

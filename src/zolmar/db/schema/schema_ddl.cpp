@@ -1,5 +1,7 @@
 #include "zolmar/db/schema/schema_ddl.h"
 
+#include "zolmar/db/schema/pg_support.h"
+
 namespace zolmar {
 
 bool SchemaDdl::dialectNamed(const QString& name, Dialect* dialect) {
@@ -21,7 +23,8 @@ QString SchemaDdl::text(int width) const {
       // Every text column compares like SQL Server's default collation.
       return QStringLiteral("TEXT COLLATE ES_CI_AS");
     case PostgreSQL:
-      return (width > 0 ? QString("VARCHAR(%1)").arg(width) : QStringLiteral("TEXT")) + " COLLATE es_ci_as";
+      return (width > 0 ? QString("VARCHAR(%1)").arg(width) : QStringLiteral("TEXT")) +
+             " COLLATE tsql.es_ci_as";
     case SqlServer:
       // A bare NVARCHAR is NVARCHAR(1): the width is always written.
       return width > 0 ? QString("NVARCHAR(%1)").arg(width) : QStringLiteral("NVARCHAR(MAX)");
@@ -69,7 +72,9 @@ QString SchemaDdl::createTable(const TableSpec& table) const {
 
 QString SchemaDdl::createIndex(const TableSpec& table, const IndexSpec& index) const {
   const QString unique = index.unique ? QStringLiteral("UNIQUE ") : QString();
-  const QString columns = index.columns.join(", ");
+  QString columns = index.columns.join(", ");
+  // NULLs first, as SQL Server sorts them and as the translated ORDER BY asks.
+  if (dialect_ == PostgreSQL) columns = index.columns.join(" NULLS FIRST, ") + " NULLS FIRST";
   if (dialect_ == SqlServer)
     return QString(
                "IF NOT EXISTS (SELECT 1 FROM sys.indexes WHERE name = N'%2' AND object_id = "
@@ -105,11 +110,7 @@ QString SchemaDdl::subArboles() const {
 
 QStringList SchemaDdl::script(Database database) const {
   QStringList statements;
-  if (dialect_ == PostgreSQL)
-    // Case-insensitive, accent-sensitive Spanish order, as SQL Server's default.
-    statements << QStringLiteral(
-        "DO $$ BEGIN CREATE COLLATION es_ci_as (provider = icu, locale = 'es-u-ks-level2', "
-        "deterministic = false); EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+  if (dialect_ == PostgreSQL) statements << PgSupport::statements();
   QVector<TableSpec> tables;
   if (database == Company)
     tables = TableCatalogue::company();

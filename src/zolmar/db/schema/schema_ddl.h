@@ -24,14 +24,16 @@ class SchemaDdl {
   QString createIndex(const TableSpec& table, const IndexSpec& index) const;
   // The table, then its indexes.
   QStringList tableStatements(const TableSpec& table) const;
-  // Everything one database needs, in order: what the tables use (the
-  // collation on PostgreSQL), the tables, their indexes, DBO.SubArboles.
+  // Everything one database needs, in order: what the tables use (on
+  // PostgreSQL the schema "tsql", PgSupport), the tables, their indexes,
+  // DBO.SubArboles.
   QStringList script(Database database) const;
+  // CREATE FUNCTION of DBO.SubArboles; SQLite has it as a function of the program.
+  QString subArboles() const;
 
  private:
   QString column(const ColumnSpec& c) const;
   QString text(int width) const;
-  QString subArboles() const;
 
   Dialect dialect_;
 };

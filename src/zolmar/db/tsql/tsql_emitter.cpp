@@ -10,14 +10,6 @@ struct EmitError {
   QString message;
 };
 
-QString quote(const QString& name) {
-  QString q = name;
-  q.replace('"', QLatin1String("\"\""));
-  return '"' + q + '"';
-}
-
-QString param(int index) { return QLatin1Char('?') + QString::number(index + 1); }
-
 TSqlEmitter::Type typeOfDeclaration(const QString& declared) {
   const QString d = declared.toUpper();
   if (d.isEmpty()) return TSqlEmitter::Type::Unknown;
@@ -30,9 +22,9 @@ TSqlEmitter::Type typeOfDeclaration(const QString& declared) {
 
 }  // namespace
 
-TSqlEmitter::TSqlEmitter(const ColumnTypes* types, const QVector<QVariant>& literals,
-                         const QString& currentDatabase)
-    : types(types), literals(literals), currentDatabase(currentDatabase) {}
+TSqlEmitter::TSqlEmitter(const TSqlDialect& dialect, const ColumnTypes* types,
+                         const QVector<QVariant>& literals, const QString& currentDatabase)
+    : dialect(dialect), types(types), literals(literals), currentDatabase(currentDatabase) {}
 
 void TSqlEmitter::refuse(const QString& message) const { throw EmitError{message}; }
 
@@ -60,7 +52,7 @@ void TSqlEmitter::statement(const TSqlStatement& s, QString& out) {
       out += QStringLiteral("INSERT INTO ") + tableName(s.table);
       if (!s.columns.isEmpty()) {
         QStringList cols;
-        for (const QString& c : s.columns) cols << quote(c);
+        for (const QString& c : s.columns) cols << dialect.name(c);
         out += QStringLiteral(" (") + cols.join(QStringLiteral(", ")) + ')';
       }
       if (s.select) {
@@ -84,7 +76,7 @@ void TSqlEmitter::statement(const TSqlStatement& s, QString& out) {
         out += QStringLiteral("UPDATE ") + tableName(s.table) + QStringLiteral(" SET ");
         QStringList sets;
         for (const auto& a : s.sets)
-          sets << quote(a.column) + QStringLiteral(" = ") + expr(*a.value, scope).sql;
+          sets << dialect.name(a.column) + QStringLiteral(" = ") + expr(*a.value, scope).sql;
         out += sets.join(QStringLiteral(", "));
       } else {
         out += QStringLiteral("DELETE FROM ") + tableName(s.table);
@@ -97,11 +89,11 @@ void TSqlEmitter::statement(const TSqlStatement& s, QString& out) {
 
 QString TSqlEmitter::tableName(const TSqlTableRef& ref) {
   if (ref.database.isEmpty() || ref.database.compare(currentDatabase, Qt::CaseInsensitive) == 0)
-    return quote(ref.name);
+    return dialect.name(ref.name);
   bool listed = false;
   for (const QString& d : databases) listed = listed || d.compare(ref.database, Qt::CaseInsensitive) == 0;
   if (!listed) databases << ref.database;
-  return quote(ref.database) + '.' + quote(ref.name);
+  return dialect.table(ref.database, ref.name);
 }
 
 QVector<TSqlEmitter::Column> TSqlEmitter::select(const TSqlSelect& s, const Scope* parent, QString& out) {
@@ -112,8 +104,8 @@ QVector<TSqlEmitter::Column> TSqlEmitter::select(const TSqlSelect& s, const Scop
     QString part;
     QVector<Column> cols = core(c, parent, nullptr, part);
     if (columns.isEmpty()) columns = cols;
-    // SQLite limits a compound as a whole: a TOP of one member needs its own query.
-    out += c.top ? QStringLiteral("SELECT * FROM (") + part + ')' : part;
+    // A TOP of one member of a compound limits that member alone.
+    out += c.top ? dialect.limitedMember(part) : part;
   }
   if (!s.orderBy.empty()) {
     Scope scope;
@@ -121,6 +113,14 @@ QVector<TSqlEmitter::Column> TSqlEmitter::select(const TSqlSelect& s, const Scop
     scope.sources.push_back({QString(), QString(), columns});
     orderBy(s.orderBy, scope, s.cores.front(), columns, out);
   }
+  return columns;
+}
+
+QVector<TSqlEmitter::Column> TSqlEmitter::nestedSelect(const TSqlSelect& s, const Scope* parent,
+                                                       QString& out) {
+  ++nested;
+  QVector<Column> columns = select(s, parent, out);
+  --nested;
   return columns;
 }
 
@@ -135,12 +135,17 @@ QVector<TSqlEmitter::Column> TSqlEmitter::core(const TSqlSelectCore& c, const Sc
   QStringList items;
   for (const TSqlSelectItem& item : c.items) {
     const Typed t = expr(*item.expr, scope);
-    QString sql = t.sql;
+    const bool plain = item.expr->kind == TSqlExpr::Column || item.expr->kind == TSqlExpr::Star;
+    QString sql = dialect.outputColumn(t.sql, t.type, plain);
     QString name = item.alias;
     if (!item.alias.isEmpty()) {
-      sql += QStringLiteral(" AS ") + quote(item.alias);
+      sql += QStringLiteral(" AS ") + outputName(item);
     } else if (item.expr->kind == TSqlExpr::Column) {
       name = item.expr->name;
+      // The rows read back name the column as the statement wrote it, even
+      // where the engine folds names.
+      if (nested == 0 && dialect.name(name) != dialect.alias(name))
+        sql += QStringLiteral(" AS ") + dialect.alias(name);
     }
     items << sql;
     columns.push_back({name, t.type});
@@ -175,17 +180,15 @@ void TSqlEmitter::orderBy(const std::vector<TSqlOrderItem>& items, const Scope& 
           if (columns[i].name.compare(e.name, Qt::CaseInsensitive) == 0) aliasIndex = i;
       }
       if (aliasIndex >= 0) {
-        term = quote(e.name);
-        const bool plainColumn =
-            size_t(aliasIndex) < c.items.size() && c.items[aliasIndex].expr->kind == TSqlExpr::Column;
-        if (columns[aliasIndex].type == Type::Text && !plainColumn)
-          term += QStringLiteral(" COLLATE ES_CI_AS");
+        const bool known = size_t(aliasIndex) < c.items.size();
+        const bool plainColumn = known && c.items[aliasIndex].expr->kind == TSqlExpr::Column;
+        term = dialect.orderByOutput(known ? outputName(c.items[aliasIndex]) : dialect.name(e.name),
+                                     columns[aliasIndex].type, plainColumn);
       } else {
         term = collated(e, expr(e, scope));
       }
     }
-    if (item.descending) term += QStringLiteral(" DESC");
-    terms << term;
+    terms << term + dialect.direction(item.descending);
   }
   out += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
 }
@@ -197,14 +200,14 @@ void TSqlEmitter::from(const std::vector<TSqlTableRef>& refs, Scope& scope, QStr
     Source source;
     if (ref.derived) {
       QString sub;
-      source.columns = select(*ref.derived, scope.parent, sub);
+      source.columns = nestedSelect(*ref.derived, scope.parent, sub);
       out += '(' + sub + ')';
     } else {
       out += tableName(ref);
       source.table = ref.name;
     }
     source.key = (ref.alias.isEmpty() ? ref.name : ref.alias).toLower();
-    if (!ref.alias.isEmpty()) out += QStringLiteral(" AS ") + quote(ref.alias);
+    if (!ref.alias.isEmpty()) out += QStringLiteral(" AS ") + dialect.name(ref.alias);
     scope.sources.push_back(source);
     if (ref.on) out += QStringLiteral(" ON ") + expr(*ref.on, scope).sql;
   }
@@ -227,24 +230,32 @@ TSqlEmitter::Type TSqlEmitter::columnType(const TSqlExpr& e, const Scope& scope)
   return Type::Unknown;
 }
 
-// SQLite compares with a column's declared collation; anything else would be
-// compared byte by byte, so text expressions get the collation explicitly.
-QString TSqlEmitter::collated(const TSqlExpr& e, const Typed& t) {
-  if (e.kind == TSqlExpr::Column || t.type == Type::Number) return t.sql;
-  return t.sql + QStringLiteral(" COLLATE ES_CI_AS");
+// A column compares with its declared collation; any other text expression
+// gets the collation explicitly.
+QString TSqlEmitter::collated(const TSqlExpr& e, const Typed& t) const {
+  if (e.kind == TSqlExpr::Column || !dialect.collates(t.type)) return t.sql;
+  return dialect.collate(t.sql);
+}
+
+// An alias of the outermost select names a column of the rows read back, as
+// written; inside, it is one more name.
+QString TSqlEmitter::outputName(const TSqlSelectItem& item) const {
+  const QString& name = item.alias.isEmpty() ? item.expr->name : item.alias;
+  return nested > 0 || item.alias.isEmpty() ? dialect.name(name) : dialect.alias(name);
 }
 
 TSqlEmitter::Typed TSqlEmitter::expr(const TSqlExpr& e, const Scope& scope) {
   switch (e.kind) {
     case TSqlExpr::Column: {
-      QString sql = e.qualifier.isEmpty() ? quote(e.name) : quote(e.qualifier) + '.' + quote(e.name);
+      QString sql = e.qualifier.isEmpty() ? dialect.name(e.name)
+                                          : dialect.name(e.qualifier) + '.' + dialect.name(e.name);
       return {sql, columnType(e, scope)};
     }
     case TSqlExpr::Star:
-      return {e.qualifier.isEmpty() ? QStringLiteral("*") : quote(e.qualifier) + QStringLiteral(".*"),
+      return {e.qualifier.isEmpty() ? QStringLiteral("*") : dialect.name(e.qualifier) + QStringLiteral(".*"),
               Type::Unknown};
     case TSqlExpr::Literal:
-      return {param(e.param), e.stringLiteral ? Type::Text : Type::Number};
+      return {dialect.param(e.param), e.stringLiteral ? Type::Text : Type::Number};
     case TSqlExpr::Null:
       return {QStringLiteral("NULL"), Type::Unknown};
     case TSqlExpr::Unary: {
@@ -260,7 +271,7 @@ TSqlEmitter::Typed TSqlEmitter::expr(const TSqlExpr& e, const Scope& scope) {
       return caseExpr(e, scope);
     case TSqlExpr::Subquery: {
       QString sub;
-      const QVector<Column> cols = select(*e.select, &scope, sub);
+      const QVector<Column> cols = nestedSelect(*e.select, &scope, sub);
       return {'(' + sub + ')', cols.isEmpty() ? Type::Unknown : cols.first().type};
     }
     default:
@@ -273,26 +284,20 @@ TSqlEmitter::Typed TSqlEmitter::predicate(const TSqlExpr& e, const Scope& scope)
   QString sql;
   if (e.kind == TSqlExpr::Exists) {
     QString sub;
-    select(*e.select, &scope, sub);
+    nestedSelect(*e.select, &scope, sub);
     return {'(' + no + QStringLiteral("EXISTS (") + sub + QStringLiteral("))"), Type::Number};
   }
   const Typed left = expr(*e.args[0], scope);
   switch (e.kind) {
     case TSqlExpr::Like: {
       const QString pattern = expr(*e.args[1], scope).sql;
-      sql = QStringLiteral("tsql_like(") + left.sql + QStringLiteral(", ") + pattern;
-      if (e.args.size() > 2) sql += QStringLiteral(", ") + expr(*e.args[2], scope).sql;
-      sql += ')';
+      const QString escape = e.args.size() > 2 ? expr(*e.args[2], scope).sql : QString();
       // A text column matched against a constant pattern also gets the range
       // in which every match sorts, so that an index on the column narrows
       // the rows tested instead of testing them all.
-      if (!e.negated && e.args.size() == 2 && e.args[0]->kind == TSqlExpr::Column &&
-          left.type == Type::Text && e.args[1]->kind == TSqlExpr::Literal) {
-        const QString column = left.sql + QStringLiteral(" COLLATE ES_CI_AS");
-        sql += QStringLiteral(" AND ") + column + QStringLiteral(" >= tsql_like_low(") + pattern +
-               QStringLiteral(") AND ") + column + QStringLiteral(" < tsql_like_high(") + pattern + ')';
-      }
-      return {'(' + no + sql + ')', Type::Number};
+      const bool ranged = !e.negated && e.args.size() == 2 && e.args[0]->kind == TSqlExpr::Column &&
+                          left.type == Type::Text && e.args[1]->kind == TSqlExpr::Literal;
+      return {'(' + no + dialect.like(left.sql, pattern, escape, ranged) + ')', Type::Number};
     }
     case TSqlExpr::IsNull:
       return {'(' + left.sql + QStringLiteral(" IS ") + no + QStringLiteral("NULL)"), Type::Number};
@@ -305,7 +310,7 @@ TSqlEmitter::Typed TSqlEmitter::predicate(const TSqlExpr& e, const Scope& scope)
     }
     case TSqlExpr::InSelect: {
       QString sub;
-      select(*e.select, &scope, sub);
+      nestedSelect(*e.select, &scope, sub);
       return {'(' + left.sql + ' ' + no + QStringLiteral("IN (") + sub + QStringLiteral("))"), Type::Number};
     }
     case TSqlExpr::Between:
@@ -317,16 +322,23 @@ TSqlEmitter::Typed TSqlEmitter::predicate(const TSqlExpr& e, const Scope& scope)
   }
 }
 
+// A text literal compared with text.
+bool TSqlEmitter::textLiteral(const TSqlExpr& e, const Typed& other) {
+  return e.kind == TSqlExpr::Literal && e.stringLiteral && other.type == Type::Text;
+}
+
 TSqlEmitter::Typed TSqlEmitter::comparison(const QString& op, const TSqlExpr& l, const TSqlExpr& r,
                                            const Scope& scope) {
-  static const QHash<QString, QString> sqliteOps = {{"!=", "<>"}, {"!<", ">="}, {"!>", "<="}};
+  static const QHash<QString, QString> ops = {{"!=", "<>"}, {"!<", ">="}, {"!>", "<="}};
   const Typed a = expr(l, scope);
   const Typed b = expr(r, scope);
-  QString left = a.sql;
+  QString left = textLiteral(l, b) ? dialect.comparedLiteral(a.sql) : a.sql;
+  const QString right = textLiteral(r, a) ? dialect.comparedLiteral(b.sql) : b.sql;
   const bool anyColumn = l.kind == TSqlExpr::Column || r.kind == TSqlExpr::Column;
-  if (!anyColumn && a.type != Type::Number && b.type != Type::Number)
-    left += QStringLiteral(" COLLATE ES_CI_AS");
-  return {'(' + left + ' ' + sqliteOps.value(op, op) + ' ' + b.sql + ')', Type::Number};
+  if (!anyColumn && a.type != Type::Number && b.type != Type::Number &&
+      (dialect.collates(a.type) || dialect.collates(b.type)))
+    left = dialect.collate(left);
+  return {'(' + left + ' ' + ops.value(op, op) + ' ' + right + ')', Type::Number};
 }
 
 TSqlEmitter::Typed TSqlEmitter::binary(const TSqlExpr& e, const Scope& scope) {
@@ -344,12 +356,9 @@ TSqlEmitter::Typed TSqlEmitter::binary(const TSqlExpr& e, const Scope& scope) {
       return {'(' + a.sql + QStringLiteral(" + ") + b.sql + ')', Type::Number};
     // Decided on the values: text with text concatenates, otherwise numbers add.
     const Type t = (a.type == Type::Number || b.type == Type::Number) ? Type::Number : Type::Unknown;
-    return {QStringLiteral("tsql_add(") + a.sql + QStringLiteral(", ") + b.sql + ')', t};
+    return {dialect.add(a.sql, b.sql), t};
   }
-  if (op == QLatin1String("^"))
-    return {QStringLiteral("((") + a.sql + '|' + b.sql + QStringLiteral(") - (") + a.sql + '&' + b.sql +
-                QStringLiteral("))"),
-            Type::Number};
+  if (op == QLatin1String("^")) return {dialect.exclusiveOr(a.sql, b.sql), Type::Number};
   return {'(' + a.sql + ' ' + op + ' ' + b.sql + ')', Type::Number};
 }
 

@@ -1,21 +1,23 @@
 #pragma once
-// Writes the SQLite text of a parsed T-SQL statement. Decides '+' between
-// concatenation and addition from the operand types, maps the T-SQL functions
-// onto SQLite and the registered tsql_* functions, and applies the ES_CI_AS
-// collation where SQLite would otherwise compare text byte by byte.
+// Writes the engine's text of a parsed T-SQL statement in the dialect given.
+// Decides '+' between concatenation and addition from the operand types, maps
+// the T-SQL functions onto the engine's, and applies the Spanish collation
+// where the engine would otherwise compare text by its own rules.
 
 #include <QSet>
 
 #include "zolmar/db/tsql/tsql_ast.h"
+#include "zolmar/db/tsql/tsql_dialect.h"
 #include "zolmar/db/tsql/tsql_translator.h"
 
 namespace zolmar {
 
 class TSqlEmitter {
  public:
-  enum class Type { Unknown, Text, Number };
+  using Type = TSqlType;
 
-  TSqlEmitter(const ColumnTypes* types, const QVector<QVariant>& literals, const QString& currentDatabase);
+  TSqlEmitter(const TSqlDialect& dialect, const ColumnTypes* types, const QVector<QVariant>& literals,
+              const QString& currentDatabase);
 
   // Fills sql, databases and isInsert of *out; false with *error when refused.
   bool write(const TSqlStatement& statement, TSqlTranslation* out, QString* error);
@@ -44,6 +46,7 @@ class TSqlEmitter {
   };
 
   QVector<Column> select(const TSqlSelect& s, const Scope* parent, QString& out);
+  QVector<Column> nestedSelect(const TSqlSelect& s, const Scope* parent, QString& out);
   QVector<Column> core(const TSqlSelectCore& c, const Scope* parent, const TSqlSelect* whole, QString& out);
   void orderBy(const std::vector<TSqlOrderItem>& items, const Scope& scope, const TSqlSelectCore& c,
                const QVector<Column>& columns, QString& out);
@@ -59,14 +62,18 @@ class TSqlEmitter {
   Typed caseExpr(const TSqlExpr& e, const Scope& scope);
   Typed predicate(const TSqlExpr& e, const Scope& scope);
   Type columnType(const TSqlExpr& e, const Scope& scope) const;
-  static QString collated(const TSqlExpr& e, const Typed& t);
+  QString collated(const TSqlExpr& e, const Typed& t) const;
+  QString outputName(const TSqlSelectItem& item) const;
+  static bool textLiteral(const TSqlExpr& e, const Typed& other);
   [[noreturn]] void refuse(const QString& message) const;
 
+  const TSqlDialect& dialect;
   const ColumnTypes* types;
   const QVector<QVariant>& literals;
   QString currentDatabase;
   QStringList databases;
   bool inlined = false;
+  int nested = 0;  // depth of the select being written inside another
 };
 
 }  // namespace zolmar

@@ -20,6 +20,7 @@ struct CachedShape {
 }  // namespace
 
 struct TSqlTranslator::Impl {
+  const TSqlDialect* dialect = nullptr;
   std::shared_ptr<const ColumnTypes> types;
   QString currentDatabase;
   TSqlLexer lexer;
@@ -31,7 +32,9 @@ struct TSqlTranslator::Impl {
   CachedShape build(const TSqlLexedStatement& st);
 };
 
-TSqlTranslator::TSqlTranslator(std::shared_ptr<const ColumnTypes> types) : d(std::make_unique<Impl>()) {
+TSqlTranslator::TSqlTranslator(std::shared_ptr<const ColumnTypes> types, const TSqlDialect& dialect)
+    : d(std::make_unique<Impl>()) {
+  d->dialect = &dialect;
   d->types = std::move(types);
 }
 
@@ -116,7 +119,7 @@ TSqlTranslation TSqlTranslator::Impl::translate(TSqlLexedStatement& st) {
   }
   TSqlTranslation t = it->translation;
   if (it->tree) {
-    TSqlEmitter emitter(types.get(), st.literals, currentDatabase);
+    TSqlEmitter emitter(*dialect, types.get(), st.literals, currentDatabase);
     emitter.write(*it->tree, &t, &t.error);
   }
   if (t.ok()) t.literals = std::move(st.literals);
@@ -128,7 +131,7 @@ CachedShape TSqlTranslator::Impl::build(const TSqlLexedStatement& st) {
   TSqlParser parser(st);
   std::shared_ptr<TSqlStatement> tree = parser.parse(&shape.translation.error);
   if (!tree) return shape;
-  TSqlEmitter emitter(types.get(), st.literals, currentDatabase);
+  TSqlEmitter emitter(*dialect, types.get(), st.literals, currentDatabase);
   if (emitter.write(*tree, &shape.translation, &shape.translation.error) && emitter.hasInlinedLiterals())
     shape.tree = tree;
   return shape;

@@ -1,5 +1,6 @@
 #pragma once
-// Translates the T-SQL the module writes into SQLite SQL.
+// Translates the T-SQL the module writes into an engine's SQL (SQLite by
+// default, or the dialect given).
 
 #include <QHash>
 #include <QString>
@@ -8,12 +9,14 @@
 #include <QVector>
 #include <memory>
 
+#include "zolmar/db/tsql/tsql_dialect.h"
+
 namespace zolmar {
 
-// One statement, ready for SQLite.
+// One statement, ready for the engine.
 struct TSqlTranslation {
-  QString sql;                 // SQLite text; lifted literals appear as ?1, ?2, ...
-  QVector<QVariant> literals;  // values bound to ?1, ?2, ... in order
+  QString sql;                 // the engine's text; lifted literals appear as ?1 (or $1), ?2, ...
+  QVector<QVariant> literals;  // values bound to them in order
   QStringList databases;       // other databases named ("ZolmarInstalacion", "Master")
   bool isInsert = false;       // mode 9 gives the new id of an INSERT
   QString error;               // not empty: refused, nothing to run
@@ -31,7 +34,8 @@ class ColumnTypes {
 
 class TSqlTranslator {
  public:
-  explicit TSqlTranslator(std::shared_ptr<const ColumnTypes> types = nullptr);
+  explicit TSqlTranslator(std::shared_ptr<const ColumnTypes> types = nullptr,
+                          const TSqlDialect& dialect = TSqlDialect::sqlite());
   ~TSqlTranslator();
 
   // Splits a batch (statements joined with ";" outside quotes) and translates
