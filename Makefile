@@ -32,7 +32,8 @@ test: build
 PG_SUITES := pg tsql db tree editor picking categories import reports services tables ui
 test-pg: build
 	tests/pg/cluster.sh sh -c 'cd $(BUILD) && for s in $(PG_SUITES); do \
-	  QT_QPA_PLATFORM=offscreen ./tests/$${s}_tests || exit 1; done'
+	  QT_QPA_PLATFORM=offscreen ./tests/$${s}_tests || exit 1; done && \
+	  QT_QPA_PLATFORM=offscreen ./tests/reliability_tests --gtest_filter="*/servidor"'
 
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \

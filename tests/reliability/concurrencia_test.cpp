@@ -1,4 +1,5 @@
-// Several processes on one database file. Four workers take the article
+// Several processes on one database, a file or a company of a PostgreSQL
+// server (as several computers share it). Four workers take the article
 // editor's lock, raise a counter by hand, import documents, renumber and read
 // the tree over and over, while a fifth takes the lock and is killed holding
 // it: never two inside the lock at once, the dead holder's lock taken over at
@@ -18,6 +19,7 @@
 
 #include "choques_fixture.h"
 #include "soak.h"
+#include "zolmar/db/engine/pg_backend.h"
 
 namespace {
 
@@ -76,10 +78,28 @@ QString ComprobarCerrojo(const QString& log, qint32* suma) {
 
 using Concurrencia = ChoquesFixture;
 
-TEST_F(Concurrencia, CuatroProcesosSobreElMismoFicheroYUnoMuereConElCerrojo) {
+class ConcurrenciaEnUnaBase : public ChoquesFixture, public ::testing::WithParamInterface<const char*> {
+ protected:
+  // What every process opens: a file of the folder, or a company of the test
+  // server; empty when there is no server.
+  QString Base(const QTemporaryDir& dir) const {
+    if (QLatin1String(GetParam()) == QLatin1String("fichero")) return dir.filePath("empresa.db");
+    const QString servidor = qEnvironmentVariable("ZOLMAR_TEST_PG");
+    if (servidor.isEmpty()) return QString();
+    static int vez = 0;
+    return zolmar::PgBackend::withSchema(
+        servidor, QStringLiteral("Concurrencia_%1_%2").arg(QCoreApplication::applicationPid()).arg(++vez));
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Motores, ConcurrenciaEnUnaBase, ::testing::Values("fichero", "servidor"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST_P(ConcurrenciaEnUnaBase, CuatroProcesosYUnoMuereConElCerrojo) {
   const qint32 segundos = Soak::Escala(6, 60);
   QTemporaryDir dir;
-  const QString db = dir.filePath("empresa.db");
+  const QString db = Base(dir);
+  if (db.isEmpty()) GTEST_SKIP() << "no PostgreSQL server: run make test-pg";
   const QString log = dir.filePath("cerrojo.log");
   const QString contador = dir.filePath("contador.json");
   ASSERT_EQ(Arboles({"--db", db, "init", "--sample"}), 0);

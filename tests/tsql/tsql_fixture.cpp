@@ -68,12 +68,14 @@ INSERT INTO ArtCompuestos VALUES (1, 21, 6);
 INSERT INTO Data_ImpX VALUES (1, 7), (2, 9);
 INSERT INTO comentarios VALUES (1, 'Nota de bebidas');)";
 
-// The installation database, shared by every test on the server and never written.
+// The installation database, shared by every test on the server (a company
+// opened there may have set it up with its own subjects): these rows only.
 const char* const kInstallation = R"(
 CREATE TABLE IF NOT EXISTS "ZolmarInstalacion".IBIC(ZolmarID INTEGER PRIMARY KEY, Codigo VARCHAR(10) COLLATE ES_CI_AS,
   Nombre VARCHAR(80) COLLATE ES_CI_AS);
-INSERT INTO "ZolmarInstalacion".IBIC VALUES (1, 'A', 'Agricultura'), (2, 'A1', 'Cereales'), (3, '1', 'Numérico'),
-  (4, '$version$', 'x') ON CONFLICT DO NOTHING)";
+DELETE FROM "ZolmarInstalacion".IBIC;
+INSERT INTO "ZolmarInstalacion".IBIC (ZolmarID, Codigo, Nombre) VALUES (1, 'A', 'Agricultura'), (2, 'A1', 'Cereales'),
+  (3, '1', 'Numérico'), (4, '$version$', 'x'))";
 
 // SQLite's "server": the other databases attached, and the list of them.
 const char* const kSqliteServer = R"(

@@ -109,7 +109,28 @@ bool LockManager::LockTable(qint32, bool lock, const QString& table, qint32, con
   return refused;
 }
 
+// Two sessions asking at once must not both find the table free: SQLite's
+// write transaction already excludes the other one; a server's does not
+// until the lock table itself is locked for the rest of the transaction.
+bool LockManager::serialize() {
+  QString sql;
+  switch (Schema::dialectOf(*cn_)) {
+    case SchemaDdl::SQLite:
+      return true;
+    case SchemaDdl::PostgreSQL:
+      sql = QStringLiteral("LOCK TABLE ZolmarBloqueos IN SHARE ROW EXCLUSIVE MODE");
+      break;
+    case SchemaDdl::SqlServer:
+      sql = QStringLiteral("SELECT COUNT(*) FROM ZolmarBloqueos WITH (TABLOCKX, HOLDLOCK)");
+      break;
+  }
+  cn_->executeNative(sql);
+  if (cn_->HasError()) lastError_ = cn_->LastError();
+  return !cn_->HasError();
+}
+
 bool LockManager::acquire(const QString& table, const QString& filter, bool* refused) {
+  if (!serialize()) return false;
   const QString mine = normalizedFilter(filter);
   const auto rs = arboles::recordsetOf(cn_->executeNative(
       QStringLiteral(

@@ -39,6 +39,7 @@ class LockManager {
   static QString normalizedFilter(const QString& filter);
 
  private:
+  bool serialize();
   bool acquire(const QString& table, const QString& filter, bool* refused);
   bool ownerGone(const QString& session, qint64 pid, const QString& host) const;
 

@@ -31,11 +31,16 @@ bool ServerDatabases::create(Connection& company, QString* error) {
                         error);
 }
 
-// A database the server already has is left as it is.
+// A database the server already has with its table is left as it is.
 bool ServerDatabases::createOnServer(Connection& company, const QString& name, SchemaDdl::Database database,
                                      QString* error) {
   QString missing;
-  if (company.openDatabase(name, &missing)) return true;
+  if (const auto cn = company.openDatabase(name, &missing)) {
+    const QString table =
+        database == SchemaDdl::Installation ? QStringLiteral("IBIC") : QStringLiteral("Arboles");
+    cn->executeNative("SELECT COUNT(*) FROM " + table, 2);
+    return !cn->HasError() || fill(*cn, database, error);
+  }
   QString quoted = name;
   company.executeNative(company.isPostgres()
                             ? "CREATE SCHEMA \"" + quoted.replace('"', QStringLiteral("\"\"")) + "\""
