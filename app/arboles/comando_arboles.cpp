@@ -19,7 +19,6 @@
 #include "tree/taz_arboles.h"
 #include "tree/verificador_arbol.h"
 #include "zolmar/db/connection.h"
-#include "zolmar/db/engine/pg_backend.h"
 #include "zolmar/db/lock_manager.h"
 #include "zolmar/db/schema.h"
 #include "zolmar/demo/server_databases.h"
@@ -104,8 +103,7 @@ int ComandoArboles::Ejecutar(const QStringList& args) {
   const QStringList resto = args.mid(3);
   const bool esInit = orden == QStringLiteral("init");
   // A server database ("odbc:...", "postgresql://...") is no file to look at first.
-  const bool servidor =
-      fichero.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive) || PgBackend::names(fichero);
+  const bool servidor = Connection::namesServer(fichero);
   if (!servidor && !esInit && !QFileInfo::exists(fichero))
     return MalUso(QStringLiteral("No existe el fichero %1").arg(fichero));
   if (!servidor && QFileInfo(fichero).size() > 0 && !pareceBaseDeDatos(fichero))

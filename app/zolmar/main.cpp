@@ -11,6 +11,7 @@
 
 #include "main_window.h"
 #include "screenshots.h"
+#include "zolmar/db/connection.h"
 #include "zolmar/host.h"
 #include "zolmar/services/app_global.h"
 #include "zolmar/services/platform_messages.h"
@@ -28,9 +29,9 @@ QString demoDatabase() {
 
 std::unique_ptr<zolmar::Host> openHost(const QString& requested) {
   const QString path = requested.isEmpty() ? demoDatabase() : requested;
-  const bool fresh = path != QLatin1String(":memory:") &&
-                     !path.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive) &&
-                     !QFileInfo::exists(path);
+  // A server's company is never filled here: it is set up by "arboles init".
+  const bool fresh =
+      path != QLatin1String(":memory:") && !zolmar::Connection::namesServer(path) && !QFileInfo::exists(path);
   auto host = zolmar::Host::open(path);
   if (fresh || path == QLatin1String(":memory:")) host->demoCompany();
   return host;

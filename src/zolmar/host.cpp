@@ -48,7 +48,7 @@ Host::Host(std::shared_ptr<Connection> cn)
       locks_(std::make_shared<LockManager>(cn_)),
       app_(std::make_shared<AppGlobal>(cn_, locks_, std::make_shared<QtUserInterface>())) {
   // From now on nothing else in the process may open these files.
-  DatabaseFileGuard::Register(this, cn_->isOdbc() ? QString() : cn_->path(), cn_->serverFolder());
+  DatabaseFileGuard::Register(this, cn_->isServer() ? QString() : cn_->path(), cn_->serverFolder());
   registerHostClasses();
   // Captions are translated as windows are built, so the catalogue comes first.
   app_->loadTranslations();

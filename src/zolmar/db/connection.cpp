@@ -54,6 +54,10 @@ const QString kAtomicLevel = QStringLiteral("zolmar_atomic");
 
 }  // namespace
 
+bool Connection::namesServer(const QString& location) {
+  return location.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive) || PgBackend::names(location);
+}
+
 std::shared_ptr<Connection> Connection::open(const QString& pathOrMemory, QString* error) {
   QString ignored;
   QString& err = error ? *error : ignored;

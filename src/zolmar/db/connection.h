@@ -71,6 +71,10 @@ class Connection : public arboles::IConnection {
   bool isOdbc() const { return odbc_; }
   // Opened with "postgresql://": a PostgreSQL server, the company a schema of it.
   bool isPostgres() const { return postgres_; }
+  // On a server (SQL Server or PostgreSQL): no file of this machine holds it.
+  bool isServer() const { return odbc_ || postgres_; }
+  // Whether the text names a server rather than a file ("odbc:...", "postgresql://...").
+  static bool namesServer(const QString& location);
   // What the connection names the database in messages: the connection
   // string shows no password.
   static QString displayName(const QString& pathOrOdbc);

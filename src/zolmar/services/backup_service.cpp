@@ -68,7 +68,7 @@ BackupService::BackupService(std::shared_ptr<Connection> cn, LockManager* locks)
     : cn_(std::move(cn)), locks_(locks) {}
 
 QString BackupService::unavailableReason() const {
-  if (cn_->isOdbc())
+  if (cn_->isServer())
     return QString::fromUtf8(
         "La base de datos está en un servidor: sus copias de seguridad las hace el propio servidor. "
         "Pídaselas al administrador.");
