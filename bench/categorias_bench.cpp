@@ -57,7 +57,6 @@ double bareSave(sqlite3* db, const QList<int>& ids) {
 
 void categoryGrid(bool quick) {
   bench::Arbol arbol(quick ? 10 : 40, quick ? 9 : 36, quick ? 10 : 34);
-  arbol.host->useScriptedUserInterface();
   auto cn = arbol.host->connection();
   const int asignadas = quick ? 100 : kAsignadas;
   QList<int> ids;

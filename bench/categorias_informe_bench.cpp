@@ -133,7 +133,6 @@ void categoriasInformeBench(bool quick) {
   bench::Arbol arbol(quick ? 10 : 16, quick ? 9 : 24, quick ? 10 : 25);
   const int clientes = quick ? 2000 : 20000;
   poblar(arbol, clientes);
-  arbol.host->useScriptedUserInterface();
   sqlite3* db = arbol.host->connection()->handle();
   auto app = arbol.host->appGlobal();
   auto categorias = std::make_shared<arboles::cTAZ_Categorias>();

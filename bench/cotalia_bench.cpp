@@ -138,7 +138,6 @@ void cotaliaImport(bool quick) {
   const QList<Servicio> tamanos =
       quick ? QList<Servicio>{{4, 10, 24}} : QList<Servicio>{{4, 10, 24}, {8, 24, 25}};
   bench::Arbol arbol(quick ? 10 : 40, quick ? 9 : 36, quick ? 10 : 34);
-  arbol.host->useScriptedUserInterface();
   auto cn = arbol.host->connection();
   auto app = arbol.host->appGlobal();
   for (const Servicio& s : tamanos) {

@@ -13,6 +13,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "bench_host.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
 #include "import/imp_exp.h"
@@ -160,12 +161,6 @@ double importarModulo(zolmar::Host& host, const QString& fichero) {
   return ms;
 }
 
-std::unique_ptr<zolmar::Host> empresaVacia(const QTemporaryDir& dir, const QString& nombre) {
-  auto host = zolmar::Host::open(dir.filePath(nombre));
-  host->useScriptedUserInterface();
-  return host;
-}
-
 void run(bool quick) {
   std::vector<int> tamanos{1000, 10000};
   if (!quick) tamanos.push_back(100000);
@@ -178,7 +173,7 @@ void run(bool quick) {
     f.write(documento(ramas));
     f.close();
 
-    auto modulo = empresaVacia(dir, "modulo.db");
+    auto modulo = bench::abrirEmpresa(dir.filePath("modulo.db"));
     double nuevo = 0, otraVez = 0;
     try {
       nuevo = importarModulo(*modulo, fichero);
@@ -191,7 +186,7 @@ void run(bool quick) {
       continue;
     }
 
-    auto directo = empresaVacia(dir, "directo.db");
+    auto directo = bench::abrirEmpresa(dir.filePath("directo.db"));
     const double nuevoBase = importarDirecto(*directo->connection(), ramas);
     double otraVezBase = importarDirecto(*directo->connection(), ramas);
     for (int i = 0; i < 2; ++i)

@@ -17,6 +17,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "bench_host.h"
 #include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
@@ -41,7 +42,7 @@ void exec(sqlite3* db, const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr
 class Empresa {
  public:
   Empresa(int nodos, int articulos, int tarifas) : n_(nodos), original_(dir_.filePath("original.db")) {
-    auto host = zolmar::Host::open(original_);
+    auto host = bench::abrirEmpresa(original_);
     sqlite3* db = host->connection()->handle();
     std::vector<QString> prefijos(n_);
     exec(db, "BEGIN");
@@ -93,9 +94,7 @@ class Empresa {
     const QString file = dir_.filePath(QStringLiteral("copia.db"));
     for (const char* sufijo : {"", "-wal", "-shm"}) QFile::remove(file + sufijo);
     QFile::copy(original_, file);
-    auto host = zolmar::Host::open(file);
-    host->useScriptedUserInterface();
-    return host;
+    return bench::abrirEmpresa(file);
   }
 
   // The window opened on a fresh copy, both selections made; the time of the

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "bench_host.h"
 #include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
@@ -58,7 +59,7 @@ std::vector<Fila> generar(int n) {
 class Empresa {
  public:
   explicit Empresa(const std::vector<Fila>& filas) : original_(dir_.filePath("original.db")) {
-    auto host = zolmar::Host::open(original_);
+    auto host = bench::abrirEmpresa(original_);
     auto cn = host->connection();
     QHash<qint32, qint32> usados;
     QHash<qint32, QString> claves{{0, QString()}};
@@ -85,9 +86,7 @@ class Empresa {
     const QString file = dir_.filePath(QStringLiteral("copia.db"));
     for (const char* sufijo : {"", "-wal", "-shm"}) QFile::remove(file + sufijo);
     QFile::copy(original_, file);
-    auto host = zolmar::Host::open(file);
-    host->useScriptedUserInterface();
-    return host;
+    return bench::abrirEmpresa(file);
   }
 
   // The module's time on a fresh copy.

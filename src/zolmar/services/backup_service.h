@@ -18,6 +18,10 @@ class BackupService {
  public:
   static constexpr qint32 kKept = 20;
   static const QString kFolderName;
+  // Configuration key: "0" turns off the copies made before an operation that
+  // cannot be undone (a company copied by other means, or a benchmark timing
+  // the operation alone); copies on request still work.
+  static constexpr const char* kConfigKey = "CFG_COPIAS:AUTOMATICAS";
 
   struct Copy {
     QString path;
