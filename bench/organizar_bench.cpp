@@ -3,20 +3,23 @@
 // a branch of about 1,000 nodes, each a press of the action button from the
 // question to the reloaded trees. baseline_ms is bare SQLite running the same
 // statements with the same commit behaviour (the change and the rebuild of
-// keys and paths in one transaction, the reload after it); limit_ms the same
-// with the reads before and after inside that transaction too.
+// keys and paths in one transaction, then the reload of both trees into bare
+// QTreeWidgets); limit_ms the same with the reads before and after inside
+// that transaction too.
 
 #include <sqlite3.h>
 
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
+#include "arbol_qt_desnudo.h"
 #include "bench_host.h"
 #include "bench_sqlite.h"
 #include "bench_util.h"
@@ -134,17 +137,44 @@ void renumerarYRutas(sqlite3* db) {
   bench::reconstruirRutas(db, false);
 }
 
-// The window's reload after its transaction: the grouped count and the tree
-// read for each view.
-void recargar(sqlite3* db) {
-  bench::readAll(
-      db,
-      "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON A.ZolmarID = "
-      "Art.ID_Categoria1 GROUP BY A.ZolmarID");
-  for (int arbol = 0; arbol < 2; ++arbol)
-    bench::readAll(
-        db, "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave");
-}
+// The window's two trees, bare: after its transaction the grouped count is
+// read into a hash, then each view is emptied and filled again from the tree
+// read, under a root "/", the count after the name, the leaves without
+// references in red.
+struct Vistas {
+  QTreeWidget arbol[2];
+
+  void recargar(sqlite3* db) {
+    QHash<qint32, qint32> cuentas;
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db,
+                       "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON "
+                       "A.ZolmarID = Art.ID_Categoria1 GROUP BY A.ZolmarID",
+                       -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW)
+      cuentas.insert(sqlite3_column_int(st, 0), sqlite3_column_int(st, 1));
+    sqlite3_finalize(st);
+    const QString referencias = QStringLiteral(" Referencias)");
+    for (QTreeWidget& vista : arbol) {
+      vista.clear();
+      auto* raiz = new QTreeWidgetItem(&vista, QStringList(QStringLiteral("/")));
+      raiz->setData(0, Qt::UserRole, QStringLiteral("K=0"));
+      std::vector<QTreeWidgetItem*> sinReferencias;
+      bench::llenarVistaQt(
+          vista, raiz, db,
+          "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave",
+          [&](QTreeWidgetItem* item, qint32 id) {
+            const auto n = cuentas.constFind(id);
+            if (n == cuentas.constEnd())
+              sinReferencias.push_back(item);
+            else
+              item->setText(0, item->text(0) + QStringLiteral(" (") + QString::number(*n) + referencias);
+          });
+      for (QTreeWidgetItem* item : sinReferencias)
+        if (item->childCount() == 0) item->setForeground(0, QColor(255, 0, 0));
+    }
+  }
+};
 
 void ejecutar(sqlite3* db, const QString& sql) { exec(db, sql.toUtf8().constData()); }
 
@@ -152,6 +182,8 @@ double unirDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccio
   auto host = e.copia();
   sqlite3* db = host->connection()->handle();
   const QString o = QString::number(origen), d = QString::number(destino);
+  Vistas vistas;  // open before the action, as the window's are
+  vistas.recargar(db);
   return bench::timeMs([&] {
     if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
     // The lock is taken before the merge's transaction, and freed inside it.
@@ -168,7 +200,7 @@ double unirDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccio
     exec(db, "DELETE FROM ZolmarBloqueos WHERE Tabla='Articulos'");
     renumerarYRutas(db);
     if (!unaTransaccion) exec(db, "COMMIT");
-    recargar(db);
+    vistas.recargar(db);
     if (unaTransaccion) exec(db, "COMMIT");
   });
 }
@@ -177,6 +209,8 @@ double moverDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransacci
   auto host = e.copia();
   sqlite3* db = host->connection()->handle();
   const QString o = QString::number(origen), d = QString::number(destino);
+  Vistas vistas;  // open before the action, as the window's are
+  vistas.recargar(db);
   return bench::timeMs([&] {
     if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
     bench::readAll(
@@ -186,7 +220,7 @@ double moverDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransacci
     ejecutar(db, "UPDATE Arboles SET ID_padre=" + d + " WHERE ZolmarID=" + o);
     renumerarYRutas(db);
     if (!unaTransaccion) exec(db, "COMMIT");
-    recargar(db);
+    vistas.recargar(db);
     if (unaTransaccion) exec(db, "COMMIT");
   });
 }

@@ -175,10 +175,10 @@ QString AppGlobal::CommentsDatabase() { return cn_->catalogName(); }
 // A copy that cannot be made is no reason to stop the person's work, but the
 // person decides: the operation is the one that cannot be undone.
 bool AppGlobal::CopiaDeSeguridad(const QString& cOperacion) {
-  if (GetConfig().value(QString::fromLatin1(BackupService::kConfigKey)).toString() == QStringLiteral("0"))
-    return true;
   BackupService copias(cn_, locks_.get());
-  if (!copias.unavailableReason().isEmpty()) return true;
+  if (!copias.unavailableReason().isEmpty() ||
+      GetConfig().value(QString::fromLatin1(BackupService::kConfigKey)).toString() == QStringLiteral("0"))
+    return true;
   QString error;
   if (!copias.make(cOperacion, &error).isEmpty()) return true;
   return AskYesNo(
