@@ -36,6 +36,8 @@ class BackupService {
   // Why this database has no copies here ("" when it has): in memory, or on a server.
   QString unavailableReason() const;
   QString folder() const;
+  // The copies before operations are made (kConfigKey is not "0").
+  bool automatic() const;
   // The new copy's path; "" with *error when it could not be made. Only the
   // newest kKept copies of this database stay.
   QString make(const QString& operation, QString* error);
