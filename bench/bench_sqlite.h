@@ -1,6 +1,7 @@
 #pragma once
-// Bare SQLite work the baselines share: every column of a query read as a
-// record set would read it, the article tree's ids, parents and keys, and
+// Bare SQLite work the baselines share: the host's translation of a
+// statement prepared once, every column of a query read as a record set would
+// read it, the article tree's ids, parents and keys, and
 // the tree's renumbering and path rebuild done by hand.
 
 #include <sqlite3.h>
@@ -8,12 +9,56 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QVariantList>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "tree/clave_arbol.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace bench {
+
+// A statement as the host translates it (an example of its T-SQL), prepared
+// once; each run binds its own values in the order the statement's literals
+// take, and the first column of its first row comes back as text.
+class Sentencia {
+ public:
+  Sentencia(zolmar::Connection& cn, const QString& ejemplo) : db_(cn.handle()) {
+    const zolmar::TSqlTranslation t = cn.translator().translate(ejemplo);
+    literales_ = t.literals.size();
+    sqlite3_prepare_v2(db_, t.sql.toUtf8().constData(), -1, &st_, nullptr);
+  }
+  ~Sentencia() { sqlite3_finalize(st_); }
+
+  QString texto(const QVariantList& valores) {
+    enlazar(valores);
+    QString valor;
+    if (sqlite3_step(st_) == SQLITE_ROW && sqlite3_column_type(st_, 0) != SQLITE_NULL)
+      valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st_, 0)));
+    sqlite3_reset(st_);
+    return valor;
+  }
+
+ private:
+  void enlazar(const QVariantList& valores) {
+    if (valores.size() != literales_)
+      std::fprintf(stderr, "baseline: %d values for %d literals\n", int(valores.size()), int(literales_));
+    for (int i = 0; i < valores.size(); ++i) {
+      if (valores[i].typeId() == QMetaType::QString) {
+        const QByteArray b = valores[i].toString().toUtf8();
+        sqlite3_bind_text(st_, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+      } else {
+        sqlite3_bind_int64(st_, i + 1, valores[i].toLongLong());
+      }
+    }
+  }
+
+  sqlite3* db_;
+  sqlite3_stmt* st_ = nullptr;
+  qsizetype literales_ = 0;
+};
 
 // Steps through the rows, every column read as text.
 inline void readAll(sqlite3* db, const char* sql) {

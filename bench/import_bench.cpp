@@ -18,13 +18,13 @@
 #include <stdexcept>
 
 #include "bench_host.h"
+#include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
 #include "import/imp_exp.h"
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/db/connection.h"
-#include "zolmar/db/tsql/tsql_translator.h"
 #include "zolmar/exchange/exchange_import.h"
 #include "zolmar/host.h"
 
@@ -108,58 +108,20 @@ QByteArray documento(const std::vector<Rama>& ramas) {
   return texto + "]}\n";
 }
 
-// One of the import's statements as the host translates it, prepared once;
-// each run binds its own values in the order the statement's literals take.
-class Sentencia {
- public:
-  Sentencia(zolmar::Connection& cn, const QString& ejemplo) : db_(cn.handle()) {
-    const zolmar::TSqlTranslation t = cn.translator().translate(ejemplo);
-    literales_ = t.literals.size();
-    sqlite3_prepare_v2(db_, t.sql.toUtf8().constData(), -1, &st_, nullptr);
-  }
-  ~Sentencia() { sqlite3_finalize(st_); }
-
-  QString texto(const QVariantList& valores) {
-    enlazar(valores);
-    QString valor;
-    if (sqlite3_step(st_) == SQLITE_ROW && sqlite3_column_type(st_, 0) != SQLITE_NULL)
-      valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st_, 0)));
-    sqlite3_reset(st_);
-    return valor;
-  }
-
- private:
-  void enlazar(const QVariantList& valores) {
-    if (valores.size() != literales_)
-      std::fprintf(stderr, "baseline: %d values for %d literals\n", int(valores.size()), int(literales_));
-    for (int i = 0; i < valores.size(); ++i) {
-      if (valores[i].typeId() == QMetaType::QString) {
-        const QByteArray b = valores[i].toString().toUtf8();
-        sqlite3_bind_text(st_, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-      } else {
-        sqlite3_bind_int64(st_, i + 1, valores[i].toLongLong());
-      }
-    }
-  }
-
-  sqlite3* db_;
-  sqlite3_stmt* st_ = nullptr;
-  qsizetype literales_ = 0;
-};
-
 // The document read, then the import's statements, row by row in
 // document-key order.
 double importarDirecto(zolmar::Connection& cn, const QString& fichero) {
   sqlite3* db = cn.handle();
   return bench::timeMs([&] {
     const std::vector<Rama> ramas = leerDocumento(fichero);
-    Sentencia nombre(cn, "SELECT Clave FROM Arboles WHERE Tipo=3 AND Nombre='x' AND Clave LIKE '01%'");
-    Sentencia mayor(cn, "SELECT MAX(SUBSTRING(Clave,3,2)) FROM Arboles WHERE Tipo=3 AND Clave LIKE '01%'");
-    Sentencia padre(cn, "SELECT ZolmarID FROM Arboles WHERE Tipo=3 AND Clave LIKE '0100%'");
-    Sentencia ruta(cn, "SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=1");
-    Sentencia insertar(cn,
-                       "INSERT INTO Arboles (Tipo, Clave, Nombre, ID_Padre, UsoAux, RutaPadre) "
-                       "VALUES (3, '0100000000000000', 'x', 0, '111111', '')");
+    bench::Sentencia nombre(cn, "SELECT Clave FROM Arboles WHERE Tipo=3 AND Nombre='x' AND Clave LIKE '01%'");
+    bench::Sentencia mayor(cn,
+                           "SELECT MAX(SUBSTRING(Clave,3,2)) FROM Arboles WHERE Tipo=3 AND Clave LIKE '01%'");
+    bench::Sentencia padre(cn, "SELECT ZolmarID FROM Arboles WHERE Tipo=3 AND Clave LIKE '0100%'");
+    bench::Sentencia ruta(cn, "SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=1");
+    bench::Sentencia insertar(cn,
+                              "INSERT INTO Arboles (Tipo, Clave, Nombre, ID_Padre, UsoAux, RutaPadre) "
+                              "VALUES (3, '0100000000000000', 'x', 0, '111111', '')");
     sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     QString prefijo;
     for (const Rama& r : ramas) {
