@@ -61,12 +61,38 @@ class Sentencia {
 };
 
 // Steps through the rows, every column read as text.
-inline void readAll(sqlite3* db, const char* sql) {
+inline void readAll(sqlite3* db, const QByteArray& sql) {
   sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
   while (sqlite3_step(st) == SQLITE_ROW)
     for (int c = 0; c < sqlite3_column_count(st); ++c) (void)sqlite3_column_text(st, c);
   sqlite3_finalize(st);
+}
+
+// A table's lock as the host takes it: the table's locks looked up, one
+// written; liberar deletes it. Each commits on its own outside a transaction.
+inline void bloquear(sqlite3* db, const QByteArray& tabla) {
+  readAll(db, "SELECT ZolmarID, Filtro, Sesion, Pid, Equipo, Fecha FROM ZolmarBloqueos WHERE Tabla='" +
+                  tabla + "'");
+  const QByteArray sql = "INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) VALUES ('" +
+                         tabla + "', '', 's', 1, 'e', '2024-06-11 10:00:00')";
+  sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+inline void liberar(sqlite3* db, const QByteArray& tabla) {
+  const QByteArray sql = "DELETE FROM ZolmarBloqueos WHERE Tabla='" + tabla + "'";
+  sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+// A whole-tree rebuild as the module runs it: the tree's table locked, fn's
+// statements, the lock freed; all of it in one transaction when asked.
+template <typename Fn>
+void bajoBloqueo(sqlite3* db, bool unaTransaccion, Fn&& fn) {
+  if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  bloquear(db, "Arboles");
+  fn();
+  liberar(db, "Arboles");
+  if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 struct FilaArbol {

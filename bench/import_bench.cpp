@@ -18,10 +18,10 @@
 #include <stdexcept>
 
 #include "bench_host.h"
-#include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
 #include "import/imp_exp.h"
+#include "import_directo.h"
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
 #include "zolmar/db/connection.h"
@@ -30,12 +30,7 @@
 
 namespace {
 
-struct Rama {
-  qint32 id;
-  qint32 padre;
-  QString nombre;
-  QString claveDocumento;
-};
+using bench::Rama;
 
 // Breadth first, up to 6 levels, 2 to 60 children per parent.
 std::vector<Rama> generar(int n) {
@@ -59,40 +54,6 @@ std::vector<Rama> generar(int n) {
   return ramas;
 }
 
-// The document read and parsed; each branch gets its document key (its
-// place among its parent's branches, in document order) from a walk down
-// from the roots, and the branches are sorted by it, parents first.
-std::vector<Rama> leerDocumento(const QString& fichero) {
-  QFile f(fichero);
-  f.open(QIODevice::ReadOnly);
-  const QJsonArray contenido =
-      QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Contenido")).toArray();
-  std::vector<Rama> ramas;
-  ramas.reserve(contenido.size());
-  QHash<qint32, std::vector<size_t>> hijos;
-  for (const QJsonValue& v : contenido) {
-    const QJsonObject o = v.toObject();
-    ramas.push_back({o.value(QStringLiteral("ID_RamaOriginal")).toInt(),
-                     o.value(QStringLiteral("ID_RamaPadreOriginal")).toInt(),
-                     o.value(QStringLiteral("Nombre")).toString(),
-                     {}});
-    hijos[ramas.back().padre].push_back(ramas.size() - 1);
-  }
-  std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
-  while (!pila.empty()) {
-    const auto [padre, prefijo] = pila.back();
-    pila.pop_back();
-    int contador = 0;
-    for (size_t i : hijos.value(padre)) {
-      ramas[i].claveDocumento = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
-      pila.push_back({ramas[i].id, ramas[i].claveDocumento});
-    }
-  }
-  std::sort(ramas.begin(), ramas.end(),
-            [](const Rama& a, const Rama& b) { return a.claveDocumento < b.claveDocumento; });
-  return ramas;
-}
-
 QByteArray documento(const std::vector<Rama>& ramas) {
   QByteArray texto = "{\"TipoDocumento\": 9, \"TipoArbol\": 3, \"Contenido\": [\n";
   for (size_t i = 0; i < ramas.size(); ++i)
@@ -108,40 +69,9 @@ QByteArray documento(const std::vector<Rama>& ramas) {
   return texto + "]}\n";
 }
 
-// The document read, then the import's statements, row by row in
-// document-key order.
+// The bare import, timed.
 double importarDirecto(zolmar::Connection& cn, const QString& fichero) {
-  sqlite3* db = cn.handle();
-  return bench::timeMs([&] {
-    const std::vector<Rama> ramas = leerDocumento(fichero);
-    bench::Sentencia nombre(cn, "SELECT Clave FROM Arboles WHERE Tipo=3 AND Nombre='x' AND Clave LIKE '01%'");
-    bench::Sentencia mayor(cn,
-                           "SELECT MAX(SUBSTRING(Clave,3,2)) FROM Arboles WHERE Tipo=3 AND Clave LIKE '01%'");
-    bench::Sentencia padre(cn, "SELECT ZolmarID FROM Arboles WHERE Tipo=3 AND Clave LIKE '0100%'");
-    bench::Sentencia ruta(cn, "SELECT RutaPadre + Nombre FROM arboles WHERE ZolmarID=1");
-    bench::Sentencia insertar(cn,
-                              "INSERT INTO Arboles (Tipo, Clave, Nombre, ID_Padre, UsoAux, RutaPadre) "
-                              "VALUES (3, '0100000000000000', 'x', 0, '111111', '')");
-    sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    QString prefijo;
-    for (const Rama& r : ramas) {
-      prefijo = prefijo.left(r.claveDocumento.size() - 2);
-      const QString existente = nombre.texto({3, r.nombre, prefijo + '%'});
-      if (!existente.isEmpty()) {
-        prefijo = existente;
-        continue;
-      }
-      const QString segmento =
-          arboles::ClaveArbol::SiguienteSegmento(mayor.texto({prefijo.size() + 1, 2, 3, prefijo + '%'}));
-      const QString clave = arboles::ClaveArbol::Rellenar(prefijo + segmento);
-      const qint32 idPadre = padre.texto({3, prefijo + "00%"}).toInt();
-      QString camino = (ruta.texto({idPadre}) + ':').left(150);
-      if (camino == ":") camino.clear();
-      insertar.texto({3, clave, r.nombre, idPadre, QStringLiteral("111111"), camino});
-      prefijo = clave;
-    }
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-  });
+  return bench::timeMs([&] { bench::importar(cn, fichero); });
 }
 
 double importarModulo(zolmar::Host& host, const QString& fichero) {

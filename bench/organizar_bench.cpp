@@ -12,18 +12,16 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
-#include "arbol_qt_desnudo.h"
 #include "bench_host.h"
-#include "bench_sqlite.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
+#include "organizar_directo.h"
 #include "picking/frm_mover_categorias.h"
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
@@ -130,99 +128,20 @@ class Empresa {
   QString original_;
 };
 
-// Keys in present order, then paths, inside the caller's transaction, as the
-// window rebuilds them.
-void renumerarYRutas(sqlite3* db) {
-  bench::renumerarArbol(db, "id_padre, Clave", false);
-  bench::reconstruirRutas(db, false);
-}
-
-// The window's two trees, bare: after its transaction the grouped count is
-// read into a hash, then each view is emptied and filled again from the tree
-// read, under a root "/", the count after the name, the leaves without
-// references in red.
-struct Vistas {
-  QTreeWidget arbol[2];
-
-  void recargar(sqlite3* db) {
-    QHash<qint32, qint32> cuentas;
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON "
-                       "A.ZolmarID = Art.ID_Categoria1 GROUP BY A.ZolmarID",
-                       -1, &st, nullptr);
-    while (sqlite3_step(st) == SQLITE_ROW)
-      cuentas.insert(sqlite3_column_int(st, 0), sqlite3_column_int(st, 1));
-    sqlite3_finalize(st);
-    const QString referencias = QStringLiteral(" Referencias)");
-    for (QTreeWidget& vista : arbol) {
-      vista.clear();
-      auto* raiz = new QTreeWidgetItem(&vista, QStringList(QStringLiteral("/")));
-      raiz->setData(0, Qt::UserRole, QStringLiteral("K=0"));
-      std::vector<QTreeWidgetItem*> sinReferencias;
-      bench::llenarVistaQt(
-          vista, raiz, db,
-          "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave",
-          [&](QTreeWidgetItem* item, qint32 id) {
-            const auto n = cuentas.constFind(id);
-            if (n == cuentas.constEnd())
-              sinReferencias.push_back(item);
-            else
-              item->setText(0, item->text(0) + QStringLiteral(" (") + QString::number(*n) + referencias);
-          });
-      for (QTreeWidgetItem* item : sinReferencias)
-        if (item->childCount() == 0) item->setForeground(0, QColor(255, 0, 0));
-    }
-  }
-};
-
-void ejecutar(sqlite3* db, const QString& sql) { exec(db, sql.toUtf8().constData()); }
-
 double unirDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccion) {
   auto host = e.copia();
   sqlite3* db = host->connection()->handle();
-  const QString o = QString::number(origen), d = QString::number(destino);
-  Vistas vistas;  // open before the action, as the window's are
+  bench::Vistas vistas;  // open before the action, as the window's are
   vistas.recargar(db);
-  return bench::timeMs([&] {
-    if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    // The lock is taken before the merge's transaction, and freed inside it.
-    exec(db,
-         "INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) VALUES ('Articulos', '', "
-         "'s', 1, "
-         "'e', '2024-06-11 10:00:00')");
-    if (!unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    ejecutar(db, "UPDATE Articulos SET ID_Categoria1=" + d +
-                     ", FechaModificacion='2024-06-11 10:00:00' WHERE ID_Categoria1=" + o);
-    ejecutar(db, "UPDATE Tarifas SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
-    ejecutar(db, "UPDATE GruposComisionesX SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
-    ejecutar(db, "UPDATE ArtCompuestos SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
-    exec(db, "DELETE FROM ZolmarBloqueos WHERE Tabla='Articulos'");
-    renumerarYRutas(db);
-    if (!unaTransaccion) exec(db, "COMMIT");
-    vistas.recargar(db);
-    if (unaTransaccion) exec(db, "COMMIT");
-  });
+  return bench::timeMs([&] { bench::unir(*host->connection(), origen, destino, unaTransaccion, vistas); });
 }
 
 double moverDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccion) {
   auto host = e.copia();
   sqlite3* db = host->connection()->handle();
-  const QString o = QString::number(origen), d = QString::number(destino);
-  Vistas vistas;  // open before the action, as the window's are
+  bench::Vistas vistas;  // open before the action, as the window's are
   vistas.recargar(db);
-  return bench::timeMs([&] {
-    if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    bench::readAll(
-        db, ("SELECT count(*) AS Numero FROM Articulos WHERE ID_Categoria1=" + d).toUtf8().constData());
-    bench::readAll(db, ("SELECT COUNT(*) FROM Arboles WHERE Tipo=3 AND ID_Padre=" + d).toUtf8().constData());
-    if (!unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    ejecutar(db, "UPDATE Arboles SET ID_padre=" + d + " WHERE ZolmarID=" + o);
-    renumerarYRutas(db);
-    if (!unaTransaccion) exec(db, "COMMIT");
-    vistas.recargar(db);
-    if (unaTransaccion) exec(db, "COMMIT");
-  });
+  return bench::timeMs([&] { bench::mover(*host->connection(), origen, destino, unaTransaccion, vistas); });
 }
 
 // Nodes below node id (1-based) of the breadth-first tree, itself included.

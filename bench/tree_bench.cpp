@@ -110,13 +110,16 @@ class Empresa {
   QString original_;
 };
 
-// Bare renumbering by name, and the path rebuild.
+// Bare renumbering by name, and the path rebuild, under the tree's lock.
 double renumerarDirecto(sqlite3* db, bool unaTransaccion) {
-  return bench::timeMs([&] { bench::renumerarArbol(db, "id_padre, Nombre", unaTransaccion); });
+  return bench::timeMs([&] {
+    bench::bajoBloqueo(db, unaTransaccion, [&] { bench::renumerarArbol(db, "id_padre, Nombre", false); });
+  });
 }
 
 double rutasDirecto(sqlite3* db, bool unaTransaccion) {
-  return bench::timeMs([&] { bench::reconstruirRutas(db, unaTransaccion); });
+  return bench::timeMs(
+      [&] { bench::bajoBloqueo(db, unaTransaccion, [&] { bench::reconstruirRutas(db, false); }); });
 }
 
 // The check of a sound tree (paths rebuilt first, untimed) against bare
