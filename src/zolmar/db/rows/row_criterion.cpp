@@ -206,6 +206,23 @@ int RowCriterion::compare(const QVariant& a, const QVariant& b) {
   return spanishCollator().compare(trimRight(a.toString()), trimRight(b.toString()));
 }
 
+RowCriterion::Sortable RowCriterion::sortable(const QVariant& value, bool conNumeros, bool conTexto) {
+  Sortable s;
+  s.null = !value.isValid() || value.isNull();
+  if (s.null) return s;
+  s.number = isNumber(value);
+  if (s.number || conNumeros) s.value = value.toDouble(&s.numeric);
+  if (!s.number || conTexto) s.text = spanishCollator().sortKey(trimRight(value.toString()));
+  return s;
+}
+
+int RowCriterion::compareSortable(const Sortable& a, const Sortable& b) {
+  if (a.null || b.null) return a.null == b.null ? 0 : (a.null ? -1 : 1);
+  if ((a.number || b.number) && a.numeric && b.numeric)
+    return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
+  return a.text->compare(*b.text);
+}
+
 bool RowCriterion::matches(const QVariant& field, const Term& term) {
   switch (term.op) {
     case Op::Equal:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace zolmar {
 
@@ -144,12 +145,25 @@ void RowSet::Sort(const QString& order) {
     keys.push_back({col, words.value(1).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0});
   }
   if (keys.isEmpty()) return;
+  // Each value converted and collated once, not at every comparison.
+  std::vector<std::vector<RowCriterion::Sortable>> values(keys.size());
+  for (qsizetype k = 0; k < keys.size(); ++k) {
+    const int c = keys[k].column;
+    qsizetype numeros = 0, nulos = 0;
+    for (const Row& row : rows_) {
+      numeros += RowCriterion::isNumber(row[c]);
+      nulos += !row[c].isValid() || row[c].isNull();
+    }
+    values[k].reserve(rows_.size());
+    for (const Row& row : rows_)
+      values[k].push_back(RowCriterion::sortable(row[c], numeros > 0, numeros + nulos < rows_.size()));
+  }
   QVector<qsizetype> order_(rows_.size());
   std::iota(order_.begin(), order_.end(), 0);
   std::stable_sort(order_.begin(), order_.end(), [&](qsizetype a, qsizetype b) {
-    for (const Key& k : keys) {
-      const int c = RowCriterion::compare(rows_[a][k.column], rows_[b][k.column]);
-      if (c != 0) return k.descending ? c > 0 : c < 0;
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+      const int c = RowCriterion::compareSortable(values[k][a], values[k][b]);
+      if (c != 0) return keys[k].descending ? c > 0 : c < 0;
     }
     return false;
   });
