@@ -114,23 +114,38 @@ inline std::vector<FilaArbol> leerArbol(sqlite3* db, const char* orden) {
   return filas;
 }
 
-// Dense keys for the article tree, children numbered in the order read
-// (orden), depth first through a map of each parent's children; each key
-// written with its own statement, in one transaction when asked.
-inline void renumerarArbol(sqlite3* db, const char* orden, bool unaTransaccion) {
-  auto filas = leerArbol(db, orden);
+// Dense keys depth first: a row's key is its parent's key and its place
+// among that parent's rows, in the order given (ids and parents by row; a
+// row under no row of them keeps an empty key).
+inline std::vector<QString> clavesDensas(const std::vector<qint32>& ids, const std::vector<qint32>& padres) {
+  std::vector<QString> claves(ids.size());
   QHash<qint32, std::vector<size_t>> hijos;
-  for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
+  for (size_t i = 0; i < ids.size(); ++i) hijos[padres[i]].push_back(i);
   std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
   while (!pila.empty()) {
     const auto [padre, prefijo] = pila.back();
     pila.pop_back();
     int contador = 0;
     for (size_t i : hijos.value(padre)) {
-      filas[i].clave = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
-      pila.push_back({filas[i].id, filas[i].clave});
+      claves[i] = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
+      pila.push_back({ids[i], claves[i]});
     }
   }
+  return claves;
+}
+
+// Dense keys for the article tree, children numbered in the order read
+// (orden); each key written with its own statement, in one transaction when
+// asked.
+inline void renumerarArbol(sqlite3* db, const char* orden, bool unaTransaccion) {
+  auto filas = leerArbol(db, orden);
+  std::vector<qint32> ids, padres;
+  for (const FilaArbol& f : filas) {
+    ids.push_back(f.id);
+    padres.push_back(f.padre);
+  }
+  const std::vector<QString> claves = clavesDensas(ids, padres);
+  for (size_t i = 0; i < filas.size(); ++i) filas[i].clave = claves[i];
   sqlite3_stmt* up = nullptr;
   sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
   if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);

@@ -38,25 +38,18 @@ inline std::vector<Rama> leerDocumento(const QString& fichero) {
       QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Contenido")).toArray();
   std::vector<Rama> ramas;
   ramas.reserve(contenido.size());
-  QHash<qint32, std::vector<size_t>> hijos;
+  std::vector<qint32> ids, padres;
   for (const QJsonValue& v : contenido) {
     const QJsonObject o = v.toObject();
     ramas.push_back({o.value(QStringLiteral("ID_RamaOriginal")).toInt(),
                      o.value(QStringLiteral("ID_RamaPadreOriginal")).toInt(),
                      o.value(QStringLiteral("Nombre")).toString(),
                      {}});
-    hijos[ramas.back().padre].push_back(ramas.size() - 1);
+    ids.push_back(ramas.back().id);
+    padres.push_back(ramas.back().padre);
   }
-  std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
-  while (!pila.empty()) {
-    const auto [padre, prefijo] = pila.back();
-    pila.pop_back();
-    int contador = 0;
-    for (size_t i : hijos.value(padre)) {
-      ramas[i].claveDocumento = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
-      pila.push_back({ramas[i].id, ramas[i].claveDocumento});
-    }
-  }
+  const std::vector<QString> claves = clavesDensas(ids, padres);
+  for (size_t i = 0; i < ramas.size(); ++i) ramas[i].claveDocumento = claves[i];
   std::sort(ramas.begin(), ramas.end(),
             [](const Rama& a, const Rama& b) { return a.claveDocumento < b.claveDocumento; });
   return ramas;
