@@ -166,9 +166,9 @@ void cotaliaImport(bool quick) {
     cotalia.ImportarCategorias(filas, codigo, descripcion);
     zolmar::FrmBasico editor;
     editor.SetAppGlobal(app, QStringLiteral("FrmArboles"));
-    // The best of three opens on each side, the last window kept for the save.
+    // The best of five opens on each side, the last window kept for the save.
     std::unique_ptr<arboles::FrmImportarCategorias> frm;
-    const auto t = bench::mejores(3, {[&] {
+    const auto t = bench::mejores(5, {[&] {
                                         frm = std::make_unique<arboles::FrmImportarCategorias>();
                                         return bench::timeMs([&] { frm->Run(editor, filas); });
                                       },

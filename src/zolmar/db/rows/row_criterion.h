@@ -42,8 +42,13 @@ class RowCriterion {
     bool numeric = false;  // readable as one
     double value = 0;
     std::optional<QCollatorSortKey> text;
+    std::optional<QString> plain;
   };
-  static Sortable sortable(const QVariant& value, bool conNumeros, bool conTexto);
+  // plano: every value of the column is plainText, compared as it is.
+  static Sortable sortable(const QVariant& value, bool conNumeros, bool conTexto, bool plano);
+  // Text of digits and capital letters A to Z alone (trailing blanks aside):
+  // Spanish order is then the order of the character codes, no collation needed.
+  static bool plainText(const QVariant& value);
   static int compareSortable(const Sortable& a, const Sortable& b);
   // Held as a number (not text that reads as one).
   static bool isNumber(const QVariant& value);

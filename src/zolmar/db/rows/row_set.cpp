@@ -15,11 +15,20 @@ RowSet::RowSet(QStringList columns, QVector<Row> rows, bool writable)
 }
 
 int RowSet::columnIndex(const QString& name) const {
+  for (const auto& [reciente, col] : recent_)
+    if (reciente.constData() == name.constData() && reciente.size() == name.size() && !reciente.isNull())
+      return col;
   // Loops ask for the same few names again and again, spelled the same way.
   const auto hit = exactIndex_.constFind(name);
-  if (hit != exactIndex_.constEnd()) return *hit;
-  const int col = columnIndex_.value(name.toUpper(), -1);
-  if (exactIndex_.size() < 64) exactIndex_.insert(name, col);
+  int col = 0;
+  if (hit != exactIndex_.constEnd()) {
+    col = *hit;
+  } else {
+    col = columnIndex_.value(name.toUpper(), -1);
+    if (exactIndex_.size() < 64) exactIndex_.insert(name, col);
+  }
+  recent_[nextRecent_] = {name, col};
+  nextRecent_ = (nextRecent_ + 1) % recent_.size();
   return col;
 }
 
@@ -149,14 +158,16 @@ void RowSet::Sort(const QString& order) {
   std::vector<std::vector<RowCriterion::Sortable>> values(keys.size());
   for (qsizetype k = 0; k < keys.size(); ++k) {
     const int c = keys[k].column;
-    qsizetype numeros = 0, nulos = 0;
+    qsizetype numeros = 0, nulos = 0, planos = 0;
     for (const Row& row : rows_) {
       numeros += RowCriterion::isNumber(row[c]);
       nulos += !row[c].isValid() || row[c].isNull();
+      planos += RowCriterion::plainText(row[c]);
     }
+    const bool plano = planos > 0 && planos + nulos == rows_.size();
     values[k].reserve(rows_.size());
     for (const Row& row : rows_)
-      values[k].push_back(RowCriterion::sortable(row[c], numeros > 0, numeros + nulos < rows_.size()));
+      values[k].push_back(RowCriterion::sortable(row[c], numeros > 0, numeros + nulos < rows_.size(), plano));
   }
   QVector<qsizetype> order_(rows_.size());
   std::iota(order_.begin(), order_.end(), 0);
