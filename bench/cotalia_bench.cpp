@@ -7,7 +7,10 @@
 
 #include <QFile>
 #include <QHash>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <QVariantList>
 #include <vector>
 
@@ -110,8 +113,8 @@ double bare(zolmar::Connection& cn, const Servicio& s) {
 
 // The open with bare SQLite and bare Qt: the reserved branch looked up (not
 // there yet, so no rows imported before to read), then the service's rows (read beforehand) as
-// check-box items of a shown QTreeWidget, each under its parent through a
-// hash, all collapsed.
+// check-box items of a QTreeWidget, each under its parent through a hash, all
+// collapsed, in a window then shown.
 double abrirDesnudo(sqlite3* db, arboles::IRecordset& filas) {
   struct Fila {
     qint32 id, padre;
@@ -125,24 +128,30 @@ double abrirDesnudo(sqlite3* db, arboles::IRecordset& filas) {
     datos.push_back(
         {filas.Field(QStringLiteral("ID")).toInt(), filas.Field(QStringLiteral("ID_Padre")).toInt(), texto});
   }
-  QTreeWidget vista;
-  vista.show();  // its platform window made beforehand: the bare side pays less, never more
+  // The window around it, as the grid's: the tree, two buttons, a status bar.
+  QWidget ventana;
+  auto* todo = new QVBoxLayout(&ventana);
+  auto* vista = new QTreeWidget();
+  todo->addWidget(vista, 1);
+  todo->addWidget(new QPushButton(QStringLiteral("Aceptar")));
+  todo->addWidget(new QPushButton(QStringLiteral("Cancelar")));
+  todo->addWidget(new QStatusBar());
   return bench::timeMs([&] {
-    vista.clear();
     bench::readAll(
         db, "SELECT ZolmarID FROM Arboles WHERE Nombre='Cotalia' AND (Opciones & 1)>0 AND Tipo=3 LIMIT 1");
-    vista.setUpdatesEnabled(false);
+    vista->setUpdatesEnabled(false);
     QHash<qint32, QTreeWidgetItem*> items;
     for (const Fila& f : datos) {
       QTreeWidgetItem* padre = items.value(f.padre);
-      auto* item = padre ? new QTreeWidgetItem(padre) : new QTreeWidgetItem(&vista);
+      auto* item = padre ? new QTreeWidgetItem(padre) : new QTreeWidgetItem(vista);
       item->setText(0, f.texto);
       item->setData(0, Qt::UserRole, QStringLiteral("K=") + QString::number(f.id));
       item->setCheckState(0, Qt::Unchecked);
       items.insert(f.id, item);
     }
-    vista.collapseAll();
-    vista.setUpdatesEnabled(true);
+    vista->collapseAll();
+    vista->setUpdatesEnabled(true);
+    ventana.show();
   });
 }
 
