@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <stdexcept>
@@ -166,9 +167,11 @@ void pdfDesnudo(const QVector<Fila>& filas, const QVector<QString>& prefijos, co
       }
     }
   }
-  QFile out(fichero);
-  out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  // Saved as the report saves its files: a temporary file renamed once on disk.
+  QSaveFile out(fichero);
+  out.open(QIODevice::WriteOnly);
   out.write(pdf);
+  out.commit();
 }
 
 void dibujoDesnudo(zolmar::Connection& cn, const QString& fichero) {
@@ -178,8 +181,9 @@ void dibujoDesnudo(zolmar::Connection& cn, const QString& fichero) {
 
 // The rows, written as the same CSV.
 void csvDesnudo(sqlite3* db, const QString& fichero) {
-  QFile out(fichero);
-  out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+  // Saved as the report saves its files: a temporary file renamed once on disk.
+  QSaveFile out(fichero);
+  out.open(QIODevice::WriteOnly);
   out.write(
       "\xEF\xBB\xBF"
       "Ficha;Nombre;Padre;Orden\r\n");
@@ -197,6 +201,7 @@ void csvDesnudo(sqlite3* db, const QString& fichero) {
     out.write(linea);
   }
   sqlite3_finalize(stmt);
+  out.commit();
 }
 
 template <typename Fn>

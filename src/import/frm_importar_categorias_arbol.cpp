@@ -149,8 +149,10 @@ void FrmImportarCategorias::AplicarMarca(const zolmar::TreeNode& Node) {
   const QString id = QString::number(IdDeNodo(Node));
   if (oDatos_->Find(QStringLiteral("ID=") + id) <= 0) return;
   if (oDatos_->Field(QStringLiteral("zolmarID")).toInt() > 0) {
-    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No puede desmarcar una categoría que ya había sido importada.")),
-                             0, oAppGlobal_->Translate(QStringLiteral("Esa categoría ya fue importada")), IconWarning);
+    oAppGlobal_->ShowMessage(
+        oAppGlobal_->Translate(
+            QStringLiteral("No puede desmarcar una categoría que ya había sido importada.")),
+        0, oAppGlobal_->Translate(QStringLiteral("Esa categoría ya fue importada")), IconWarning);
     nodoTimer_ = Node.Key();
     TimerArbol->start();
     return;
