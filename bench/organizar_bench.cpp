@@ -153,22 +153,11 @@ int rama(int id, int n) {
   return total;
 }
 
-// The best of a few rounds, each run on its own fresh copy; the module and
-// its two baselines take turns within a round, so that a busy spell of the
-// machine (its noise only ever adds time) does not fall on one of them alone.
-struct Tiempos {
-  double ms, base, limite;
-};
-
+// The best of a few rounds, each run on its own fresh copy, the module and
+// its two baselines in turns.
 template <typename Modulo, typename Directo>
-Tiempos mejor(int rondas, Modulo&& modulo, Directo&& directo) {
-  Tiempos t{modulo(), directo(false), directo(true)};
-  for (int i = 1; i < rondas; ++i) {
-    t.ms = std::min(t.ms, modulo());
-    t.base = std::min(t.base, directo(false));
-    t.limite = std::min(t.limite, directo(true));
-  }
-  return t;
+std::vector<double> mejor(int rondas, Modulo&& modulo, Directo&& directo) {
+  return bench::mejores(rondas, {modulo, [&] { return directo(false); }, [&] { return directo(true); }});
 }
 
 // The top-level ancestor of node id.
@@ -196,10 +185,10 @@ void run(bool quick) {
     const int articulos = quick ? 100000 : 1000000;
     Empresa e(10000, articulos, articulos / 10);
     const qint32 origen = e.nodos(), destino = e.nodos() - 1;  // two leaves
-    const Tiempos t = mejor(
+    const auto t = mejor(
         3, [&] { return e.modulo(origen, destino, 0); },
         [&](bool unaTransaccion) { return unirDirecto(e, origen, destino, unaTransaccion); });
-    bench::report("merge_categories", e.nodos(), t.ms, t.base, t.limite);
+    bench::report("merge_categories", e.nodos(), t[0], t[1], t[2]);
   } catch (const std::exception& ex) {
     bench::fail("merge_categories", 10000, QString::fromUtf8(ex.what()));
   }
@@ -221,11 +210,11 @@ void run(bool quick) {
     while (primerNivel(destino) != 2 || nivel(destino) + profundidad(origen, n) > 8) --destino;
     const int veces = n >= 100000 ? 1 : n >= 10000 ? 3 : 5;
     try {
-      const Tiempos t = mejor(
+      const auto t = mejor(
           veces, [&] { return e.modulo(origen, destino, 1); },
           [&](bool unaTransaccion) { return moverDirecto(e, origen, destino, unaTransaccion); });
       std::printf("move_branch: %d nodes moved\n", rama(origen, n));
-      bench::report("move_branch", e.nodos(), t.ms, t.base, t.limite);
+      bench::report("move_branch", e.nodos(), t[0], t[1], t[2]);
     } catch (const std::exception& ex) {
       bench::fail("move_branch", n, QString::fromUtf8(ex.what()));
     }
