@@ -2,8 +2,8 @@
 // The widget work of a tree window done with bare SQLite and bare Qt: the
 // rows of a query read straight into a QTreeWidget, each item hung from its
 // parent's item through a hash, with its text, its "K=id" key, its colours
-// and, for a check-box tree, its check state. What the windows pay on top of
-// this is the overhead the benchmarks measure.
+// and whatever else the window gives it (a check state, a count). What the
+// windows pay on top of this is the overhead the benchmarks measure.
 
 #include <sqlite3.h>
 
@@ -17,32 +17,43 @@
 
 namespace bench {
 
-// Columns of sql: id, name, parent id; marcados: the ids checked (empty: no
-// check boxes). Returns the milliseconds of the query and the fill.
+// Columns of sql: id, name, parent id. A row whose parent is not in the view
+// hangs from raiz (or the top level when raiz is null); decorar(item, id)
+// adds the rest.
+template <typename Decorar>
+void llenarVistaQt(QTreeWidget& vista, QTreeWidgetItem* raiz, sqlite3* db, const QByteArray& sql,
+                   Decorar&& decorar) {
+  const QPalette paleta = vista.palette();
+  const QBrush fondo = paleta.brush(QPalette::Base), texto = paleta.brush(QPalette::Text);
+  vista.setUpdatesEnabled(false);
+  QHash<qint32, QTreeWidgetItem*> items;
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
+  while (sqlite3_step(st) == SQLITE_ROW) {
+    const qint32 id = sqlite3_column_int(st, 0);
+    const QString nombre = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+    QTreeWidgetItem* padre = items.value(sqlite3_column_int(st, 2), raiz);
+    auto* item = padre ? new QTreeWidgetItem(padre) : new QTreeWidgetItem(&vista);
+    item->setText(0, nombre.trimmed());
+    item->setData(0, Qt::UserRole, QStringLiteral("K=") + QString::number(id));
+    item->setBackground(0, fondo);
+    item->setForeground(0, texto);
+    decorar(item, id);
+    items.insert(id, item);
+  }
+  sqlite3_finalize(st);
+  vista.setUpdatesEnabled(true);
+}
+
+// A view of its own filled from sql; marcados: the ids checked, with check
+// boxes when conCasillas. Returns the milliseconds of the query and the fill.
 inline double llenarArbolQt(sqlite3* db, const QByteArray& sql, const QSet<qint32>& marcados = {},
                             bool conCasillas = false) {
   QTreeWidget vista;
-  const QPalette paleta = vista.palette();
-  const QBrush fondo = paleta.brush(QPalette::Base), texto = paleta.brush(QPalette::Text);
   return timeMs([&] {
-    vista.setUpdatesEnabled(false);
-    QHash<qint32, QTreeWidgetItem*> items;
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
-    while (sqlite3_step(st) == SQLITE_ROW) {
-      const qint32 id = sqlite3_column_int(st, 0);
-      const QString nombre = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
-      QTreeWidgetItem* padre = items.value(sqlite3_column_int(st, 2));
-      auto* item = padre ? new QTreeWidgetItem(padre) : new QTreeWidgetItem(&vista);
-      item->setText(0, nombre.trimmed());
-      item->setData(0, Qt::UserRole, QStringLiteral("K=") + QString::number(id));
-      item->setBackground(0, fondo);
-      item->setForeground(0, texto);
+    llenarVistaQt(vista, nullptr, db, sql, [&](QTreeWidgetItem* item, qint32 id) {
       if (conCasillas) item->setCheckState(0, marcados.contains(id) ? Qt::Checked : Qt::Unchecked);
-      items.insert(id, item);
-    }
-    sqlite3_finalize(st);
-    vista.setUpdatesEnabled(true);
+    });
   });
 }
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "bench_host.h"
 #include "host/i_app_global.h"
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
@@ -23,7 +24,7 @@ struct Arbol {
 
   // roots x children x leaves, names "Nodo r-c-h" in key order.
   Arbol(int raices, int hijos, int nietos) {
-    host = zolmar::Host::open(dir.filePath("bench.db"));
+    host = bench::abrirEmpresa(dir.filePath("bench.db"));
     auto cn = host->connection();
     QString error;
     int id = 0;

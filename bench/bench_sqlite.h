@@ -1,6 +1,7 @@
 #pragma once
-// Bare SQLite work the baselines share: every column of a query read as a
-// record set would read it, the article tree's ids, parents and keys, and
+// Bare SQLite work the baselines share: the host's translation of a
+// statement prepared once, every column of a query read as a record set would
+// read it, the article tree's ids, parents and keys, and
 // the tree's renumbering and path rebuild done by hand.
 
 #include <sqlite3.h>
@@ -8,20 +9,90 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QVariantList>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "tree/clave_arbol.h"
+#include "zolmar/db/connection.h"
+#include "zolmar/db/tsql/tsql_translator.h"
 
 namespace bench {
 
+// A statement as the host translates it (an example of its T-SQL), prepared
+// once; each run binds its own values in the order the statement's literals
+// take, and the first column of its first row comes back as text.
+class Sentencia {
+ public:
+  Sentencia(zolmar::Connection& cn, const QString& ejemplo) : db_(cn.handle()) {
+    const zolmar::TSqlTranslation t = cn.translator().translate(ejemplo);
+    literales_ = t.literals.size();
+    sqlite3_prepare_v2(db_, t.sql.toUtf8().constData(), -1, &st_, nullptr);
+  }
+  ~Sentencia() { sqlite3_finalize(st_); }
+
+  QString texto(const QVariantList& valores) {
+    enlazar(valores);
+    QString valor;
+    if (sqlite3_step(st_) == SQLITE_ROW && sqlite3_column_type(st_, 0) != SQLITE_NULL)
+      valor = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st_, 0)));
+    sqlite3_reset(st_);
+    return valor;
+  }
+
+ private:
+  void enlazar(const QVariantList& valores) {
+    if (valores.size() != literales_)
+      std::fprintf(stderr, "baseline: %d values for %d literals\n", int(valores.size()), int(literales_));
+    for (int i = 0; i < valores.size(); ++i) {
+      if (valores[i].typeId() == QMetaType::QString) {
+        const QByteArray b = valores[i].toString().toUtf8();
+        sqlite3_bind_text(st_, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+      } else {
+        sqlite3_bind_int64(st_, i + 1, valores[i].toLongLong());
+      }
+    }
+  }
+
+  sqlite3* db_;
+  sqlite3_stmt* st_ = nullptr;
+  qsizetype literales_ = 0;
+};
+
 // Steps through the rows, every column read as text.
-inline void readAll(sqlite3* db, const char* sql) {
+inline void readAll(sqlite3* db, const QByteArray& sql) {
   sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
+  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
   while (sqlite3_step(st) == SQLITE_ROW)
     for (int c = 0; c < sqlite3_column_count(st); ++c) (void)sqlite3_column_text(st, c);
   sqlite3_finalize(st);
+}
+
+// A table's lock as the host takes it: the table's locks looked up, one
+// written; liberar deletes it. Each commits on its own outside a transaction.
+inline void bloquear(sqlite3* db, const QByteArray& tabla) {
+  readAll(db, "SELECT ZolmarID, Filtro, Sesion, Pid, Equipo, Fecha FROM ZolmarBloqueos WHERE Tabla='" +
+                  tabla + "'");
+  const QByteArray sql = "INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) VALUES ('" +
+                         tabla + "', '', 's', 1, 'e', '2024-06-11 10:00:00')";
+  sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+inline void liberar(sqlite3* db, const QByteArray& tabla) {
+  const QByteArray sql = "DELETE FROM ZolmarBloqueos WHERE Tabla='" + tabla + "'";
+  sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+// A whole-tree rebuild as the module runs it: the tree's table locked, fn's
+// statements, the lock freed; all of it in one transaction when asked.
+template <typename Fn>
+void bajoBloqueo(sqlite3* db, bool unaTransaccion, Fn&& fn) {
+  if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  bloquear(db, "Arboles");
+  fn();
+  liberar(db, "Arboles");
+  if (unaTransaccion) sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 struct FilaArbol {
@@ -43,23 +114,38 @@ inline std::vector<FilaArbol> leerArbol(sqlite3* db, const char* orden) {
   return filas;
 }
 
-// Dense keys for the article tree, children numbered in the order read
-// (orden), depth first through a map of each parent's children; each key
-// written with its own statement, in one transaction when asked.
-inline void renumerarArbol(sqlite3* db, const char* orden, bool unaTransaccion) {
-  auto filas = leerArbol(db, orden);
+// Dense keys depth first: a row's key is its parent's key and its place
+// among that parent's rows, in the order given (ids and parents by row; a
+// row under no row of them keeps an empty key).
+inline std::vector<QString> clavesDensas(const std::vector<qint32>& ids, const std::vector<qint32>& padres) {
+  std::vector<QString> claves(ids.size());
   QHash<qint32, std::vector<size_t>> hijos;
-  for (size_t i = 0; i < filas.size(); ++i) hijos[filas[i].padre].push_back(i);
+  for (size_t i = 0; i < ids.size(); ++i) hijos[padres[i]].push_back(i);
   std::vector<std::pair<qint32, QString>> pila{{0, QString()}};
   while (!pila.empty()) {
     const auto [padre, prefijo] = pila.back();
     pila.pop_back();
     int contador = 0;
     for (size_t i : hijos.value(padre)) {
-      filas[i].clave = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
-      pila.push_back({filas[i].id, filas[i].clave});
+      claves[i] = prefijo + arboles::ClaveArbol::NumeroASegmento(++contador);
+      pila.push_back({ids[i], claves[i]});
     }
   }
+  return claves;
+}
+
+// Dense keys for the article tree, children numbered in the order read
+// (orden); each key written with its own statement, in one transaction when
+// asked.
+inline void renumerarArbol(sqlite3* db, const char* orden, bool unaTransaccion) {
+  auto filas = leerArbol(db, orden);
+  std::vector<qint32> ids, padres;
+  for (const FilaArbol& f : filas) {
+    ids.push_back(f.id);
+    padres.push_back(f.padre);
+  }
+  const std::vector<QString> claves = clavesDensas(ids, padres);
+  for (size_t i = 0; i < filas.size(); ++i) filas[i].clave = claves[i];
   sqlite3_stmt* up = nullptr;
   sqlite3_prepare_v2(db, "UPDATE Arboles SET Clave=?1 WHERE ZolmarID=?2", -1, &up, nullptr);
   if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);

@@ -4,8 +4,10 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include "resumen.h"
@@ -35,6 +37,16 @@ double timeMs(Fn&& fn) {
   timer.start();
   fn();
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The best time of each measure over rondas rounds, the measures taken in
+// turns within a round, so that a busy spell of the machine (its noise only
+// ever adds time) does not fall on one of them alone.
+inline std::vector<double> mejores(int rondas, const std::vector<std::function<double()>>& medidas) {
+  std::vector<double> t(medidas.size(), std::numeric_limits<double>::infinity());
+  for (int r = 0; r < rondas; ++r)
+    for (size_t i = 0; i < medidas.size(); ++i) t[i] = std::min(t[i], medidas[i]());
+  return t;
 }
 
 // BENCH <operation> n=<nodes> ms=<time> baseline_ms=<..> limit_ms=<..> ratio=<ms/baseline_ms>

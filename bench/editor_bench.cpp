@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "arbol_qt_desnudo.h"
+#include "bench_host.h"
 #include "bench_util.h"
 #include "editor/frm_arboles.h"
 #include "host/i_app_global.h"
@@ -36,8 +37,7 @@ struct Empresa {
   int n = 0;
 
   explicit Empresa(int nodos) : n(nodos) {
-    host = zolmar::Host::open(dir.filePath(QStringLiteral("bench.db")));
-    host->useScriptedUserInterface();
+    host = bench::abrirEmpresa(dir.filePath(QStringLiteral("bench.db")));
     cn = host->connection();
     std::vector<QString> prefijos(n);
     QString error;

@@ -3,8 +3,9 @@
 // a branch of about 1,000 nodes, each a press of the action button from the
 // question to the reloaded trees. baseline_ms is bare SQLite running the same
 // statements with the same commit behaviour (the change and the rebuild of
-// keys and paths in one transaction, the reload after it); limit_ms the same
-// with the reads before and after inside that transaction too.
+// keys and paths in one transaction, then the reload of both trees into bare
+// QTreeWidgets); limit_ms the same with the reads before and after inside
+// that transaction too.
 
 #include <sqlite3.h>
 
@@ -17,9 +18,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "bench_sqlite.h"
+#include "bench_host.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
+#include "organizar_directo.h"
 #include "picking/frm_mover_categorias.h"
 #include "tree/clave_arbol.h"
 #include "tree/taz_arboles.h"
@@ -41,7 +43,7 @@ void exec(sqlite3* db, const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr
 class Empresa {
  public:
   Empresa(int nodos, int articulos, int tarifas) : n_(nodos), original_(dir_.filePath("original.db")) {
-    auto host = zolmar::Host::open(original_);
+    auto host = bench::abrirEmpresa(original_);
     sqlite3* db = host->connection()->handle();
     std::vector<QString> prefijos(n_);
     exec(db, "BEGIN");
@@ -93,9 +95,7 @@ class Empresa {
     const QString file = dir_.filePath(QStringLiteral("copia.db"));
     for (const char* sufijo : {"", "-wal", "-shm"}) QFile::remove(file + sufijo);
     QFile::copy(original_, file);
-    auto host = zolmar::Host::open(file);
-    host->useScriptedUserInterface();
-    return host;
+    return bench::abrirEmpresa(file);
   }
 
   // The window opened on a fresh copy, both selections made; the time of the
@@ -128,68 +128,20 @@ class Empresa {
   QString original_;
 };
 
-// Keys in present order, then paths, inside the caller's transaction, as the
-// window rebuilds them.
-void renumerarYRutas(sqlite3* db) {
-  bench::renumerarArbol(db, "id_padre, Clave", false);
-  bench::reconstruirRutas(db, false);
-}
-
-// The window's reload after its transaction: the grouped count and the tree
-// read for each view.
-void recargar(sqlite3* db) {
-  bench::readAll(
-      db,
-      "SELECT A.ZolmarID, count(*) AS Numero FROM Articulos Art LEFT JOIN Arboles A ON A.ZolmarID = "
-      "Art.ID_Categoria1 GROUP BY A.ZolmarID");
-  for (int arbol = 0; arbol < 2; ++arbol)
-    bench::readAll(
-        db, "SELECT zolmarID, nombre, id_padre, CriterioHijos FROM Arboles WHERE tipo = 3 ORDER BY clave");
-}
-
-void ejecutar(sqlite3* db, const QString& sql) { exec(db, sql.toUtf8().constData()); }
-
 double unirDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccion) {
   auto host = e.copia();
   sqlite3* db = host->connection()->handle();
-  const QString o = QString::number(origen), d = QString::number(destino);
-  return bench::timeMs([&] {
-    if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    // The lock is taken before the merge's transaction, and freed inside it.
-    exec(db,
-         "INSERT INTO ZolmarBloqueos (Tabla, Filtro, Sesion, Pid, Equipo, Fecha) VALUES ('Articulos', '', "
-         "'s', 1, "
-         "'e', '2024-06-11 10:00:00')");
-    if (!unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    ejecutar(db, "UPDATE Articulos SET ID_Categoria1=" + d +
-                     ", FechaModificacion='2024-06-11 10:00:00' WHERE ID_Categoria1=" + o);
-    ejecutar(db, "UPDATE Tarifas SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
-    ejecutar(db, "UPDATE GruposComisionesX SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
-    ejecutar(db, "UPDATE ArtCompuestos SET ID_Categoria=" + d + " WHERE ID_Categoria=" + o);
-    exec(db, "DELETE FROM ZolmarBloqueos WHERE Tabla='Articulos'");
-    renumerarYRutas(db);
-    if (!unaTransaccion) exec(db, "COMMIT");
-    recargar(db);
-    if (unaTransaccion) exec(db, "COMMIT");
-  });
+  bench::Vistas vistas;  // open before the action, as the window's are
+  vistas.recargar(db);
+  return bench::timeMs([&] { bench::unir(*host->connection(), origen, destino, unaTransaccion, vistas); });
 }
 
 double moverDirecto(Empresa& e, qint32 origen, qint32 destino, bool unaTransaccion) {
   auto host = e.copia();
   sqlite3* db = host->connection()->handle();
-  const QString o = QString::number(origen), d = QString::number(destino);
-  return bench::timeMs([&] {
-    if (unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    bench::readAll(
-        db, ("SELECT count(*) AS Numero FROM Articulos WHERE ID_Categoria1=" + d).toUtf8().constData());
-    bench::readAll(db, ("SELECT COUNT(*) FROM Arboles WHERE Tipo=3 AND ID_Padre=" + d).toUtf8().constData());
-    if (!unaTransaccion) exec(db, "BEGIN IMMEDIATE");
-    ejecutar(db, "UPDATE Arboles SET ID_padre=" + d + " WHERE ZolmarID=" + o);
-    renumerarYRutas(db);
-    if (!unaTransaccion) exec(db, "COMMIT");
-    recargar(db);
-    if (unaTransaccion) exec(db, "COMMIT");
-  });
+  bench::Vistas vistas;  // open before the action, as the window's are
+  vistas.recargar(db);
+  return bench::timeMs([&] { bench::mover(*host->connection(), origen, destino, unaTransaccion, vistas); });
 }
 
 // Nodes below node id (1-based) of the breadth-first tree, itself included.
@@ -201,22 +153,11 @@ int rama(int id, int n) {
   return total;
 }
 
-// The best of a few rounds, each run on its own fresh copy; the module and
-// its two baselines take turns within a round, so that a busy spell of the
-// machine (its noise only ever adds time) does not fall on one of them alone.
-struct Tiempos {
-  double ms, base, limite;
-};
-
+// The best of a few rounds, each run on its own fresh copy, the module and
+// its two baselines in turns.
 template <typename Modulo, typename Directo>
-Tiempos mejor(int rondas, Modulo&& modulo, Directo&& directo) {
-  Tiempos t{modulo(), directo(false), directo(true)};
-  for (int i = 1; i < rondas; ++i) {
-    t.ms = std::min(t.ms, modulo());
-    t.base = std::min(t.base, directo(false));
-    t.limite = std::min(t.limite, directo(true));
-  }
-  return t;
+std::vector<double> mejor(int rondas, Modulo&& modulo, Directo&& directo) {
+  return bench::mejores(rondas, {modulo, [&] { return directo(false); }, [&] { return directo(true); }});
 }
 
 // The top-level ancestor of node id.
@@ -244,10 +185,10 @@ void run(bool quick) {
     const int articulos = quick ? 100000 : 1000000;
     Empresa e(10000, articulos, articulos / 10);
     const qint32 origen = e.nodos(), destino = e.nodos() - 1;  // two leaves
-    const Tiempos t = mejor(
+    const auto t = mejor(
         3, [&] { return e.modulo(origen, destino, 0); },
         [&](bool unaTransaccion) { return unirDirecto(e, origen, destino, unaTransaccion); });
-    bench::report("merge_categories", e.nodos(), t.ms, t.base, t.limite);
+    bench::report("merge_categories", e.nodos(), t[0], t[1], t[2]);
   } catch (const std::exception& ex) {
     bench::fail("merge_categories", 10000, QString::fromUtf8(ex.what()));
   }
@@ -269,11 +210,11 @@ void run(bool quick) {
     while (primerNivel(destino) != 2 || nivel(destino) + profundidad(origen, n) > 8) --destino;
     const int veces = n >= 100000 ? 1 : n >= 10000 ? 3 : 5;
     try {
-      const Tiempos t = mejor(
+      const auto t = mejor(
           veces, [&] { return e.modulo(origen, destino, 1); },
           [&](bool unaTransaccion) { return moverDirecto(e, origen, destino, unaTransaccion); });
       std::printf("move_branch: %d nodes moved\n", rama(origen, n));
-      bench::report("move_branch", e.nodos(), t.ms, t.base, t.limite);
+      bench::report("move_branch", e.nodos(), t[0], t[1], t[2]);
     } catch (const std::exception& ex) {
       bench::fail("move_branch", n, QString::fromUtf8(ex.what()));
     }

@@ -132,7 +132,6 @@ double bare(sqlite3* db) {
 
 void restaurantCategories(bool) {
   bench::Arbol arbol(10, 9, 10);
-  arbol.host->useScriptedUserInterface();
   plantilla(arbol.dir.filePath(QString::fromLatin1(zolmar::Schema::kConsultantDatabase) + ".db"));
   const double base = bare(arbol.host->connection()->handle());
   arboles::FrmCrearCategoriasRest frm;

@@ -5,7 +5,10 @@
 // below the branch reserved for the service. Categories imported in an
 // earlier run are shown checked and coloured and cannot be unchecked.
 
+#include <QHash>
+#include <QPair>
 #include <QString>
+#include <QVector>
 #include <memory>
 
 #include "host/host_types.h"
@@ -74,7 +77,9 @@ class FrmImportarCategorias : public zolmar::FrmBasico {
 
   // The service rows and the tree (frm_importar_categorias_arbol.cpp).
   void AsignarClaves();
-  void AsignarClavesHijos(qint32 nID_Padre, const QString& cPrefijo);
+  // hijos: each parent id's rows (positions) in their present order; ids: each position's id.
+  void AsignarClavesHijos(const QHash<qint32, QVector<qint32>>& hijos, const QVector<qint32>& ids,
+                          qint32 nID_Padre, const QString& cPrefijo);
   void BuscarRama();
   void CargarArbol();
   void TreeArbol_MouseDown(qint32 Button, qint32 Shift, float x, float y);
@@ -98,7 +103,7 @@ class FrmImportarCategorias : public zolmar::FrmBasico {
   std::shared_ptr<IGlobales> oGlobales_;
   std::shared_ptr<IConnection> oCn_;
   RecordsetPtr oDatos_;
-  RecordsetPtr importadas_;
+  QHash<QPair<qint32, qint32>, qint32> importadas_;  // ids imported before, by service code and level
   qint32 idRama_ = 0;
   QString segmentoRama_;
   MarcaPendiente marcaPendiente_;

@@ -30,24 +30,29 @@ qint32 FrmImportarCategorias::IdDeNodo(const zolmar::TreeNode& Node) { return No
 
 // Each row's Clave: its parent's Clave and its own 2-digit position among its
 // siblings, so that ordering by Clave lists every parent before its children.
+// Each parent's rows are gathered in one pass, not searched for.
 void FrmImportarCategorias::AsignarClaves() {
   oDatos_->Sort(QStringLiteral("ID_Padre"));
-  AsignarClavesHijos(0, QString());
+  QHash<qint32, QVector<qint32>> hijos;
+  QVector<qint32> ids(oDatos_->RecordCount() + 1);
+  for (oDatos_->SetPosition(0); oDatos_->Read();) {
+    hijos[oDatos_->Field(QStringLiteral("ID_Padre")).toInt()].append(oDatos_->Position());
+    ids[oDatos_->Position()] = oDatos_->Field(QStringLiteral("ID")).toInt();
+  }
+  AsignarClavesHijos(hijos, ids, 0, QString());
   oDatos_->Sort(QStringLiteral("Clave"));
 }
 
-void FrmImportarCategorias::AsignarClavesHijos(qint32 nID_Padre, const QString& cPrefijo) {
-  const qint32 guardada = oDatos_->Position();
-  if (oDatos_->Find(QStringLiteral("ID_Padre=") + QString::number(nID_Padre)) > 0) {
-    qint32 contador = 0;
-    do {
-      if (oDatos_->Field(QStringLiteral("ID_Padre")).toInt() != nID_Padre) break;
-      const QString clave = cPrefijo + ClaveArbol::NumeroASegmento(++contador);
-      oDatos_->SetField(QStringLiteral("Clave"), clave);
-      AsignarClavesHijos(oDatos_->Field(QStringLiteral("ID")).toInt(), clave);
-    } while (oDatos_->MoveNext());
+void FrmImportarCategorias::AsignarClavesHijos(const QHash<qint32, QVector<qint32>>& hijos,
+                                               const QVector<qint32>& ids, qint32 nID_Padre,
+                                               const QString& cPrefijo) {
+  qint32 contador = 0;
+  for (const qint32 posicion : hijos.value(nID_Padre)) {
+    const QString clave = cPrefijo + ClaveArbol::NumeroASegmento(++contador);
+    oDatos_->SetPosition(posicion);
+    oDatos_->SetField(QStringLiteral("Clave"), clave);
+    AsignarClavesHijos(hijos, ids, ids[posicion], clave);
   }
-  oDatos_->SetPosition(guardada);
 }
 
 void FrmImportarCategorias::BuscarRama() {
@@ -58,7 +63,7 @@ void FrmImportarCategorias::BuscarRama() {
                              2, 0)
                 .toInt();
   segmentoRama_.clear();
-  importadas_.reset();
+  importadas_.clear();
   if (idRama_ <= 0) {
     idRama_ = 0;
     return;
@@ -67,11 +72,19 @@ void FrmImportarCategorias::BuscarRama() {
                                        QString::number(idRama_),
                                    2, QString())
                       .toString();
-  importadas_ = recordsetOf(
+  const RecordsetPtr rs = recordsetOf(
       oCn_->ExecuteSQL(QStringLiteral("SELECT ZolmarID, CodigoExterno, NivelExterno FROM Arboles") +
                            QStringLiteral(" WHERE Tipo=") + QStringLiteral("3") +
                            QStringLiteral(" AND (Opciones & ") + QStringLiteral("1") + QStringLiteral(")>0"),
                        5, QVariant()));
+  // Read once into a hash: every service row asks for its code and level.
+  while (rs && rs->Read()) {
+    const QVariant codigo = rs->Field(QStringLiteral("CodigoExterno"));
+    const QVariant nivel = rs->Field(QStringLiteral("NivelExterno"));
+    const QPair<qint32, qint32> llave{codigo.toInt(), nivel.toInt()};
+    if (!codigo.isNull() && !nivel.isNull() && !importadas_.contains(llave))
+      importadas_.insert(llave, rs->Field(QStringLiteral("ZolmarID")).toInt());
+  }
 }
 
 void FrmImportarCategorias::CargarArbol() {
@@ -85,13 +98,11 @@ void FrmImportarCategorias::CargarArbol() {
   oDatos_->SetPosition(0);
   while (oDatos_->Read()) {
     ++filas;
-    if (importadas_ &&
-        importadas_->Find(QStringLiteral("CodigoExterno = ") +
-                          QString::number(oDatos_->Field(QStringLiteral("ID_IT")).toInt()) +
-                          QStringLiteral(" AND NivelExterno = ") +
-                          QString::number(oDatos_->Field(QStringLiteral("Nivel")).toInt())) > 0) {
+    const auto previa = importadas_.constFind(
+        {oDatos_->Field(QStringLiteral("ID_IT")).toInt(), oDatos_->Field(QStringLiteral("Nivel")).toInt()});
+    if (previa != importadas_.constEnd()) {
       oDatos_->SetField(QStringLiteral("Activo"), 1);
-      oDatos_->SetField(QStringLiteral("zolmarID"), importadas_->Field(QStringLiteral("ZolmarID")).toInt());
+      oDatos_->SetField(QStringLiteral("zolmarID"), *previa);
     }
     QString texto = rtrim(oDatos_->Field(QStringLiteral("Nombre")).toString());
     const QString criterio = oDatos_->Field(QStringLiteral("CriterioHijos")).toString();
@@ -138,8 +149,10 @@ void FrmImportarCategorias::AplicarMarca(const zolmar::TreeNode& Node) {
   const QString id = QString::number(IdDeNodo(Node));
   if (oDatos_->Find(QStringLiteral("ID=") + id) <= 0) return;
   if (oDatos_->Field(QStringLiteral("zolmarID")).toInt() > 0) {
-    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No puede desmarcar una categoría que ya había sido importada.")),
-                             0, oAppGlobal_->Translate(QStringLiteral("Esa categoría ya fue importada")), IconWarning);
+    oAppGlobal_->ShowMessage(
+        oAppGlobal_->Translate(
+            QStringLiteral("No puede desmarcar una categoría que ya había sido importada.")),
+        0, oAppGlobal_->Translate(QStringLiteral("Esa categoría ya fue importada")), IconWarning);
     nodoTimer_ = Node.Key();
     TimerArbol->start();
     return;

@@ -46,7 +46,7 @@ void cImp_Exp::ImportarArbol(std::shared_ptr<IDataImp>& oTAZ_Data_Imp, QString& 
         lista->SetCell(1, p, ClavesDocumento::SinClave);
         lista->SetCell(2, p, contenido.Field(QStringLiteral("ID_RamaOriginal")));
         lista->SetCell(3, p, contenido.Field(QStringLiteral("ID_RamaPadreOriginal")));
-        lista->SetCell(4, p, contenido.Field(QStringLiteral("zolmarID")));
+        lista->SetCell(4, p, p);  // the document row, found again once sorted
       }
       ClavesDocumento(*lista).AsignarClaves();
       // Every branch now follows its parent, depth first.
@@ -79,7 +79,8 @@ bool cImp_Exp::CrearRamas(IDataImp* oTAZ_Data_Imp, QString& cStatus, qint32 tipo
   QStringList rutas;
   for (qint32 fila = 1; fila <= filas; ++fila) {
     if (oTAZ_Data_Imp) oTAZ_Data_Imp->Avance(fila - 1, filas);
-    if (contenido.Find(QStringLiteral("ZolmarID = ") + lista.Cell(4, fila).toString()) < 1) {
+    contenido.SetPosition(lista.Cell(4, fila).toInt());
+    if (contenido.Eof() || contenido.Position() < 1) {
       cStatus = oAppGlobal->Translate(
           QStringLiteral("Se ha producido un error al reordenar las claves del árbol."));
       return false;

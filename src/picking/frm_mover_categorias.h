@@ -6,6 +6,7 @@
 // the keys and paths of the whole tree rebuilt and both views reloaded.
 
 #include <QColor>
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QVector>
@@ -95,7 +96,6 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   void CargarArboles(bool lSeleccionarPrimero);
   void CargarArbol(qint32 nIndex, bool lSeleccionarPrimero);
   QString ConsultaCuentas() const;
-  qint32 Referencias(qint32 nID);
   void MarcarNodo(qint32 nIndex, bool lMarcar, const QString& cClave);
   void MoverSeleccion(qint32 nIndex, const zolmar::TreeNode& Node);
   static QString ClaveDeId(qint32 nID);
@@ -134,7 +134,7 @@ class FrmMoverCategorias : public zolmar::FrmBasico {
   qint32 nSeleccion_[2] = {0, 0};
   QColor colorGuardado_[2];
   RecordsetPtr rsArbol_;
-  RecordsetPtr rsCuentas_;
+  QHash<qint32, qint32> cuentas_;  // references by node id, read once per load
   bool lRealizada_ = false;
   QVector<Traspaso> traspasadas_;
   QPointer<zolmar::ListWindow> referencias_;

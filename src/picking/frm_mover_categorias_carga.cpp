@@ -51,16 +51,13 @@ QString FrmMoverCategorias::ConsultaCuentas() const {
 void FrmMoverCategorias::CargarArboles(bool lSeleccionarPrimero) {
   oAppGlobal_->ShowWait(QStringLiteral("Seleccionando datos ..."));
   const QString cuentas = ConsultaCuentas();
-  rsCuentas_ = cuentas.isEmpty() ? nullptr : Abrir(cuentas, 7);
+  cuentas_.clear();
+  const RecordsetPtr rs = cuentas.isEmpty() ? nullptr : Abrir(cuentas, 7);
+  while (rs && rs->Read())
+    cuentas_.insert(rs->Field(QStringLiteral("ZolmarID")).toInt(),
+                    rs->Field(QStringLiteral("Numero")).toInt());
   oAppGlobal_->ShowWait(QString());
   for (qint32 i = 0; i < 2; ++i) CargarArbol(i, lSeleccionarPrimero);
-}
-
-// The count of a node; 0 when the grouped query has no row for it (a node
-// without references).
-qint32 FrmMoverCategorias::Referencias(qint32 nID) {
-  if (!rsCuentas_ || rsCuentas_->Find(QStringLiteral("ZolmarID=") + QString::number(nID), 0) <= 0) return 0;
-  return rsCuentas_->Field(QStringLiteral("Numero")).toInt();
 }
 
 // Rows come in key order, so a parent is always added before its children.
@@ -80,7 +77,7 @@ void FrmMoverCategorias::CargarArbol(qint32 nIndex, bool lSeleccionarPrimero) {
     const qint32 id = rsArbol_->Field(QStringLiteral("zolmarID")).toInt();
     const qint32 padre = rsArbol_->Field(QStringLiteral("id_padre")).toInt();
     QString texto = rtrim(rsArbol_->Field(QStringLiteral("nombre")).toString());
-    const qint32 n = Referencias(id);
+    const qint32 n = cuentas_.value(id);  // no row in the grouped query: no references
     if (n > 0) texto += QStringLiteral(" (") + QString::number(n) + referencias + QLatin1Char(')');
     // A row whose parent is not in the tree has nowhere to hang.
     const zolmar::TreeNode nodo = arbol->Nodes().tryAdd(padre == 0 ? kRaiz : ClaveDeId(padre),
@@ -101,9 +98,7 @@ void FrmMoverCategorias::CargarArbol(qint32 nIndex, bool lSeleccionarPrimero) {
   for (zolmar::TreeNode& nodo : nodos) {
     // A marked node keeps the grey of its mark.
     if (nodo.Children() > 0 || nodo.MarkedDeleted()) continue;
-    const qint32 id = IdDeClave(nodo.Key());
-    if (!rsCuentas_ || rsCuentas_->Find(QStringLiteral("ZolmarID=") + QString::number(id), 0) <= 0)
-      nodo.setForeColor(QColor(kRojo, 0, 0));
+    if (!cuentas_.contains(IdDeClave(nodo.Key()))) nodo.setForeColor(QColor(kRojo, 0, 0));
   }
   arbol->setVisible(true);
 }

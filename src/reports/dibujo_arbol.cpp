@@ -21,6 +21,14 @@ qint32 hex(const QString& text) {
 void DibujoArbol::Olvidar() {
   prefijos_.clear();
   mayores_.clear();
+  ultimos_.clear();
+}
+
+void DibujoArbol::LeerUltimos(IRecordset& rs) {
+  const qint32 pos = rs.Position();
+  for (rs.SetPosition(0); rs.Read();)
+    ultimos_.insert(rs.Field(QStringLiteral("F_ID_PADRE")).toInt(), rs.Position());
+  rs.SetPosition(pos);
 }
 
 // Every row of a branch asks the same statement: the answer is read once per report.
@@ -43,8 +51,8 @@ QString DibujoArbol::Prefijo(IRecordset& rs) {
   const qint32 idPadre = rs.Field(QStringLiteral("F_ID_PADRE")).toInt();
   // A later sibling in the listing (the same answer at every level). The
   // result names the parent column with the models' prefix.
-  const bool hermano = rs.Find(QStringLiteral("F_ID_PADRE=") + QString::number(idPadre), pos) > 0;
-  rs.SetPosition(pos);
+  if (ultimos_.isEmpty()) LeerUltimos(rs);
+  const bool hermano = ultimos_.value(idPadre) > pos;
   QString prefijo;
   for (qint32 i = 0; i < 8; ++i) {
     const qint32 s = hex(clave.mid(2 * i, 2));

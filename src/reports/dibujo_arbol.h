@@ -32,11 +32,14 @@ class DibujoArbol {
 
  private:
   qint32 MayorSegmento(qint32 nivel, const QString& clave);
+  // The position of the last row of each parent, read once per result.
+  void LeerUltimos(IRecordset& rs);
 
   std::shared_ptr<IConnection> oCn_;
   qint32 nTipoArbol_;
   QHash<qint32, QString> prefijos_;  // by row position
   QHash<QString, qint32> mayores_;   // by statement
+  QHash<qint32, qint32> ultimos_;    // last row position by parent id
 };
 
 }  // namespace arboles

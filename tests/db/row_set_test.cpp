@@ -113,6 +113,20 @@ TEST(RowSetTest, EqualityIndexFollowsWrites) {
   EXPECT_EQ(readOnly.Field("Nombre").toString(), "Bebidas");
 }
 
+// Keys of digits and capital letters sort by their codes: the same order the
+// collator gives them.
+TEST(RowSetTest, PlainKeysSortAsTheCollatorOrdersThem) {
+  QStringList claves{"0A", "09", "A0", "AB", "A", "10", "1", "Z9", "B", "", "0100  ", "01"};
+  RowSet rs({"Clave"}, {}, false);
+  for (const QString& c : claves) rs.appendRow({c});
+  rs.Sort("Clave");
+  std::stable_sort(claves.begin(), claves.end(),
+                   [](const QString& a, const QString& b) { return RowCriterion::compare(a, b) < 0; });
+  QStringList orden;
+  for (rs.SetPosition(0); rs.Read();) orden << rs.Field("Clave").toString();
+  EXPECT_EQ(orden, claves);
+}
+
 TEST(RowSetTest, SortKeepsTheCurrentRowAndRemoveWhere) {
   RowSet rs = names();
   rs.SetPosition(2);  // O'Donnell

@@ -131,6 +131,21 @@ TEST_F(BackupServiceTest, RestoreIsRefusedWhileTheDatabaseIsInUse) {
   EXPECT_NE(Dump(), antes);
 }
 
+TEST_F(BackupServiceTest, TheSettingTurnsOffOnlyTheCopiesBeforeOperations) {
+  const struct {
+    const char* valor;
+    qsizetype copias;
+  } casos[] = {{"0", 0}, {"1", 1}, {"", 2}};
+  for (const auto& c : casos) {
+    host->app()->SetConfig(QString::fromLatin1(BackupService::kConfigKey), QString::fromLatin1(c.valor));
+    EXPECT_TRUE(host->app()->CopiaDeSeguridad(QStringLiteral("Mover rama")));
+    EXPECT_EQ(copias->list().size(), c.copias) << c.valor;
+  }
+  QString error;
+  host->app()->SetConfig(QString::fromLatin1(BackupService::kConfigKey), QStringLiteral("0"));
+  EXPECT_FALSE(copias->make(QStringLiteral("Manual"), &error).isEmpty()) << error.toStdString();
+}
+
 TEST_F(BackupServiceTest, ACopyThatCannotBeMadeLetsThePersonDecide) {
   // A file where the folder should be.
   QFile estorbo(dir.filePath(BackupService::kFolderName));

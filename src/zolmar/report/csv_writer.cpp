@@ -1,15 +1,17 @@
 #include "zolmar/report/csv_writer.h"
 
+#include <algorithm>
+
 #include "zolmar/report/output_file.h"
 #include "zolmar/report/report_engine.h"
 
 namespace zolmar {
 
 QString CsvWriter::Quote(const QString& text) {
-  static const QString special = QStringLiteral(";\"\r\n");
-  bool needs = false;
-  for (QChar c : text) needs = needs || special.contains(c);
-  if (!needs) return text;
+  const auto special = [](QChar c) {
+    return c == QLatin1Char(';') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+  };
+  if (std::none_of(text.begin(), text.end(), special)) return text;
   QString quoted = text;
   quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
   return QLatin1Char('"') + quoted + QLatin1Char('"');

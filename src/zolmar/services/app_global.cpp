@@ -176,7 +176,7 @@ QString AppGlobal::CommentsDatabase() { return cn_->catalogName(); }
 // person decides: the operation is the one that cannot be undone.
 bool AppGlobal::CopiaDeSeguridad(const QString& cOperacion) {
   BackupService copias(cn_, locks_.get());
-  if (!copias.unavailableReason().isEmpty()) return true;
+  if (!copias.unavailableReason().isEmpty() || !copias.automatic()) return true;
   QString error;
   if (!copias.make(cOperacion, &error).isEmpty()) return true;
   return AskYesNo(

@@ -16,6 +16,7 @@
 #include "zolmar/db/engine/sql_functions.h"
 #include "zolmar/db/lock_manager.h"
 #include "zolmar/db/schema.h"
+#include "zolmar/services/host_table_names.h"
 
 namespace zolmar {
 
@@ -80,6 +81,16 @@ QString BackupService::unavailableReason() const {
 QString BackupService::folder() const {
   if (!unavailableReason().isEmpty()) return QString();
   return QDir(cn_->serverFolder()).filePath(kFolderName);
+}
+
+// Read past the statements of the operation the copy precedes: the setting
+// is the host's, not part of that operation.
+bool BackupService::automatic() const {
+  return cn_->executeNative(
+                QStringLiteral("SELECT Valor FROM %1 WHERE Clave=?1").arg(HostTableNames::Configuration), 2,
+                QVariant(), {QString::fromLatin1(kConfigKey)})
+             .toString()
+             .trimmed() != QStringLiteral("0");
 }
 
 QString BackupService::namePrefix() const { return QFileInfo(cn_->path()).completeBaseName(); }

@@ -18,6 +18,10 @@ class BackupService {
  public:
   static constexpr qint32 kKept = 20;
   static const QString kFolderName;
+  // Configuration key: "0" turns off the copies made before an operation that
+  // cannot be undone (a company copied by other means, or a benchmark timing
+  // the operation alone); copies on request still work.
+  static constexpr const char* kConfigKey = "CFG_COPIAS:AUTOMATICAS";
 
   struct Copy {
     QString path;
@@ -32,6 +36,8 @@ class BackupService {
   // Why this database has no copies here ("" when it has): in memory, or on a server.
   QString unavailableReason() const;
   QString folder() const;
+  // The copies before operations are made (kConfigKey is not "0").
+  bool automatic() const;
   // The new copy's path; "" with *error when it could not be made. Only the
   // newest kKept copies of this database stay.
   QString make(const QString& operation, QString* error);

@@ -48,12 +48,18 @@ TreeNodes::Failure TreeNodes::insert(const QString& relative, qint32 relationshi
     rel = byKey_.value(relative);
     if (!rel) return Failure::NotFound;
   }
-  if (!key.isEmpty() && byKey_.contains(key)) return Failure::Duplicate;
+  // The key's place claimed with one lookup: a new key grows the hash.
+  QTreeWidgetItem** slot = nullptr;
+  if (!key.isEmpty()) {
+    const qsizetype antes = byKey_.size();
+    slot = &byKey_[key];
+    if (byKey_.size() == antes) return Failure::Duplicate;
+  }
   auto* item = new QTreeWidgetItem(QStringList(text));
   item->setData(0, Qt::UserRole, key);
   tree_->prepareItem(item);
   place(item, rel, relationship);
-  if (!key.isEmpty()) byKey_.insert(key, item);
+  if (slot) *slot = item;
   *created = item;
   return Failure::None;
 }

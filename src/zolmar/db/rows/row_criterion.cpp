@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
 
 namespace zolmar {
 
@@ -204,6 +205,38 @@ int RowCriterion::compare(const QVariant& a, const QVariant& b) {
     if (okA && okB) return x < y ? -1 : (x > y ? 1 : 0);
   }
   return spanishCollator().compare(trimRight(a.toString()), trimRight(b.toString()));
+}
+
+bool RowCriterion::plainText(const QVariant& value) {
+  if (value.typeId() != QMetaType::QString) return false;
+  const QString text = trimRight(value.toString());
+  return std::all_of(text.begin(), text.end(), [](QChar c) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+  });
+}
+
+RowCriterion::Sortable RowCriterion::sortable(const QVariant& value, bool conNumeros, bool conTexto,
+                                              bool plano) {
+  Sortable s;
+  s.null = !value.isValid() || value.isNull();
+  if (s.null) return s;
+  s.number = isNumber(value);
+  if (s.number || conNumeros) s.value = value.toDouble(&s.numeric);
+  if (plano)
+    s.plain = trimRight(value.toString());
+  else if (!s.number || conTexto)
+    s.text = spanishCollator().sortKey(trimRight(value.toString()));
+  return s;
+}
+
+int RowCriterion::compareSortable(const Sortable& a, const Sortable& b) {
+  if (a.null || b.null) return a.null == b.null ? 0 : (a.null ? -1 : 1);
+  if ((a.number || b.number) && a.numeric && b.numeric)
+    return a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
+  if (a.plain && b.plain)
+    return QString::compare(*a.plain, *b.plain) < 0 ? -1 : (*a.plain == *b.plain ? 0 : 1);
+  return a.text->compare(*b.text);
 }
 
 bool RowCriterion::matches(const QVariant& field, const Term& term) {

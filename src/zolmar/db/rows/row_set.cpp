@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace zolmar {
 
@@ -14,11 +15,20 @@ RowSet::RowSet(QStringList columns, QVector<Row> rows, bool writable)
 }
 
 int RowSet::columnIndex(const QString& name) const {
+  for (const auto& [reciente, col] : recent_)
+    if (reciente.constData() == name.constData() && reciente.size() == name.size() && !reciente.isNull())
+      return col;
   // Loops ask for the same few names again and again, spelled the same way.
   const auto hit = exactIndex_.constFind(name);
-  if (hit != exactIndex_.constEnd()) return *hit;
-  const int col = columnIndex_.value(name.toUpper(), -1);
-  if (exactIndex_.size() < 64) exactIndex_.insert(name, col);
+  int col = 0;
+  if (hit != exactIndex_.constEnd()) {
+    col = *hit;
+  } else {
+    col = columnIndex_.value(name.toUpper(), -1);
+    if (exactIndex_.size() < 64) exactIndex_.insert(name, col);
+  }
+  recent_[nextRecent_] = {name, col};
+  nextRecent_ = (nextRecent_ + 1) % recent_.size();
   return col;
 }
 
@@ -144,12 +154,27 @@ void RowSet::Sort(const QString& order) {
     keys.push_back({col, words.value(1).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0});
   }
   if (keys.isEmpty()) return;
+  // Each value converted and collated once, not at every comparison.
+  std::vector<std::vector<RowCriterion::Sortable>> values(keys.size());
+  for (qsizetype k = 0; k < keys.size(); ++k) {
+    const int c = keys[k].column;
+    qsizetype numeros = 0, nulos = 0, planos = 0;
+    for (const Row& row : rows_) {
+      numeros += RowCriterion::isNumber(row[c]);
+      nulos += !row[c].isValid() || row[c].isNull();
+      planos += RowCriterion::plainText(row[c]);
+    }
+    const bool plano = planos > 0 && planos + nulos == rows_.size();
+    values[k].reserve(rows_.size());
+    for (const Row& row : rows_)
+      values[k].push_back(RowCriterion::sortable(row[c], numeros > 0, numeros + nulos < rows_.size(), plano));
+  }
   QVector<qsizetype> order_(rows_.size());
   std::iota(order_.begin(), order_.end(), 0);
   std::stable_sort(order_.begin(), order_.end(), [&](qsizetype a, qsizetype b) {
-    for (const Key& k : keys) {
-      const int c = RowCriterion::compare(rows_[a][k.column], rows_[b][k.column]);
-      if (c != 0) return k.descending ? c > 0 : c < 0;
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+      const int c = RowCriterion::compareSortable(values[k][a], values[k][b]);
+      if (c != 0) return keys[k].descending ? c > 0 : c < 0;
     }
     return false;
   });

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <array>
+#include <utility>
 
 #include "host/host_types.h"
 #include "host/i_recordset.h"
@@ -62,6 +64,11 @@ class RowSet : public arboles::IRecordset {
   QStringList columns_;
   QHash<QString, int> columnIndex_;         // upper-case name -> column
   mutable QHash<QString, int> exactIndex_;  // names as callers spell them, found without folding
+  // The names asked for last, recognised by their data (a literal's never
+  // moves, and holding the string keeps its data from being reused) without
+  // hashing them: a loop asks for the same few names row after row.
+  mutable std::array<std::pair<QString, int>, 8> recent_;
+  mutable size_t nextRecent_ = 0;
   QVector<Row> rows_;
   bool writable_;
   qint32 position_ = 0;
