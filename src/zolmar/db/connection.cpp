@@ -65,7 +65,9 @@ std::shared_ptr<Connection> Connection::open(const QString& pathOrMemory, QStrin
   cn->path_ = pathOrMemory;
   if (pathOrMemory.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive)) {
 #ifdef ZOLMAR_HAVE_ODBC
-    cn->backend_ = OdbcBackend::connect(pathOrMemory.mid(5), &err);
+    auto odbc = OdbcBackend::connect(pathOrMemory.mid(5), &err);
+    cn->sqlServer_ = odbc && odbc->isSqlServer();
+    cn->backend_ = std::move(odbc);
     cn->odbc_ = true;
 #else
     err = QStringLiteral("Esta versión no incluye el acceso por ODBC: use un archivo de base de datos");

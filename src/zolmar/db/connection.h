@@ -71,6 +71,8 @@ class Connection : public arboles::IConnection {
   bool isOdbc() const { return odbc_; }
   // Opened with "postgresql://": a PostgreSQL server, the company a schema of it.
   bool isPostgres() const { return postgres_; }
+  // Opened with "odbc:" on a SQL Server (not another engine behind its driver).
+  bool isSqlServer() const { return sqlServer_; }
   // On a server (SQL Server or PostgreSQL): no file of this machine holds it.
   bool isServer() const { return odbc_ || postgres_; }
   // Whether the text names a server rather than a file ("odbc:...", "postgresql://...").
@@ -123,6 +125,7 @@ class Connection : public arboles::IConnection {
   std::unique_ptr<Backend> backend_;
   SqliteBackend* sqlite_ = nullptr;  // backend_ when it is SQLite
   bool odbc_ = false;
+  bool sqlServer_ = false;
   bool postgres_ = false;
   QString path_;
   QStringList transactions_;  // open transaction names, outermost first

@@ -41,7 +41,8 @@ QString Schema::tableDdl(const QString& table, SchemaDdl::Dialect dialect) {
 
 SchemaDdl::Dialect Schema::dialectOf(const Connection& cn) {
   if (cn.isPostgres()) return SchemaDdl::PostgreSQL;
-  return cn.isOdbc() ? SchemaDdl::SqlServer : SchemaDdl::SQLite;
+  // Another engine behind an ODBC driver (SQLite's, in the tests) takes SQLite's.
+  return cn.isSqlServer() ? SchemaDdl::SqlServer : SchemaDdl::SQLite;
 }
 
 bool Schema::run(Connection& cn, const QStringList& statements, QString* error) {
