@@ -44,7 +44,8 @@ run: build
 	fi
 
 bench: build
-	$(BUILD)/bench/arboles_bench $(if $(QUICK),--quick) --out $(BUILD)/bench
+	$(if $(PG),tests/pg/cluster.sh) $(BUILD)/bench/arboles_bench $(if $(QUICK),--quick) \
+	  $(if $(PG),--pg --out $(BUILD)/bench/pg,--out $(BUILD)/bench)
 
 # The reliability suite at length; the full log stays in $(BUILD)/soak.log.
 soak: build
