@@ -1,4 +1,4 @@
-# Entry points: make deps | build | test | run | bench [QUICK=1] | soak
+# Entry points: make deps | build | test | run | bench [QUICK=1] [PG=1] | soak
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
