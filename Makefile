@@ -1,4 +1,4 @@
-# Entry points: make deps | build | test | run | bench [QUICK=1] | soak
+# Entry points: make deps | build | test | run | bench [QUICK=1] [PG=1] | soak
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build ccache clang-format pkg-config qt6-base-dev libqt6opengl6-dev \
@@ -44,7 +44,8 @@ run: build
 	fi
 
 bench: build
-	$(BUILD)/bench/arboles_bench $(if $(QUICK),--quick) --out $(BUILD)/bench
+	$(if $(PG),tests/pg/cluster.sh) $(BUILD)/bench/arboles_bench $(if $(QUICK),--quick) \
+	  $(if $(PG),--pg --out $(BUILD)/bench/pg,--out $(BUILD)/bench)
 
 # The reliability suite at length; the full log stays in $(BUILD)/soak.log.
 soak: build

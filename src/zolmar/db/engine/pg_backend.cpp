@@ -7,7 +7,10 @@ namespace zolmar {
 
 namespace {
 const QString kSchemaKey = QStringLiteral("empresa");
+PgBackend::StatementTrace statementTrace;
 }  // namespace
+
+void PgBackend::setStatementTrace(StatementTrace trace) { statementTrace = std::move(trace); }
 
 bool PgBackend::names(const QString& location) {
   return location.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
@@ -195,7 +198,14 @@ bool PgBackend::exec(const QString& sql, const QVector<QVariant>& params, Result
     values.push_back(v.isNull() ? nullptr : texts.back().constData());
     types.push_back(typeOf(v));
   }
-  result->r = PQexecParams(conn_, sql.toUtf8().constData(), static_cast<int>(values.size()), types.data(),
+  const QByteArray text = sql.toUtf8();
+  if (statementTrace) {
+    std::vector<std::optional<QByteArray>> traced;
+    for (size_t i = 0; i < texts.size(); ++i)
+      traced.push_back(values[i] ? std::optional<QByteArray>(texts[i]) : std::nullopt);
+    statementTrace(text, traced, std::vector<unsigned>(types.begin(), types.end()));
+  }
+  result->r = PQexecParams(conn_, text.constData(), static_cast<int>(values.size()), types.data(),
                            values.data(), nullptr, nullptr, 0);
   const ExecStatusType status = PQresultStatus(result->r);
   if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return true;

@@ -6,8 +6,12 @@
 // The module's T-SQL goes through the translator's PostgreSQL dialect; the
 // host's own SQL runs with ?1, ?2 values as $1, $2.
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "zolmar/db/engine/backend.h"
 
@@ -44,6 +48,14 @@ class PgBackend : public Backend {
 
   // The location with the schema replaced.
   static QString withSchema(const QString& location, const QString& schema);
+
+  // Sees every statement of every connection exactly as it goes to the
+  // server (text, values, type oids), transactions and cursors included: the
+  // benchmarks replay them on bare libpq. None while empty.
+  using StatementTrace =
+      std::function<void(const QByteArray& sql, const std::vector<std::optional<QByteArray>>& values,
+                         const std::vector<unsigned>& types)>;
+  static void setStatementTrace(StatementTrace trace);
 
  private:
   PgBackend() = default;
