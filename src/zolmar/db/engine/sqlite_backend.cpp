@@ -46,7 +46,9 @@ std::unique_ptr<SqliteBackend> SqliteBackend::open(const QString& pathOrMemory, 
   if (!memory) backend->serverFolder_ = QFileInfo(pathOrMemory).absolutePath();
   const QByteArray file = (memory ? QStringLiteral(":memory:") : pathOrMemory).toUtf8();
   const int rc =
-      sqlite3_open_v2(file.constData(), &backend->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+      // One thread uses a connection: SQLite need not lock it around every call.
+      sqlite3_open_v2(file.constData(), &backend->db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     *error =
         QStringLiteral("No se puede abrir la base de datos %1: %2")
@@ -174,16 +176,16 @@ bool SqliteBackend::run(const QString& sql, const QVector<QVariant>& params, Fet
   sqlite3_stmt* stmt = prepared(sql, error);
   if (!stmt) return false;
   if (sqlite3_stmt_busy(stmt)) sqlite3_reset(stmt);
-  if (params.size() < sqlite3_bind_parameter_count(stmt)) sqlite3_clear_bindings(stmt);
+  const int count = sqlite3_bind_parameter_count(stmt);
+  if (params.size() < count) sqlite3_clear_bindings(stmt);
   // Values written into the text (ORDER BY positions, CAST sizes) have no place to bind to.
-  const qsizetype places = std::min<qsizetype>(params.size(), sqlite3_bind_parameter_count(stmt));
+  const qsizetype places = std::min<qsizetype>(params.size(), count);
   for (qsizetype i = 0; i < places; ++i) {
     if (SqliteValues::bind(stmt, static_cast<int>(i + 1), params[i]) != SQLITE_OK) {
       *error = message(db_, SQLITE_ERROR);
       return false;
     }
   }
-  const sqlite3_int64 changesBefore = sqlite3_total_changes64(db_);
   int rc = SQLITE_DONE;
   if (fetch == Fetch::FirstValue) {
     rc = sqlite3_step(stmt);
@@ -195,6 +197,7 @@ bool SqliteBackend::run(const QString& sql, const QVector<QVariant>& params, Fet
     rc = SqliteValues::readRows(stmt, &out->rows);
     if (rc == SQLITE_DONE) out->names = SqliteValues::columnNames(stmt);
   } else {
+    const sqlite3_int64 changesBefore = sqlite3_total_changes64(db_);
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }
     if (rc == SQLITE_DONE) {
