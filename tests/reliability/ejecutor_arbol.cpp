@@ -1,6 +1,5 @@
 #include "ejecutor_arbol.h"
 
-#include <sqlite3.h>
 #include <algorithm>
 
 #include <QSet>
@@ -367,12 +366,8 @@ QString EjecutorArbol::Organizar(const OperacionArbol& op) {
 
 QMap<qint32, QString> EjecutorArbol::ClavesActuales() const {
   QMap<qint32, QString> claves;
-  sqlite3_stmt* st = nullptr;
-  const QByteArray sql = "SELECT ZolmarID, Clave FROM Arboles WHERE Tipo=" + QByteArray::number(tipo_);
-  sqlite3_prepare_v2(cn_->handle(), sql.constData(), -1, &st, nullptr);
-  while (sqlite3_step(st) == SQLITE_ROW)
-    claves.insert(sqlite3_column_int(st, 0),
-                  QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))));
-  sqlite3_finalize(st);
+  const arboles::SqlArray filas =
+      Leer(QStringLiteral("SELECT ZolmarID, Clave FROM Arboles WHERE Tipo=%1").arg(tipo_));
+  for (qint32 r = 0; r < filas.rows; ++r) claves.insert(filas.at(0, r).toInt(), filas.at(1, r).toString());
   return claves;
 }

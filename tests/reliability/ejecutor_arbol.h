@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/host_types.h"
 #include "modelo_arbol.h"
 #include "operacion_arbol.h"
 
@@ -62,6 +63,10 @@ class EjecutorArbol {
   qint32 Elegir(uint32_t eleccion, const QVector<qint32>& candidatos) const;
   QString Nodo(qint32 id) const;
   QMap<qint32, QString> ClavesActuales() const;
+  // Read in the engine's own SQL, past the module's translator, so that the
+  // module does not judge its own work.
+  arboles::SqlArray Leer(const QString& sql, const QVariantList& valores = {}) const;
+  qint64 Numero(const QString& sql) const;  // -1 without a row
   QString ComprobarClaves(const QMap<qint32, QString>& claves) const;
   QString ComprobarReferencias() const;
 
