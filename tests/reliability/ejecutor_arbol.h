@@ -55,6 +55,10 @@ class EjecutorArbol {
   QString Importar(const OperacionArbol& op);
 
   void Sembrar(const QString& tabla, qint32 nodo, qint32 quien = 0);
+  // Children that all carry the mark are no use of their parent: a deletion
+  // (or a merge) deletes it and leaves them without it until a repair hangs
+  // them at the top. The editor's own tests cover that; the sequences keep out of it.
+  bool SoloHijosMarcados(qint32 id) const;
   // Whether the deletion finds the node in use (and marks it instead).
   bool EnUso(qint32 id) const;
   QString TablaPrincipal() const;
