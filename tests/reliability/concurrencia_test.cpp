@@ -118,7 +118,7 @@ TEST_P(ConcurrenciaEnUnaBase, CuatroProcesosYUnoMuereConElCerrojo) {
     trabajadores << Lanzar({db, log, QString::number(segundos), QStringLiteral("W%1").arg(w)});
   QThread::msleep(static_cast<unsigned long>(segundos) * 1000 / 3);
   std::unique_ptr<QProcess> retenedor(Lanzar({db, log, "--retener", "R"}));
-  ASSERT_TRUE(retenedor->waitForReadyRead(30000));
+  ASSERT_TRUE(retenedor->waitForReadyRead(30000)) << retenedor->readAllStandardError().toStdString();
   const qint64 pid = retenedor->processId();
   ::kill(static_cast<pid_t>(pid), SIGKILL);
   retenedor->waitForFinished();
