@@ -29,11 +29,10 @@ test: build
 # The engine's own tests and the suites that touch a database, on a server of
 # their own that lives as long as they run; each fresh company is a schema of
 # it. What only SQLite can show is skipped there, saying why.
-PG_SUITES := pg tsql db tree editor picking categories import reports services tables ui
+PG_SUITES := pg tsql db tree editor picking categories import reports services tables ui reliability
 test-pg: build
 	tests/pg/cluster.sh sh -c 'cd $(BUILD) && for s in $(PG_SUITES); do \
-	  QT_QPA_PLATFORM=offscreen ./tests/$${s}_tests || exit 1; done && \
-	  QT_QPA_PLATFORM=offscreen ./tests/reliability_tests --gtest_filter="*/servidor"'
+	  QT_QPA_PLATFORM=offscreen ./tests/$${s}_tests || exit 1; done'
 
 run: build
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \

@@ -17,6 +17,7 @@ namespace {
 using Choques = ChoquesFixture;
 
 TEST_F(Choques, UnProcesoMatadoNoDejaElArbolRotoNiElFicheroCorrupto) {
+  SKIP_ON_SERVER("the database file a killed process left is checked by SQLite");
   QTemporaryDir dir;
   const QString db = dir.filePath("empresa.db");
   Abrir(db);

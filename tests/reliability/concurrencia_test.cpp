@@ -80,12 +80,13 @@ using Concurrencia = ChoquesFixture;
 
 class ConcurrenciaEnUnaBase : public ChoquesFixture, public ::testing::WithParamInterface<const char*> {
  protected:
-  // What every process opens: a file of the folder, or a company of the test
-  // server; empty when there is no server.
+  bool EnServidor() const { return GetParam() == std::string("servidor"); }
+  // What every process opens: a file of the folder (make test), or a company
+  // of the test server (make test-pg); empty when the run tests the other one.
   QString Base(const QTemporaryDir& dir) const {
-    if (QLatin1String(GetParam()) == QLatin1String("fichero")) return dir.filePath("empresa.db");
-    const QString servidor = qEnvironmentVariable("ZOLMAR_TEST_PG");
-    if (servidor.isEmpty()) return QString();
+    const QString servidor = zolmar::testing::testServer();
+    if (EnServidor() == servidor.isEmpty()) return QString();
+    if (!EnServidor()) return dir.filePath("empresa.db");
     static int vez = 0;
     return zolmar::PgBackend::withSchema(
         servidor, QStringLiteral("Concurrencia_%1_%2").arg(QCoreApplication::applicationPid()).arg(++vez));
@@ -99,7 +100,9 @@ TEST_P(ConcurrenciaEnUnaBase, CuatroProcesosYUnoMuereConElCerrojo) {
   const qint32 segundos = Soak::Escala(6, 60);
   QTemporaryDir dir;
   const QString db = Base(dir);
-  if (db.isEmpty()) GTEST_SKIP() << "no PostgreSQL server: run make test-pg";
+  if (db.isEmpty())
+    GTEST_SKIP() << (EnServidor() ? "no PostgreSQL server: run make test-pg"
+                                  : "not on a server: the workers share an SQLite file under make test");
   const QString log = dir.filePath("cerrojo.log");
   const QString contador = dir.filePath("contador.json");
   ASSERT_EQ(Arboles({"--db", db, "init", "--sample"}), 0);
@@ -115,7 +118,7 @@ TEST_P(ConcurrenciaEnUnaBase, CuatroProcesosYUnoMuereConElCerrojo) {
     trabajadores << Lanzar({db, log, QString::number(segundos), QStringLiteral("W%1").arg(w)});
   QThread::msleep(static_cast<unsigned long>(segundos) * 1000 / 3);
   std::unique_ptr<QProcess> retenedor(Lanzar({db, log, "--retener", "R"}));
-  ASSERT_TRUE(retenedor->waitForReadyRead(30000));
+  ASSERT_TRUE(retenedor->waitForReadyRead(30000)) << retenedor->readAllStandardError().toStdString();
   const qint64 pid = retenedor->processId();
   ::kill(static_cast<pid_t>(pid), SIGKILL);
   retenedor->waitForFinished();
@@ -162,6 +165,7 @@ TEST_P(ConcurrenciaEnUnaBase, CuatroProcesosYUnoMuereConElCerrojo) {
 }
 
 TEST_F(Concurrencia, UnaBaseOcupadaSeEsperaYLuegoSeRechazaConElMotivo) {
+  SKIP_ON_SERVER("the database kept busy is an SQLite file locked by another program");
   QTemporaryDir dir;
   const QString db = dir.filePath("empresa.db");
   ASSERT_EQ(Arboles({"--db", db, "init", "--sample"}), 0);

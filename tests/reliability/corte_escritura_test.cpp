@@ -69,6 +69,7 @@ class CorteEscrituraTest : public ChoquesFixture {
 };
 
 TEST_F(CorteEscrituraTest, ElFicheroNuncaQuedaCorruptoYElArbolSeRecupera) {
+  SKIP_ON_SERVER("the writes cut short are those of SQLite to its file");
   QTemporaryDir dir;
   const QString base = dir.filePath("base.db");
   const QString db = dir.filePath("empresa.db");

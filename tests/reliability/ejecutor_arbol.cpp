@@ -1,6 +1,5 @@
 #include "ejecutor_arbol.h"
 
-#include <sqlite3.h>
 #include <algorithm>
 
 #include <QSet>
@@ -58,6 +57,12 @@ QString EjecutorArbol::TablaPrincipal() const {
   return tipo_ == 1   ? QStringLiteral("Clientes")
          : tipo_ == 2 ? QStringLiteral("Proveedores")
                       : QStringLiteral("Articulos");
+}
+
+bool EjecutorArbol::SoloHijosMarcados(qint32 id) const {
+  const auto& hijos = modelo_.Hijos(id);
+  return !hijos.isEmpty() &&
+         std::all_of(hijos.begin(), hijos.end(), [this](qint32 h) { return modelo_.Borrado(h); });
 }
 
 bool EjecutorArbol::EnUso(qint32 id) const {
@@ -242,16 +247,8 @@ QString EjecutorArbol::Desmarcar(uint32_t eleccion) {
 // The editor's delete button: a node nothing uses goes, one in use gets the mark.
 QString EjecutorArbol::Borrar(uint32_t eleccion, bool usados) {
   QVector<qint32> candidatos;
-  for (qint32 id : modelo_.Nodos()) {
-    // Children that all carry the mark are no use of their parent: the parent
-    // is deleted and they are left without it until a repair hangs them at
-    // the top. The editor's own tests cover that; the sequences keep out of it.
-    const auto& hijos = modelo_.Hijos(id);
-    if (!hijos.isEmpty() &&
-        std::all_of(hijos.begin(), hijos.end(), [this](qint32 h) { return modelo_.Borrado(h); }))
-      continue;
-    if (EnUso(id) == usados) candidatos << id;
-  }
+  for (qint32 id : modelo_.Nodos())
+    if (!SoloHijosMarcados(id) && EnUso(id) == usados) candidatos << id;
   const qint32 id = Elegir(eleccion, candidatos);
   if (id < 0) return {};
   descripcion_ += QLatin1Char(' ') + Nodo(id);
@@ -340,7 +337,10 @@ void EjecutorArbol::AplicarOrganizar(qint32 origen, qint32 destino, bool unir, b
 
 QString EjecutorArbol::Organizar(const OperacionArbol& op) {
   const bool unir = op.tipo == OperacionArbol::Unir;
-  const qint32 origen = Elegir(op.nodo, modelo_.Nodos());
+  QVector<qint32> origenes = modelo_.Nodos();
+  if (unir) origenes.removeIf([this](qint32 id) { return SoloHijosMarcados(id); });  // a merge may delete it
+  const qint32 origen = Elegir(op.nodo, origenes);
+  if (origen < 0) return {};
   QVector<qint32> destinos = modelo_.Nodos();
   if (!unir) destinos.prepend(0);  // "Principal"; merging into it would leave records without a category
   const qint32 destino = Elegir(op.destino, destinos);
@@ -367,12 +367,8 @@ QString EjecutorArbol::Organizar(const OperacionArbol& op) {
 
 QMap<qint32, QString> EjecutorArbol::ClavesActuales() const {
   QMap<qint32, QString> claves;
-  sqlite3_stmt* st = nullptr;
-  const QByteArray sql = "SELECT ZolmarID, Clave FROM Arboles WHERE Tipo=" + QByteArray::number(tipo_);
-  sqlite3_prepare_v2(cn_->handle(), sql.constData(), -1, &st, nullptr);
-  while (sqlite3_step(st) == SQLITE_ROW)
-    claves.insert(sqlite3_column_int(st, 0),
-                  QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 1))));
-  sqlite3_finalize(st);
+  const arboles::SqlArray filas =
+      Leer(QStringLiteral("SELECT ZolmarID, Clave FROM Arboles WHERE Tipo=%1").arg(tipo_));
+  for (qint32 r = 0; r < filas.rows; ++r) claves.insert(filas.at(0, r).toInt(), filas.at(1, r).toString());
   return claves;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/host_types.h"
 #include "modelo_arbol.h"
 #include "operacion_arbol.h"
 
@@ -54,6 +55,10 @@ class EjecutorArbol {
   QString Importar(const OperacionArbol& op);
 
   void Sembrar(const QString& tabla, qint32 nodo, qint32 quien = 0);
+  // Children that all carry the mark are no use of their parent: a deletion
+  // (or a merge) deletes it and leaves them without it until a repair hangs
+  // them at the top. The editor's own tests cover that; the sequences keep out of it.
+  bool SoloHijosMarcados(qint32 id) const;
   // Whether the deletion finds the node in use (and marks it instead).
   bool EnUso(qint32 id) const;
   QString TablaPrincipal() const;
@@ -62,6 +67,10 @@ class EjecutorArbol {
   qint32 Elegir(uint32_t eleccion, const QVector<qint32>& candidatos) const;
   QString Nodo(qint32 id) const;
   QMap<qint32, QString> ClavesActuales() const;
+  // Read in the engine's own SQL, past the module's translator, so that the
+  // module does not judge its own work.
+  arboles::SqlArray Leer(const QString& sql, const QVariantList& valores = {}) const;
+  qint64 Numero(const QString& sql) const;  // -1 without a row
   QString ComprobarClaves(const QMap<qint32, QString>& claves) const;
   QString ComprobarReferencias() const;
 

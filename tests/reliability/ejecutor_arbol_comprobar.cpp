@@ -1,7 +1,4 @@
-// EjecutorArbol: the comparison of the database with the model, read with
-// SQLite itself so that the module does not judge its own work.
-
-#include <sqlite3.h>
+// EjecutorArbol: the comparison of the database with the model.
 
 #include <QRegularExpression>
 
@@ -17,34 +14,6 @@ struct Fila {
   qint32 padre = 0;
   bool borrado = false;
 };
-
-QString Texto(sqlite3_stmt* st, int columna) {
-  const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, columna));
-  return t ? QString::fromUtf8(t) : QString();
-}
-
-QMap<qint32, Fila> LeerArbol(sqlite3* db, qint32 tipo) {
-  QMap<qint32, Fila> filas;
-  sqlite3_stmt* st = nullptr;
-  const QByteArray sql =
-      "SELECT ZolmarID, Clave, Nombre, id_padre, RutaPadre, Activo FROM Arboles WHERE Tipo=" +
-      QByteArray::number(tipo);
-  sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
-  while (sqlite3_step(st) == SQLITE_ROW)
-    filas.insert(sqlite3_column_int(st, 0),
-                 {Texto(st, 1), Texto(st, 2), Texto(st, 4), sqlite3_column_int(st, 3),
-                  (sqlite3_column_int(st, 5) & 2) != 0});
-  sqlite3_finalize(st);
-  return filas;
-}
-
-qint64 Numero(sqlite3* db, const char* sql) {
-  sqlite3_stmt* st = nullptr;
-  sqlite3_prepare_v2(db, sql, -1, &st, nullptr);
-  const qint64 n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
-  sqlite3_finalize(st);
-  return n;
-}
 
 qint32 NivelDe(const QString& clave) {
   qint32 nivel = 0;
@@ -89,9 +58,25 @@ QString EjecutorArbol::ComprobarClaves(const QMap<qint32, QString>& claves) cons
   return {};
 }
 
+arboles::SqlArray EjecutorArbol::Leer(const QString& sql, const QVariantList& valores) const {
+  const QVariant filas = cn_->executeNative(sql, 4, QVariant(), valores);
+  return arboles::isSqlArray(filas) ? filas.value<arboles::SqlArray>() : arboles::SqlArray();
+}
+
+qint64 EjecutorArbol::Numero(const QString& sql) const {
+  const arboles::SqlArray filas = Leer(sql);
+  return filas.rows ? filas.at(0, 0).toLongLong() : -1;
+}
+
 QString EjecutorArbol::Comprobar() {
-  sqlite3* db = cn_->handle();
-  const QMap<qint32, Fila> filas = LeerArbol(db, tipo_);
+  QMap<qint32, Fila> filas;
+  const arboles::SqlArray leidas = Leer(
+      QStringLiteral("SELECT ZolmarID, Clave, Nombre, id_padre, RutaPadre, Activo FROM Arboles WHERE Tipo=%1")
+          .arg(tipo_));
+  for (qint32 r = 0; r < leidas.rows; ++r)
+    filas.insert(leidas.at(0, r).toInt(),
+                 {leidas.at(1, r).toString(), leidas.at(2, r).toString(), leidas.at(4, r).toString(),
+                  leidas.at(3, r).toInt(), (leidas.at(5, r).toInt() & 2) != 0});
   QMap<qint32, QString> claves;
   for (qint32 id : modelo_.Nodos()) {
     if (!filas.contains(id)) return QStringLiteral("perdido el nodo %1").arg(Nodo(id));
@@ -113,7 +98,7 @@ QString EjecutorArbol::Comprobar() {
     if (!modelo_.Existe(it.key())) return QStringLiteral("nodo %1 '%2' de más").arg(it.key()).arg(it->nombre);
   if (QString e = ComprobarClaves(claves); !e.isEmpty()) return e;
   if (QString e = ComprobarReferencias(); !e.isEmpty()) return e;
-  if (const qint64 n = Numero(db, "SELECT COUNT(*) FROM ZolmarBloqueos"); n != 0)
+  if (const qint64 n = Numero(QStringLiteral("SELECT COUNT(*) FROM ZolmarBloqueos")); n != 0)
     return QStringLiteral("%1 bloqueos sin liberar").arg(n);
   if (cn_->transactionDepth() != 0) return QStringLiteral("transacción abierta");
   const auto& fallos = host_.scriptedUserInterface().failures();
@@ -125,16 +110,14 @@ QString EjecutorArbol::Comprobar() {
 // exists, no table holds a record the model does not know, and no category
 // assignment points at a node the table does not hold.
 QString EjecutorArbol::ComprobarReferencias() const {
-  sqlite3* db = cn_->handle();
   QMap<QString, qint64> porTabla;
   const auto& referencias = modelo_.TodasLasReferencias();
   for (auto it = referencias.begin(); it != referencias.end(); ++it) {
     const QString& tabla = it.key().first;
     ++porTabla[tabla];
-    const qint64 nodo = Numero(db, QStringLiteral("SELECT %1 FROM %2 WHERE ZolmarID=%3")
-                                       .arg(ModeloArbol::Columna(tabla), tabla)
-                                       .arg(it.key().second)
-                                       .toUtf8());
+    const qint64 nodo = Numero(QStringLiteral("SELECT %1 FROM %2 WHERE ZolmarID=%3")
+                                   .arg(ModeloArbol::Columna(tabla), tabla)
+                                   .arg(it.key().second));
     if (nodo == -1) return QStringLiteral("perdida la fila %1 de %2").arg(it.key().second).arg(tabla);
     if (nodo != it->nodo)
       return QStringLiteral("la fila %1 de %2 apunta a %3, debería a %4")
@@ -150,13 +133,13 @@ QString EjecutorArbol::ComprobarReferencias() const {
   }
   for (const char* tabla : {"Articulos", "Clientes", "Proveedores", "Tarifas", "GruposComisionesX",
                             "ArtCompuestos", "Categorias"}) {
-    const qint64 n = Numero(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla).toUtf8());
+    const qint64 n = Numero(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabla));
     if (n != porTabla.value(QString::fromLatin1(tabla)))
       return QStringLiteral("%1 filas en %2, deberían ser %3").arg(n).arg(tabla).arg(porTabla.value(tabla));
   }
-  const qint64 huerfanas = Numero(db,
-                                  "SELECT COUNT(*) FROM Categorias C LEFT JOIN Arboles A ON "
-                                  "A.ZolmarID=C.id_categoria WHERE A.ZolmarID IS NULL");
+  const qint64 huerfanas =
+      Numero(QStringLiteral("SELECT COUNT(*) FROM Categorias C LEFT JOIN Arboles A ON "
+                            "A.ZolmarID=C.id_categoria WHERE A.ZolmarID IS NULL"));
   if (huerfanas != 0) return QStringLiteral("%1 asignaciones a nodos que no existen").arg(huerfanas);
   return {};
 }

@@ -2,8 +2,6 @@
 // framework and the module's handler. Branches named like existing nodes are
 // reused, the rest created at the end of their parent's children.
 
-#include <sqlite3.h>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -108,16 +106,10 @@ QString EjecutorArbol::Importar(const OperacionArbol& op) {
   for (const Rama& rama : nuevas) {
     const qint32 previo = nodoDe.value(rama.padre);
     const qint32 padre = previo < 0 ? real.value(previo) : previo;
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(cn_->handle(),
-                       "SELECT ZolmarID FROM Arboles WHERE Tipo=?1 AND id_padre=?2 AND Nombre=?3", -1, &st,
-                       nullptr);
-    sqlite3_bind_int(st, 1, tipo_);
-    sqlite3_bind_int(st, 2, padre);
-    const QByteArray nombre = rama.nombre.toUtf8();
-    sqlite3_bind_text(st, 3, nombre.constData(), static_cast<int>(nombre.size()), SQLITE_TRANSIENT);
-    const qint32 id = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : 0;
-    sqlite3_finalize(st);
+    const arboles::SqlArray filas =
+        Leer(QStringLiteral("SELECT ZolmarID FROM Arboles WHERE Tipo=?1 AND id_padre=?2 AND Nombre=?3"),
+             {tipo_, padre, rama.nombre});
+    const qint32 id = filas.rows ? filas.at(0, 0).toInt() : 0;
     if (id == 0) return QStringLiteral("la rama '%1' no está bajo %2").arg(rama.nombre, Nodo(padre));
     real[-rama.id] = id;
     modelo_.Anadir(id, padre, rama.nombre);
