@@ -1,5 +1,7 @@
 #include "zolmar/db/schema/pg_support.h"
 
+#include <QHash>
+
 namespace zolmar {
 
 namespace {
@@ -61,13 +63,7 @@ QString sqlFunction(const char* signature, const char* result, const char* body)
 }  // namespace
 
 QStringList PgSupport::statements() {
-  QStringList s = {
-      // Every session setting up a database at once would trip over the others' functions.
-      QStringLiteral("SELECT pg_advisory_xact_lock(7413020)"),
-      QStringLiteral("CREATE SCHEMA IF NOT EXISTS tsql"),
-      // Case-insensitive, accent-sensitive Spanish order, as SQL Server's default.
-      QStringLiteral("DO $$ BEGIN CREATE COLLATION tsql.es_ci_as (provider = icu, locale = 'es-u-ks-level2', "
-                     "deterministic = false); EXCEPTION WHEN duplicate_object THEN NULL; END $$"),
+  const QStringList objects = {
       sqlFunction("regex_char(c text)", "text", "'\\U' || lpad(to_hex(ascii(c)), 8, '0')"),
       QString::fromUtf8(kLikeRegex),
       // The server refuses LIKE under a nondeterministic collation: both sides
@@ -98,7 +94,26 @@ QStringList PgSupport::statements() {
                      "AS name FROM pg_namespace WHERE nspname NOT LIKE 'pg\\_%' AND "
                      "nspname NOT IN ('information_schema', 'public', 'tsql')"),
   };
-  return s;
+  // Replacing a function or the view waits for every transaction of the
+  // server that used it: a company opening on another computer must not.
+  // The objects are replaced only when the program brings other ones.
+  const QString version = QString::number(qHash(objects.join(QLatin1Char('\n'))), 16);
+  QString replace =
+      QStringLiteral(
+          "DO $tsql$ BEGIN IF obj_description('tsql'::regnamespace, 'pg_namespace') IS DISTINCT FROM "
+          "'%1' THEN ")
+          .arg(version);
+  for (QString object : objects) replace += "EXECUTE '" + object.replace('\'', QStringLiteral("''")) + "'; ";
+  replace += QStringLiteral("COMMENT ON SCHEMA tsql IS '%1'; END IF; END $tsql$").arg(version);
+  return {
+      // Every session setting up a database at once would trip over the others' functions.
+      QStringLiteral("SELECT pg_advisory_xact_lock(7413020)"),
+      QStringLiteral("CREATE SCHEMA IF NOT EXISTS tsql"),
+      // Case-insensitive, accent-sensitive Spanish order, as SQL Server's default.
+      QStringLiteral("DO $$ BEGIN CREATE COLLATION tsql.es_ci_as (provider = icu, locale = 'es-u-ks-level2', "
+                     "deterministic = false); EXCEPTION WHEN duplicate_object THEN NULL; END $$"),
+      replace,
+  };
 }
 
 }  // namespace zolmar
