@@ -42,8 +42,9 @@ void FrmArboles::ImportarCategorias() {
             0)
           .toInt() > 0) {
     oAppGlobal_->ShowMessage(
-        oAppGlobal_->Translate(QStringLiteral("Ya existe una rama con el nombre <B>Cotalia</B> pero no es la que ha creado el "
-                       "programa.<BR>")) +
+        oAppGlobal_->Translate(
+            QStringLiteral("Ya existe una rama con el nombre <B>Cotalia</B> pero no es la que ha creado el "
+                           "programa.<BR>")) +
             oAppGlobal_->Translate(QStringLiteral("Deberá borrarla o no podrá realizar este proceso.")),
         1, oAppGlobal_->Translate(QStringLiteral("No puede realizar la importación")), IconWarning);
     return;
@@ -60,14 +61,17 @@ void FrmArboles::ImportarCategorias() {
     pregunta = tr(kYaRealizado) + tr(kSeMostrara) + tr(kDesdeDonde) + tr(kTengaEnCuenta) + tr(kContinuar);
   else
     pregunta =
-        tr(QStringLiteral("Va a añadirse una nueva rama al árbol de categorías, llamada <B>Cotalia</B>.<BR>")) +
+        tr(QStringLiteral(
+            "Va a añadirse una nueva rama al árbol de categorías, llamada <B>Cotalia</B>.<BR>")) +
         tr(QStringLiteral("Dicha rama quedará reservada para el servicio <B>Cotalia</B>: no podrá alterar su "
                           "contenido.<BR>")) +
         tr(kSeMostrara) + tr(kDesdeDonde) + tr(kTengaEnCuenta) + tr(kContinuar);
-  if (!oAppGlobal_->AskYesNo(pregunta, 6, oAppGlobal_->Translate(QStringLiteral("Confirme, por favor")), IconQuestion)) return;
+  if (!oAppGlobal_->AskYesNo(pregunta, 6, oAppGlobal_->Translate(QStringLiteral("Confirme, por favor")),
+                             IconQuestion))
+    return;
 
-  oAppGlobal_->ShowWait(
-      oAppGlobal_->Translate(QStringLiteral("Espere mientras se obtienen los datos desde el servidor de Cotalia...")));
+  oAppGlobal_->ShowWait(oAppGlobal_->Translate(
+      QStringLiteral("Espere mientras se obtienen los datos desde el servidor de Cotalia...")));
   oAppGlobal_->SetWaitState(this, true);
   RecordsetPtr oDatos;
   qint32 nCodigo = 0;
@@ -79,11 +83,12 @@ void FrmArboles::ImportarCategorias() {
   if (!oDatos || nCodigo != kCodigoCorrecto) {
     oAppGlobal_->ShowWait(QString());
     oAppGlobal_->ShowMessage(
-        oAppGlobal_->FormatMessage(oAppGlobal_->Translate(QStringLiteral("No se han podido obtener las categorías del servidor de "
+        oAppGlobal_->FormatMessage(
+            oAppGlobal_->Translate(QStringLiteral("No se han podido obtener las categorías del servidor de "
                                                   "Cotalia.<BR>")) +
-                                       oAppGlobal_->Translate(QStringLiteral("Código de error: %1<BR>")) +
-                                       oAppGlobal_->Translate(QStringLiteral("Descripción del error: %2")),
-                                   {nCodigo, cDescripcion}),
+                oAppGlobal_->Translate(QStringLiteral("Código de error: %1<BR>")) +
+                oAppGlobal_->Translate(QStringLiteral("Descripción del error: %2")),
+            {nCodigo, cDescripcion}),
         0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
   } else if (const auto& crear = VentanasArboles::instance().importarCategorias()) {
     QPointer<QWidget> frm = crear(*this, oDatos);

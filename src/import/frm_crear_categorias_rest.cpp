@@ -93,7 +93,8 @@ bool FrmCrearCategoriasRest::ConectarConsultor() {
   QStringList nombres;
   while (rs && rs->Read()) nombres << rs->Field(QStringLiteral("Name")).toString();
   if (nombres.isEmpty()) {
-    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("Primero debe instalar el consultor de artículos con fotografía")),
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral(
+                                 "Primero debe instalar el consultor de artículos con fotografía")),
                              0, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
     return false;
   }
@@ -137,8 +138,8 @@ void FrmCrearCategoriasRest::btnAceptar_Click() {
 }
 
 void FrmCrearCategoriasRest::btnCancelar_Click() {
-  if (oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿Desea cancelar los cambios?")), 4, oAppGlobal_->Translate(QStringLiteral("Confirmación")),
-                            IconQuestion))
+  if (oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿Desea cancelar los cambios?")), 4,
+                            oAppGlobal_->Translate(QStringLiteral("Confirmación")), IconQuestion))
     Unload();
 }
 

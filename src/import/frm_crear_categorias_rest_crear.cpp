@@ -40,12 +40,13 @@ bool FrmCrearCategoriasRest::HayMarcadas() {
 
 bool FrmCrearCategoriasRest::CreandoCategoriasRest() {
   if (!HayMarcadas()) {
-    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No ha seleccionado ninguna categoría")), 1,
-                             oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
+    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("No ha seleccionado ninguna categoría")),
+                             1, oAppGlobal_->Translate(QStringLiteral("Información")), IconInformation);
     return false;
   }
-  if (!oAppGlobal_->AskYesNo(oAppGlobal_->Translate(QStringLiteral("¿Desea crear las categorías seleccionadas?")), 4,
-                             oAppGlobal_->Translate(QStringLiteral("Confirmación")), IconQuestion))
+  if (!oAppGlobal_->AskYesNo(
+          oAppGlobal_->Translate(QStringLiteral("¿Desea crear las categorías seleccionadas?")), 4,
+          oAppGlobal_->Translate(QStringLiteral("Confirmación")), IconQuestion))
     return false;
   if (!oAppGlobal_->CopiaDeSeguridad(QString::fromUtf8("Crear categorías de restaurante"))) return false;
   setEnabled(false);
@@ -57,8 +58,9 @@ bool FrmCrearCategoriasRest::CreandoCategoriasRest() {
     oCn_->RollbackTrans(kTransaccion);
     oAppGlobal_->ShowWait(QString());
     setEnabled(true);
-    oAppGlobal_->ShowMessage(oAppGlobal_->Translate(QStringLiteral("Se ha producido un error creando las categorías")), 1,
-                             oAppGlobal_->Translate(QStringLiteral("Error")), IconError);
+    oAppGlobal_->ShowMessage(
+        oAppGlobal_->Translate(QStringLiteral("Se ha producido un error creando las categorías")), 1,
+        oAppGlobal_->Translate(QStringLiteral("Error")), IconError);
     return false;
   }
   oCn_->CommitTrans(kTransaccion);

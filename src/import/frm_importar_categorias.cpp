@@ -98,7 +98,8 @@ bool FrmImportarCategorias::Run(zolmar::FrmBasico& oFrmArboles, RecordsetPtr oDa
     oAppGlobal_->ShowWait(QString());
     return false;
   }
-  oAppGlobal_->ShowWait(oAppGlobal_->Translate(QStringLiteral("Organizando las categorías a importar.<BR>Espere...")));
+  oAppGlobal_->ShowWait(
+      oAppGlobal_->Translate(QStringLiteral("Organizando las categorías a importar.<BR>Espere...")));
   SetAppGlobal(oAppGlobal_, NombreVentana);
   Load();
   TreeArbol->setVisible(false);
