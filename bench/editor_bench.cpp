@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "arbol_denso.h"
 #include "arbol_qt_desnudo.h"
 #include "bench_host.h"
 #include "bench_util.h"
@@ -39,19 +40,14 @@ struct Empresa {
   explicit Empresa(int nodos) : n(nodos) {
     host = bench::abrirEmpresa(dir.filePath(QStringLiteral("bench.db")));
     cn = host->connection();
-    std::vector<QString> prefijos(n);
     QString error;
     cn->atomically(
         [&] {
-          for (int k = 0; k < n; ++k) {
-            const int padre = k < kHijos ? -1 : k / kHijos - 1;
-            prefijos[k] =
-                (padre < 0 ? QString() : prefijos[padre]) + ClaveArbol::NumeroASegmento(k % kHijos + 1);
+          bench::recorrerArbolDenso(n, kHijos, [&](int k, int padre, const QString& clave) {
             cn->executeNative(
                 "INSERT INTO Arboles (ZolmarID, Tipo, Clave, Nombre, id_padre) VALUES (?1, 3, ?2, ?3, ?4)", 0,
-                {},
-                {k + 1, ClaveArbol::Rellenar(prefijos[k]), QStringLiteral("Nodo %1").arg(k + 1), padre + 1});
-          }
+                {}, {k + 1, clave, QStringLiteral("Nodo %1").arg(k + 1), padre});
+          });
           return true;
         },
         &error);

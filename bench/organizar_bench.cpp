@@ -18,6 +18,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "arbol_denso.h"
 #include "bench_host.h"
 #include "bench_util.h"
 #include "host/i_app_global.h"
@@ -45,25 +46,22 @@ class Empresa {
   Empresa(int nodos, int articulos, int tarifas) : n_(nodos), original_(dir_.filePath("original.db")) {
     auto host = bench::abrirEmpresa(original_);
     sqlite3* db = host->connection()->handle();
-    std::vector<QString> prefijos(n_);
     exec(db, "BEGIN");
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db,
                        "INSERT INTO Arboles (ZolmarID, Tipo, Clave, Nombre, id_padre, RutaPadre, Activo) "
                        "VALUES (?1, 3, ?2, ?3, ?4, '', 0)",
                        -1, &st, nullptr);
-    for (int k = 0; k < n_; ++k) {
-      const int padre = k < kHijos ? -1 : k / kHijos - 1;
-      prefijos[k] = (padre < 0 ? QString() : prefijos[padre]) + ClaveArbol::NumeroASegmento(k % kHijos + 1);
-      const QByteArray clave = ClaveArbol::Rellenar(prefijos[k]).toUtf8();
+    bench::recorrerArbolDenso(n_, kHijos, [&](int k, int padre, const QString& texto) {
+      const QByteArray clave = texto.toUtf8();
       const QByteArray nombre = QStringLiteral("Nodo %1").arg(k + 1).toUtf8();
       sqlite3_bind_int(st, 1, k + 1);
       sqlite3_bind_text(st, 2, clave.constData(), -1, SQLITE_TRANSIENT);
       sqlite3_bind_text(st, 3, nombre.constData(), -1, SQLITE_TRANSIENT);
-      sqlite3_bind_int(st, 4, padre + 1);
+      sqlite3_bind_int(st, 4, padre);
       sqlite3_step(st);
       sqlite3_reset(st);
-    }
+    });
     sqlite3_finalize(st);
     // References only on leaves (the last nodes of a breadth-first tree).
     std::mt19937 azar(20240611);

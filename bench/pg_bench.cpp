@@ -12,6 +12,7 @@
 #include <random>
 #include <stdexcept>
 
+#include "arbol_denso.h"
 #include "arbol_qt_desnudo.h"
 #include "bench_host.h"
 #include "bench_util.h"
@@ -78,21 +79,15 @@ struct Empresa {
   void llenar(int n) {
     auto cn = host->connection();
     std::mt19937 azar(20240601);
-    std::vector<QString> prefijos(n);
     QString error;
     const bool hecho = cn->atomically(
         [&] {
-          for (int k = 0; k < n; ++k) {
-            const int padre = k < kHijos ? -1 : k / kHijos - 1;
-            prefijos[k] =
-                (padre < 0 ? QString() : prefijos[padre]) + ClaveArbol::NumeroASegmento(k % kHijos + 1);
+          bench::recorrerArbolDenso(n, kHijos, [&](int k, int padre, const QString& clave) {
             cn->executeNative(
                 "INSERT INTO Arboles (ZolmarID, Tipo, Clave, Nombre, id_padre, RutaPadre) VALUES (?1, 3, ?2, "
                 "?3, ?4, '')",
-                0, {},
-                {k + 1, ClaveArbol::Rellenar(prefijos[k]), QStringLiteral("Nodo %1").arg(azar() % 100000),
-                 padre + 1});
-          }
+                0, {}, {k + 1, clave, QStringLiteral("Nodo %1").arg(azar() % 100000), padre});
+          });
           cn->executeNative(
               "SELECT setval(pg_get_serial_sequence('arboles', 'zolmarid'), (SELECT MAX(ZolmarID) FROM "
               "Arboles))",
