@@ -4,6 +4,7 @@
 #include "zolmar/db/tsql/tsql_shape_key.h"
 #include "tsql_fixture.h"
 #include "zolmar/db/tsql/tsql_lexer.h"
+#include "zolmar/db/tsql/tsql_shape_template.h"
 
 namespace zolmar {
 namespace {
@@ -59,6 +60,52 @@ const KeyCase kKeys[] = {
 
 INSTANTIATE_TEST_SUITE_P(Translator, TSqlShapeKeyTest, ::testing::ValuesIn(kKeys));
 
+// The last text, cut at its literals, takes a new text only when both have the
+// same shape, and then gives the new text's own literal values; blanks moved
+// around a literal leave the text to the shape key.
+TEST(TSqlShapeTemplateTest, TakesOnlyATextOfTheSameShape) {
+  const struct {
+    const char* last;
+    const char* now;
+    bool taken;
+  } kPairs[] = {
+      {"SELECT Nombre FROM Arboles WHERE ZolmarID=5", "SELECT Nombre FROM Arboles WHERE ZolmarID=123456",
+       true},
+      {"SELECT Nombre FROM Arboles WHERE ZolmarID=5", "SELECT Nombre FROM Arboles WHERE ZolmarID=5 ", false},
+      {"SELECT Nombre FROM Arboles WHERE ZolmarID=5", "SELECT Nombre FROM Arboles WHERE ZolmarID='5'", false},
+      {"SELECT Nombre FROM Arboles WHERE ZolmarID=5", "SELECT Nombre FROM Arboles WHERE ZolmarID=5AND",
+       false},
+      {"SELECT Nombre FROM Arboles WHERE ZolmarID=5", "SELECT Nombre FROM Arboles WHERE ZolmarID=5.5e3",
+       true},
+      {"UPDATE T SET a='x', b=N'y' WHERE c=1", "UPDATE T SET a='it''s', b=N'' WHERE c=22", true},
+      {"UPDATE T SET a='x', b=N'y' WHERE c=1", "UPDATE T SET a='x', b='y' WHERE c=1", false},
+      {"UPDATE T SET a='x' WHERE c=1", "UPDATE T SET a='x' WHERE c=1 OR c='2'", false},
+      {"UPDATE T SET a='x' WHERE c=1", "UPDATE T SET a='x'' WHERE c=1", false},
+      {"SELECT a FROM T WHERE a=x.5", "SELECT a FROM T WHERE a=x5", false},
+      {"SELECT a FROM T WHERE a=x'a'", "SELECT a FROM T WHERE a=xN'a'", false},
+      {"SELECT a FROM T WHERE a=1'a'", "SELECT a FROM T WHERE a=1.5'a'", true},
+      {"SELECT a FROM T WHERE a=1 'a'", "SELECT a FROM T WHERE a=1''a'", false},
+      {"SELECT 3ELSE FROM T", "SELECT 3E5LSE FROM T", false},
+      {"SELECT 3ELSE FROM T", "SELECT 4ELSE FROM T", true},
+      {"SELECT -1, .5 FROM T", "SELECT -2, .75 FROM T", true},
+  };
+  for (const auto& pair : kPairs) {
+    const QString last = QString::fromUtf8(pair.last), now = QString::fromUtf8(pair.now);
+    QString lastShape, nowShape;
+    QVector<QVariant> ignored, expected, literals{QVariant(7)};
+    QVector<TSqlLiteralSpan> spans;
+    ASSERT_TRUE(TSqlShapeKey::compute(last, &lastShape, &ignored, &spans)) << pair.last;
+    TSqlShapeTemplate shape;
+    shape.remember(last, &spans);
+    ASSERT_EQ(shape.matches(now, &literals), pair.taken) << pair.last << " / " << pair.now;
+    if (pair.taken) {
+      ASSERT_TRUE(TSqlShapeKey::compute(now, &nowShape, &expected)) << pair.now;
+      EXPECT_EQ(nowShape, lastShape) << pair.now;
+      EXPECT_EQ(literals, expected) << pair.now;
+    }
+  }
+}
+
 TEST_F(TSqlFixture, BracketedNameWithABlankIsNotANameAndItsAlias) {
   QString error;
   run("SELECT [Nombre Corto] FROM Arboles WHERE ZolmarID=2", &error);
@@ -81,6 +128,16 @@ TEST_F(TSqlFixture, CachedTranslationCarriesTheLiteralsOfEachText) {
   EXPECT_EQ(translator->cachedTranslation("SELECT Nombre FROM Arboles WHERE ZolmarID=7 ; SELECT 1"), nullptr);
   EXPECT_EQ(translator->translateBatch("SELECT Nombre FROM Arboles WHERE ZolmarID=9")[0].literals,
             QVector<QVariant>{QVariant(qlonglong(9))});
+  // The last hit is forgotten when the cache grows (it may move) or is emptied.
+  const QString sql = translator->cachedTranslation("SELECT Nombre FROM Arboles WHERE ZolmarID=8")->sql;
+  for (int i = 0; i < 200; ++i)
+    translator->translate(QStringLiteral("SELECT Nombre AS C%1 FROM Arboles").arg(i));
+  hit = translator->cachedTranslation("SELECT Nombre FROM Arboles WHERE ZolmarID=3");
+  ASSERT_NE(hit, nullptr);
+  EXPECT_EQ(hit->sql, sql);
+  EXPECT_EQ(translator->cachedLiterals(), QVector<QVariant>{QVariant(qlonglong(3))});
+  translator->setCurrentDatabase(QStringLiteral("Otra"));
+  EXPECT_EQ(translator->cachedTranslation("SELECT Nombre FROM Arboles WHERE ZolmarID=3"), nullptr);
 }
 
 }  // namespace

@@ -28,17 +28,98 @@ constexpr CharTable kTable;
 bool is(char16_t c, unsigned char cls) { return c < 128 && (kTable.bits[c] & cls) != 0; }
 bool isDigit(char16_t c) { return c >= '0' && c <= '9'; }
 
+TSqlLiteralStart literalStart(const char16_t* s, qsizetype n, qsizetype i) {
+  const char16_t c = s[i];
+  const char16_t d = i + 1 < n ? s[i + 1] : u'\0';
+  if (c == '\'') return TSqlLiteralStart::Quote;
+  if ((c == 'N' || c == 'n') && d == '\'') return TSqlLiteralStart::NQuote;
+  if (isDigit(c)) return TSqlLiteralStart::Digit;
+  if (c == '.' && isDigit(d)) return TSqlLiteralStart::Dot;
+  return TSqlLiteralStart::None;
+}
+
+// A text literal from its quote (or N prefix) to the closing quote, '' read as one quote.
+bool readText(const char16_t* s, qsizetype n, qsizetype* at, QVector<QVariant>* literals) {
+  qsizetype i = *at;
+  if (s[i] != '\'') ++i;  // N prefix
+  ++i;
+  QString value;
+  for (;;) {
+    qsizetype q = i;
+    while (q < n && s[q] != '\'') ++q;
+    if (q == n) return false;
+    value += QStringView(s + i, q - i);
+    i = q + 1;
+    if (i < n && s[i] == '\'') {
+      value += QChar('\'');
+      ++i;
+    } else {
+      break;
+    }
+  }
+  literals->push_back(value);
+  *at = i;
+  return true;
+}
+
+// An exponent needs digits after the E, so "3ELSE" and "3END" still split.
+void readNumber(const char16_t* s, qsizetype n, qsizetype* at, QVector<QVariant>* literals) {
+  const qsizetype start = *at;
+  qsizetype i = start;
+  bool real = false;
+  while (i < n && isDigit(s[i])) ++i;
+  if (i < n && s[i] == '.') {
+    real = true;
+    ++i;
+    while (i < n && isDigit(s[i])) ++i;
+  }
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    qsizetype k = i + 1;
+    if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
+    if (k < n && isDigit(s[k])) {
+      real = true;
+      i = k;
+      while (i < n && isDigit(s[i])) ++i;
+    }
+  }
+  *at = i;
+  if (!real && i - start <= 18) {
+    qlonglong v = 0;
+    for (qsizetype k = start; k < i; ++k) v = v * 10 + (s[k] - '0');
+    literals->push_back(v);
+    return;
+  }
+  const QStringView digits(s + start, i - start);
+  bool ok = false;
+  if (!real) {
+    const qlonglong v = digits.toLongLong(&ok);
+    if (ok) return literals->push_back(v);
+  }
+  literals->push_back(digits.toDouble());
+}
+
+bool readLiteral(const char16_t* s, qsizetype n, qsizetype* at, TSqlLiteralStart start,
+                 QVector<QVariant>* literals) {
+  if (start == TSqlLiteralStart::Quote || start == TSqlLiteralStart::NQuote)
+    return readText(s, n, at, literals);
+  readNumber(s, n, at, literals);
+  return true;
+}
+
 // Same tokens, same shape and same literal values as the lexer; gives up
 // (returns false) on whatever it would have to think about.
 class KeyWriter {
  public:
   // From start to the end of the text, or (inBatch) to the ';' that ends the statement.
-  KeyWriter(const QString& text, qsizetype start, QString* shape, QVector<QVariant>* literals, bool inBatch)
+  KeyWriter(const QString& text, qsizetype start, QString* shape, QVector<QVariant>* literals,
+            QVector<TSqlLiteralSpan>* spans, bool inBatch)
       : s(reinterpret_cast<const char16_t*>(text.constData())),
         n(text.size()),
         i(start),
         inBatch(inBatch),
-        literals(literals) {
+        literals(literals),
+        spans(spans) {
+    if (spans) spans->clear();
     // A one-character number grows into " ?n": three characters at most per character.
     shape->resize(3 * (n - start) + 4);
     begin = out = reinterpret_cast<char16_t*>(shape->data());
@@ -57,12 +138,11 @@ class KeyWriter {
       }
       if (out != begin) *out++ = ' ';
       bool ok = true;
-      if (c == '\'' || ((c == 'N' || c == 'n') && i + 1 < n && s[i + 1] == '\''))
-        ok = string();
+      // Only N before a quote starts both a word and a literal: it is a literal.
+      if (const TSqlLiteralStart start = literalStart(s, n, i); start != TSqlLiteralStart::None)
+        ok = literal(start);
       else if (is(c, WordStart))
         ok = word();
-      else if (isDigit(c) || (c == '.' && i + 1 < n && isDigit(s[i + 1])))
-        number();
       else if (c == '[')
         ok = bracketed();
       else
@@ -86,25 +166,12 @@ class KeyWriter {
     *out++ = b;
   }
 
-  bool string() {
-    if (s[i] != '\'') ++i;  // N prefix
-    ++i;
-    QString value;
-    for (;;) {
-      qsizetype q = i;
-      while (q < n && s[q] != '\'') ++q;
-      if (q == n) return false;
-      value += QStringView(s + i, q - i);
-      i = q + 1;
-      if (i < n && s[i] == '\'') {
-        value += QChar('\'');
-        ++i;
-      } else {
-        break;
-      }
-    }
-    literals->push_back(value);
-    put('?', 's');
+  bool literal(TSqlLiteralStart start) {
+    const qsizetype from = i;
+    if (!readLiteral(s, n, &i, start, literals)) return false;
+    const bool text = start == TSqlLiteralStart::Quote || start == TSqlLiteralStart::NQuote;
+    put('?', text ? 's' : 'n');
+    if (spans) spans->push_back({from, i, start});
     return true;
   }
 
@@ -122,41 +189,6 @@ class KeyWriter {
     }
     for (qsizetype k = start; k < i; ++k) *out++ = s[k];
     return true;
-  }
-
-  // An exponent needs digits after the E, so "3ELSE" and "3END" still split.
-  void number() {
-    const qsizetype start = i;
-    bool real = false;
-    while (i < n && isDigit(s[i])) ++i;
-    if (i < n && s[i] == '.') {
-      real = true;
-      ++i;
-      while (i < n && isDigit(s[i])) ++i;
-    }
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-      qsizetype k = i + 1;
-      if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
-      if (k < n && isDigit(s[k])) {
-        real = true;
-        i = k;
-        while (i < n && isDigit(s[i])) ++i;
-      }
-    }
-    put('?', 'n');
-    if (!real && i - start <= 18) {
-      qlonglong v = 0;
-      for (qsizetype k = start; k < i; ++k) v = v * 10 + (s[k] - '0');
-      literals->push_back(v);
-      return;
-    }
-    const QStringView digits(s + start, i - start);
-    bool ok = false;
-    if (!real) {
-      const qlonglong v = digits.toLongLong(&ok);
-      if (ok) return literals->push_back(v);
-    }
-    literals->push_back(digits.toDouble());
   }
 
   bool symbol() {
@@ -183,6 +215,7 @@ class KeyWriter {
   char16_t* begin;
   char16_t* out;
   QVector<QVariant>* literals;
+  QVector<TSqlLiteralSpan>* spans;
 };
 
 }  // namespace
@@ -207,9 +240,10 @@ size_t TSqlShapeKey::hashOf(QStringView text) {
   return static_cast<size_t>(h);
 }
 
-bool TSqlShapeKey::compute(const QString& text, QString* shape, QVector<QVariant>* literals) {
+bool TSqlShapeKey::compute(const QString& text, QString* shape, QVector<QVariant>* literals,
+                           QVector<TSqlLiteralSpan>* spans) {
   literals->clear();
-  KeyWriter writer(text, 0, shape, literals, false);
+  KeyWriter writer(text, 0, shape, literals, spans, false);
   const bool ok = writer.run();
   shape->truncate(ok ? writer.length() : 0);
   return ok;
@@ -218,11 +252,18 @@ bool TSqlShapeKey::compute(const QString& text, QString* shape, QVector<QVariant
 bool TSqlShapeKey::computeNext(const QString& batch, qsizetype* position, QString* shape,
                                QVector<QVariant>* literals) {
   literals->clear();
-  KeyWriter writer(batch, *position, shape, literals, true);
+  KeyWriter writer(batch, *position, shape, literals, nullptr, true);
   const bool ok = writer.run();
   shape->truncate(ok ? writer.length() : 0);
   if (ok) *position = writer.position();
   return ok;
+}
+
+bool TSqlShapeKey::readLiteral(const QString& text, qsizetype* position, TSqlLiteralStart start,
+                               QVector<QVariant>* literals) {
+  const auto* s = reinterpret_cast<const char16_t*>(text.constData());
+  if (*position >= text.size() || literalStart(s, text.size(), *position) != start) return false;
+  return zolmar::readLiteral(s, text.size(), position, start, literals);
 }
 
 }  // namespace zolmar

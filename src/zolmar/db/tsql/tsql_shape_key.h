@@ -18,6 +18,16 @@ struct TSqlShape {
 };
 inline size_t qHash(const TSqlShape& shape, size_t seed = 0) { return shape.hash ^ seed; }
 
+// How a literal begins: what the token before it saw, so what decides where that token ended.
+enum class TSqlLiteralStart : unsigned char { None, Quote, NQuote, Digit, Dot };
+
+// Where a literal stood in the text a shape was written from.
+struct TSqlLiteralSpan {
+  qsizetype start = 0;
+  qsizetype end = 0;
+  TSqlLiteralStart kind = TSqlLiteralStart::None;
+};
+
 class TSqlShapeKey {
  public:
   // Hash of a shape's text, eight bytes at a time.
@@ -28,10 +38,17 @@ class TSqlShapeKey {
   // False when the text holds anything but ASCII words, numbers, text literals,
   // [names] and operators (a comment, a ';', a "name", an error): the full lexer
   // decides those.
-  static bool compute(const QString& text, QString* shape, QVector<QVariant>* literals);
+  // With spans, where each literal stood.
+  static bool compute(const QString& text, QString* shape, QVector<QVariant>* literals,
+                      QVector<TSqlLiteralSpan>* spans = nullptr);
   // The same for the statement of a " ; " batch that starts at *position;
   // on success *position is past the ';' that ends it (or at the end).
   static bool computeNext(const QString& batch, qsizetype* position, QString* shape,
+                          QVector<QVariant>* literals);
+
+  // Reads the literal that begins at *position the way start says (false when
+  // it begins otherwise or is not closed) and moves *position past it.
+  static bool readLiteral(const QString& text, qsizetype* position, TSqlLiteralStart start,
                           QVector<QVariant>* literals);
 };
 

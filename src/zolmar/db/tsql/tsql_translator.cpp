@@ -4,6 +4,7 @@
 #include "zolmar/db/tsql/tsql_lexer.h"
 #include "zolmar/db/tsql/tsql_parser.h"
 #include "zolmar/db/tsql/tsql_shape_key.h"
+#include "zolmar/db/tsql/tsql_shape_template.h"
 
 namespace zolmar {
 
@@ -25,8 +26,16 @@ struct TSqlTranslator::Impl {
   QString currentDatabase;
   TSqlLexer lexer;
   QHash<TSqlShape, CachedShape> cache;
-  TSqlShape key;               // shape of the last cache look-up
-  QVector<QVariant> literals;  // and its literal values
+  TSqlShape key;                             // shape of the last cache look-up
+  QVector<QVariant> literals;                // and its literal values
+  QVector<TSqlLiteralSpan> spans;            // and where they stood
+  TSqlShapeTemplate lastText;                // the text of the last hit,
+  const TSqlTranslation* lastHit = nullptr;  // valid until the cache changes
+
+  void cacheChanges() {
+    lastHit = nullptr;
+    lastText.forget();
+  }
 
   TSqlTranslation translate(TSqlLexedStatement& st);
   CachedShape build(const TSqlLexedStatement& st);
@@ -94,10 +103,16 @@ TSqlTranslation TSqlTranslator::translate(const QString& statement) {
 }
 
 const TSqlTranslation* TSqlTranslator::cachedTranslation(const QString& tsql) {
-  if (!d->lexer.shapeOf(tsql, &d->key.text, &d->literals)) return nullptr;
+  if (d->lastHit && d->lastText.matches(tsql, &d->literals)) return d->lastHit;
+  const bool quick = TSqlShapeKey::compute(tsql, &d->key.text, &d->literals, &d->spans);
+  if (!quick && !d->lexer.shapeOf(tsql, &d->key.text, &d->literals)) return nullptr;
   d->key.hash = TSqlShapeKey::hashOf(d->key.text);
   const auto it = d->cache.constFind(d->key);
   if (it == d->cache.constEnd() || it->tree || !it->translation.ok()) return nullptr;
+  if (quick) {
+    d->lastText.remember(tsql, &d->spans);
+    d->lastHit = &it->translation;
+  }
   return &it->translation;
 }
 
@@ -107,6 +122,7 @@ qsizetype TSqlTranslator::cachedShapes() const { return d->cache.size(); }
 
 void TSqlTranslator::setCurrentDatabase(const QString& name) {
   d->currentDatabase = name;
+  d->cacheChanges();
   d->cache.clear();
 }
 
@@ -114,6 +130,7 @@ TSqlTranslation TSqlTranslator::Impl::translate(TSqlLexedStatement& st) {
   const TSqlShape shape{st.shape, TSqlShapeKey::hashOf(st.shape)};
   auto it = cache.constFind(shape);
   if (it == cache.constEnd()) {
+    cacheChanges();
     if (cache.size() >= kMaxShapes) cache.clear();
     it = cache.insert(shape, build(st));
   }
