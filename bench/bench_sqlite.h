@@ -160,10 +160,31 @@ inline void renumerarArbol(sqlite3* db, const char* orden, bool unaTransaccion) 
   sqlite3_finalize(up);
 }
 
-// Every node's RutaPadre rebuilt from its parent's path and name, parents
-// first (by id_padre, Nombre), cut at 150 characters.
+// Every node's RutaPadre rebuilt from its parent's path and name, cut at 150
+// characters, parents before their children as the module writes them: from
+// the top level down, each parent's children in (id_padre, Nombre) order, then
+// the rows no parent link reaches from the top, in that order too.
 inline void reconstruirRutas(sqlite3* db, bool unaTransaccion) {
-  const auto filas = leerArbol(db, "id_padre, Nombre");
+  const auto leidas = leerArbol(db, "id_padre, Nombre");
+  QHash<qint32, std::vector<size_t>> hijos;
+  for (size_t i = 0; i < leidas.size(); ++i) hijos[leidas[i].padre].push_back(i);
+  std::vector<const FilaArbol*> filas;
+  std::vector<bool> puesta(leidas.size(), false);
+  std::vector<size_t> pila;
+  const auto poner = [&](size_t i) {
+    pila.push_back(i);
+    while (!pila.empty()) {
+      const size_t k = pila.back();
+      pila.pop_back();
+      if (puesta[k]) continue;
+      puesta[k] = true;
+      filas.push_back(&leidas[k]);
+      const auto suyos = hijos.constFind(leidas[k].id);
+      if (suyos != hijos.constEnd()) pila.insert(pila.end(), suyos->rbegin(), suyos->rend());
+    }
+  };
+  for (size_t i : hijos.value(0)) poner(i);
+  for (size_t i = 0; i < leidas.size(); ++i) poner(i);
   sqlite3_stmt* sel = nullptr;
   sqlite3_stmt* up = nullptr;
   sqlite3_prepare_v2(db, "SELECT RutaPadre || Nombre FROM Arboles WHERE ZolmarID=?1", -1, &sel, nullptr);
@@ -171,15 +192,15 @@ inline void reconstruirRutas(sqlite3* db, bool unaTransaccion) {
                      &up, nullptr);
   if (unaTransaccion) sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
   sqlite3_exec(db, "UPDATE Arboles SET RutaPadre='' WHERE Tipo=3", nullptr, nullptr, nullptr);
-  for (const FilaArbol& f : filas) {
-    if (f.padre <= 0) continue;
-    sqlite3_bind_int(sel, 1, f.padre);
+  for (const FilaArbol* f : filas) {
+    if (f->padre <= 0) continue;
+    sqlite3_bind_int(sel, 1, f->padre);
     QByteArray ruta;
     if (sqlite3_step(sel) == SQLITE_ROW) ruta = reinterpret_cast<const char*>(sqlite3_column_text(sel, 0));
     sqlite3_reset(sel);
     ruta += ':';
     sqlite3_bind_text(up, 1, ruta.constData(), ruta.size(), SQLITE_TRANSIENT);
-    sqlite3_bind_int(up, 2, f.id);
+    sqlite3_bind_int(up, 2, f->id);
     sqlite3_step(up);
     sqlite3_reset(up);
   }
