@@ -8,9 +8,12 @@ namespace arboles {
 const QString ClavesDocumento::SinClave = QString(ClaveArbol::Longitud, QLatin1Char(' '));
 
 void ClavesDocumento::AsignarClaves() {
-  // The list finds through an index, so this loop stays linear.
-  for (qint32 fila = lista_.Find(1, SinClave); fila >= 1; fila = lista_.Find(1, SinClave))
-    if (AsignarClave(fila).isEmpty()) return;
+  // The first row still without a key, again and again: a key once given is
+  // never taken back, so one pass down the list finds them in the same order
+  // (and no index of the key column is kept up to date on every key written).
+  const qint32 filas = lista_.RowCount();
+  for (qint32 fila = 1; fila <= filas; ++fila)
+    if (lista_.Cell(1, fila).toString() == SinClave && AsignarClave(fila).isEmpty()) return;
 }
 
 QString ClavesDocumento::AsignarClave(qint32 fila, qint32 profundidad) {
