@@ -46,6 +46,8 @@ const KeyCase kKeys[] = {
     {"SELECT x%2, -y, ~z, a|b, a^b, a/b*c FROM dbo.T", true},
     {"SELECT @v, #t, a$b, _c FROM ZolmarInstalacion..IBIC", true},
     {"SELECT 1 ; SELECT 2", false},
+    {"UPDATE T SET a=1 ; \n", true},
+    {"SELECT 1 ; ;", false},
     {"SELECT 1 -- a comment", false},
     {"SELECT /* a comment */ 1", false},
     {"SELECT \"Nombre\" FROM T", false},

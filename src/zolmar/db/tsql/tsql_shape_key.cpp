@@ -132,8 +132,10 @@ class KeyWriter {
         ++i;
         continue;
       }
-      if (c == ';' && inBatch) {
-        ++i;
+      if (c == ';') {
+        // A lone statement may end with one ';' (the module writes " ; " after some).
+        if (!inBatch && !blanksFrom(i + 1)) return false;
+        i = inBatch ? i + 1 : n;
         break;
       }
       if (out != begin) *out++ = ' ';
@@ -156,6 +158,11 @@ class KeyWriter {
   qsizetype position() const { return i; }
 
  private:
+  bool blanksFrom(qsizetype k) const {
+    while (k < n && is(s[k], Blank)) ++k;
+    return k == n;
+  }
+
   bool word() {
     while (i < n && is(s[i], WordChar)) *out++ = s[i++];
     return i == n || s[i] < 0x80;  // a letter beyond ASCII may continue the word
