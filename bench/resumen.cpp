@@ -28,6 +28,41 @@ void Resumen::imprimir() const {
   std::fflush(stdout);
 }
 
+namespace {
+
+const QString kMedida = QStringLiteral("MEDIDA\t");
+const QString kFallo = QStringLiteral("FALLO\t");
+
+QString enUnaLinea(QString texto) {
+  return texto.replace(QLatin1Char('\t'), ' ').replace(QLatin1Char('\n'), ' ');
+}
+
+}  // namespace
+
+void Resumen::enviar() const {
+  for (const Medida& m : medidas_)
+    std::printf("%s%s\t%lld\t%.17g\t%.17g\t%.17g\n", qPrintable(kMedida), qPrintable(enUnaLinea(m.operacion)),
+                m.n, m.ms, m.base, m.limite);
+  for (const Fallo& f : fallos_)
+    std::printf("%s%s\t%lld\t%s\n", qPrintable(kFallo), qPrintable(enUnaLinea(f.operacion)), f.n,
+                qPrintable(enUnaLinea(f.motivo)));
+  std::fflush(stdout);
+}
+
+bool Resumen::recibir(const QString& linea) {
+  const QStringList campos = linea.split(QLatin1Char('\t'));
+  if (linea.startsWith(kMedida) && campos.size() == 6) {
+    anotar({campos[1], campos[2].toLongLong(), campos[3].toDouble(), campos[4].toDouble(),
+            campos[5].toDouble()});
+    return true;
+  }
+  if (linea.startsWith(kFallo) && campos.size() == 4) {
+    fallar({campos[1], campos[2].toLongLong(), campos[3]});
+    return true;
+  }
+  return false;
+}
+
 bool Resumen::escribirCsv(const QString& fichero) const {
   QSaveFile out(fichero);
   if (!out.open(QIODevice::WriteOnly)) return false;

@@ -32,6 +32,10 @@ class Resumen {
 
   // The table on stdout, the failures on stderr.
   void imprimir() const;
+  // What a benchmark's own process measured, as lines of stdout for the run
+  // that started it; recibir takes one of them in (false: not one of them).
+  void enviar() const;
+  bool recibir(const QString& linea);
   bool escribirCsv(const QString& fichero) const;
   // One panel per operation: ms (and baseline_ms) against n, both axes logarithmic.
   bool dibujar(const QString& fichero) const;
