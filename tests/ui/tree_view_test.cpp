@@ -67,7 +67,13 @@ TEST(TreeViewAdd, ClearForgetsKeysAndLargeTreesLoad) {
   fill(tree);
   tree.Nodes().Clear();
   EXPECT_TRUE(tree.Node("K=1").isNull());
+  EXPECT_TRUE(tree.Nodes().tryAdd("K=1", 4, "K=2", "x").isNull()) << "the last parent was cleared too";
   tree.Nodes().Add("", 1, "K=1", "again");
+  tree.Nodes().Add("K=1", 4, "K=2", "child");
+  tree.Nodes().Remove("K=1");
+  EXPECT_TRUE(tree.Nodes().tryAdd("K=1", 4, "K=3", "x").isNull()) << "and so was a removed one";
+  tree.Nodes().Add("", 1, "K=1", "once more");
+  EXPECT_EQ(tree.Nodes().Add("K=1", 4, "K=3", "child").Parent().Text(), "once more");
 
   tree.Nodes().Clear();
   tree.setCheckboxes(true);

@@ -8,6 +8,7 @@
 namespace zolmar {
 
 void TreeNodes::Clear() {
+  lastRelativeItem_ = nullptr;
   byKey_.clear();
   tree_->clear();
 }
@@ -35,6 +36,7 @@ TreeNode TreeNodes::tryAdd(const QString& relative, qint32 relationship, const Q
 void TreeNodes::Remove(const QString& key) {
   QTreeWidgetItem* item = byKey_.value(key);
   if (!item) return;
+  lastRelativeItem_ = nullptr;
   forget(item);
   delete item;
 }
@@ -45,8 +47,14 @@ TreeNodes::Failure TreeNodes::insert(const QString& relative, qint32 relationshi
                                      const QString& text, QTreeWidgetItem** created) {
   QTreeWidgetItem* rel = nullptr;
   if (!relative.isEmpty()) {
-    rel = byKey_.value(relative);
-    if (!rel) return Failure::NotFound;
+    if (lastRelativeItem_ && relative == lastRelative_) {
+      rel = lastRelativeItem_;
+    } else {
+      rel = byKey_.value(relative);
+      if (!rel) return Failure::NotFound;
+      lastRelative_ = relative;
+      lastRelativeItem_ = rel;
+    }
   }
   // The key's place claimed with one lookup: a new key grows the hash.
   QTreeWidgetItem** slot = nullptr;

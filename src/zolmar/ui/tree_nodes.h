@@ -43,6 +43,10 @@ class TreeNodes {
 
   TreeView* tree_;
   QHash<QString, QTreeWidgetItem*> byKey_;
+  // The relative of the last node added: a tree filled in key order hangs
+  // one row after another from the same parent.
+  QString lastRelative_;
+  QTreeWidgetItem* lastRelativeItem_ = nullptr;
 };
 
 }  // namespace zolmar
