@@ -1,5 +1,7 @@
 #include "zolmar/db/tsql/tsql_translator.h"
 
+#include <array>
+
 #include "zolmar/db/tsql/tsql_emitter.h"
 #include "zolmar/db/tsql/tsql_lexer.h"
 #include "zolmar/db/tsql/tsql_parser.h"
@@ -29,12 +31,20 @@ struct TSqlTranslator::Impl {
   TSqlShape key;                             // shape of the last cache look-up
   QVector<QVariant> literals;                // and its literal values
   QVector<TSqlLiteralSpan> spans;            // and where they stood
-  TSqlShapeTemplate lastText;                // the text of the last hit,
-  const TSqlTranslation* lastHit = nullptr;  // valid until the cache changes
+  // The texts of the last hits, each with its translation (valid until the
+  // cache changes): a loop that alternates a read and a write finds both.
+  struct RecentHit {
+    TSqlShapeTemplate text;
+    const TSqlTranslation* hit = nullptr;
+  };
+  std::array<RecentHit, 4> recent;
+  size_t nextRecent = 0;
 
   void cacheChanges() {
-    lastHit = nullptr;
-    lastText.forget();
+    for (RecentHit& r : recent) {
+      r.hit = nullptr;
+      r.text.forget();
+    }
   }
 
   TSqlTranslation translate(TSqlLexedStatement& st);
@@ -103,15 +113,18 @@ TSqlTranslation TSqlTranslator::translate(const QString& statement) {
 }
 
 const TSqlTranslation* TSqlTranslator::cachedTranslation(const QString& tsql) {
-  if (d->lastHit && d->lastText.matches(tsql, &d->literals)) return d->lastHit;
+  for (const Impl::RecentHit& r : d->recent)
+    if (r.hit && r.text.matches(tsql, &d->literals)) return r.hit;
   const bool quick = TSqlShapeKey::compute(tsql, &d->key.text, &d->literals, &d->spans);
   if (!quick && !d->lexer.shapeOf(tsql, &d->key.text, &d->literals)) return nullptr;
   d->key.hash = TSqlShapeKey::hashOf(d->key.text);
   const auto it = d->cache.constFind(d->key);
   if (it == d->cache.constEnd() || it->tree || !it->translation.ok()) return nullptr;
   if (quick) {
-    d->lastText.remember(tsql, &d->spans);
-    d->lastHit = &it->translation;
+    Impl::RecentHit& slot = d->recent[d->nextRecent];
+    d->nextRecent = (d->nextRecent + 1) % d->recent.size();
+    slot.text.remember(tsql, &d->spans);
+    slot.hit = &it->translation;
   }
   return &it->translation;
 }
