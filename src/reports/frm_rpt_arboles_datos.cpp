@@ -80,7 +80,8 @@ QString FrmRptArboles::PrefijoFila(qint32 row) {
 }
 
 void FrmRptArboles::oRpt_GetText(const QString& field, QString& text) {
-  if (oRptForm->Proceso() != TAZ_Arboles_ProcesosArbol || field.toUpper() != QLatin1String("F_NOMBRE"))
+  if (oRptForm->Proceso() != TAZ_Arboles_ProcesosArbol ||
+      field.compare(QLatin1String("F_NOMBRE"), Qt::CaseInsensitive) != 0)
     return;
   const RecordsetPtr& rs = oRptForm->Engine().Data().rows;
   if (!rs) return;
