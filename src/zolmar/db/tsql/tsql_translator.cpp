@@ -63,7 +63,8 @@ QVector<TSqlTranslation> TSqlTranslator::translateBatch(const QString& tsql) {
   QVector<TSqlTranslation> out;
   if (const TSqlTranslation* hit = cachedTranslation(tsql)) {
     out.push_back(*hit);
-    out.front().literals = d->literals;
+    // Handed over, not shared: clearing a shared list allocates its whole capacity again.
+    out.front().literals.swap(d->literals);
     return out;
   }
   // A batch repeats a few shapes many times: each statement is keyed in one
@@ -82,7 +83,7 @@ QVector<TSqlTranslation> TSqlTranslator::translateBatch(const QString& tsql) {
     const auto it = d->cache.constFind(d->key);
     if (it != d->cache.constEnd() && !it->tree && it->translation.ok()) {
       out.push_back(it->translation);
-      out.back().literals = d->literals;
+      out.back().literals.swap(d->literals);
     } else if (!lexAndTranslate(tsql.mid(start, position - start), &out)) {
       return out;
     }
