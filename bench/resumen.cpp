@@ -126,7 +126,7 @@ void linea(QPainter& p, const QRectF& r, const Ejes& e, const std::vector<Resume
 
 void panel(QPainter& p, const QRectF& celda, const QString& operacion, std::vector<Resumen::Medida> serie) {
   std::sort(serie.begin(), serie.end(), [](const auto& a, const auto& b) { return a.n < b.n; });
-  const QRectF r = celda.adjusted(kMargen, 24, -12, -28);
+  const QRectF r = celda.adjusted(kMargen, 24, -32, -28);  // room for the last size's label
   const Ejes e = ejesDe(serie);
   p.setPen(Qt::black);
   p.drawText(celda.adjusted(8, 4, -4, 0), Qt::AlignLeft | Qt::AlignTop, operacion);
