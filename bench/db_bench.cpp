@@ -90,10 +90,10 @@ void run(bool quick, bool isSelect) {
                              : "UPDATE Arboles SET CodigoExterno=?1 WHERE ZolmarID=?2";
   const QString op = isSelect ? "db_select" : "db_update";
   for (bool oneTransaction : {true, false}) {
-    // The best of five rounds on each side (a round in one transaction lasts
+    // The best of seven rounds on each side (a round in one transaction lasts
     // tens of milliseconds); the autocommit runs are long enough alone.
     const auto t = bench::mejores(
-        oneTransaction ? 5 : 1, {[&] { return viaExecuteSql(*f.cn, n, rows, oneTransaction, isSelect); },
+        oneTransaction ? 7 : 1, {[&] { return viaExecuteSql(*f.cn, n, rows, oneTransaction, isSelect); },
                                  [&] { return bare(f.cn->handle(), sql, n, rows, oneTransaction, isSelect); },
                                  [&] { return bare(f.cn->handle(), sql, n, rows, true, isSelect); }});
     const QString line = op + (oneTransaction ? "_transaction" : "_autocommit");
