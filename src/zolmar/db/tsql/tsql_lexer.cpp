@@ -149,25 +149,10 @@ class Scanner {
   bool bracketed(QString* error) { return delimited(']', error); }
   bool quoted(QString* error) { return delimited('"', error); }
 
-  // An exponent needs digits after the E, so "3ELSE" and "3END" still split.
   void number() {
     const int start = i;
     bool real = false;
-    while (i < n && isDigit(s[i])) ++i;
-    if (i < n && s[i] == '.') {
-      real = true;
-      ++i;
-      while (i < n && isDigit(s[i])) ++i;
-    }
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-      int k = i + 1;
-      if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
-      if (k < n && isDigit(s[k])) {
-        real = true;
-        i = k;
-        while (i < n && isDigit(s[i])) ++i;
-      }
-    }
+    i = static_cast<int>(TSqlShapeKey::numberEnd(s, start, &real));
     const QStringView digits = QStringView(s).mid(start, i - start);
     bool ok = false;
     if (!real) {

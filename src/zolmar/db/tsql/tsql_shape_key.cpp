@@ -62,26 +62,10 @@ bool readText(const char16_t* s, qsizetype n, qsizetype* at, QVector<QVariant>* 
   return true;
 }
 
-// An exponent needs digits after the E, so "3ELSE" and "3END" still split.
 void readNumber(const char16_t* s, qsizetype n, qsizetype* at, QVector<QVariant>* literals) {
   const qsizetype start = *at;
-  qsizetype i = start;
   bool real = false;
-  while (i < n && isDigit(s[i])) ++i;
-  if (i < n && s[i] == '.') {
-    real = true;
-    ++i;
-    while (i < n && isDigit(s[i])) ++i;
-  }
-  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-    qsizetype k = i + 1;
-    if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
-    if (k < n && isDigit(s[k])) {
-      real = true;
-      i = k;
-      while (i < n && isDigit(s[i])) ++i;
-    }
-  }
+  const qsizetype i = TSqlShapeKey::numberEnd(QStringView(s, n), start, &real);
   *at = i;
   if (!real && i - start <= 18) {
     qlonglong v = 0;
@@ -264,6 +248,29 @@ bool TSqlShapeKey::computeNext(const QString& batch, qsizetype* position, QStrin
   shape->truncate(ok ? writer.length() : 0);
   if (ok) *position = writer.position();
   return ok;
+}
+
+// An exponent needs digits after the E, so "3ELSE" and "3END" still split.
+qsizetype TSqlShapeKey::numberEnd(QStringView text, qsizetype start, bool* real) {
+  const qsizetype n = text.size();
+  qsizetype i = start;
+  *real = false;
+  while (i < n && isDigit(text[i].unicode())) ++i;
+  if (i < n && text[i] == u'.') {
+    *real = true;
+    ++i;
+    while (i < n && isDigit(text[i].unicode())) ++i;
+  }
+  if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    qsizetype k = i + 1;
+    if (k < n && (text[k] == u'+' || text[k] == u'-')) ++k;
+    if (k < n && isDigit(text[k].unicode())) {
+      *real = true;
+      i = k;
+      while (i < n && isDigit(text[i].unicode())) ++i;
+    }
+  }
+  return i;
 }
 
 bool TSqlShapeKey::readLiteral(const QString& text, qsizetype* position, TSqlLiteralStart start,

@@ -46,6 +46,9 @@ class TSqlShapeKey {
   static bool computeNext(const QString& batch, qsizetype* position, QString* shape,
                           QVector<QVariant>* literals);
 
+  // Where the number that begins at start ends, and whether it has a point or an exponent.
+  static qsizetype numberEnd(QStringView text, qsizetype start, bool* real);
+
   // Reads the literal that begins at *position the way start says (false when
   // it begins otherwise or is not closed) and moves *position past it.
   static bool readLiteral(const QString& text, qsizetype* position, TSqlLiteralStart start,
