@@ -154,7 +154,7 @@ void Connection::succeed() {
 QVariant Connection::ExecuteSQL(const QString& sql, qint32 mode, const QVariant& def, bool) {
   if (recorder_) recorder_(sql, mode);
   TSqlTranslator* translator = backend_->translator();
-  QVariant result = def;
+  QVariant result;  // every successful path sets it; the others return def
   if (!translator) [[unlikely]] {
     // The engine takes the T-SQL as written, a batch as one text.
     if (!runSingle(TSqlTranslation{sql, {}, {}, false, {}}, {}, sql, mode, def, &result)) return def;
