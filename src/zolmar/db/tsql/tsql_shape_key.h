@@ -18,7 +18,8 @@ struct TSqlShape {
 };
 inline size_t qHash(const TSqlShape& shape, size_t seed = 0) { return shape.hash ^ seed; }
 
-// How a literal begins: what the token before it saw, so what decides where that token ended.
+// How a literal begins. The token before a literal ended where it did because
+// of this first character: a literal that begins the same way leaves it as it was.
 enum class TSqlLiteralStart : unsigned char { None, Quote, NQuote, Digit, Dot };
 
 // Where a literal stood in the text a shape was written from.
@@ -36,9 +37,9 @@ class TSqlShapeKey {
   // Writes the shape (tokens joined by blanks, literals as ?n / ?s, bracketed
   // names with their brackets) and the literal values, reusing the buffers.
   // False when the text holds anything but ASCII words, numbers, text literals,
-  // [names] and operators (a comment, a ';', a "name", an error): the full lexer
-  // decides those.
-  // With spans, where each literal stood.
+  // [names] and operators, and one ';' at the end (a comment, a second
+  // statement, a "name", an error): the full lexer decides those. With spans,
+  // where each literal stood.
   static bool compute(const QString& text, QString* shape, QVector<QVariant>* literals,
                       QVector<TSqlLiteralSpan>* spans = nullptr);
   // The same for the statement of a " ; " batch that starts at *position;

@@ -1,7 +1,7 @@
 #pragma once
-// The last statement text, cut at its literals. A loop sends the same text
-// with other values: the pieces between the literals are compared with the
-// last text's instead of writing and hashing the shape again.
+// A statement text already translated, cut at its literals. A loop sends the
+// same text with other values: the pieces between the literals are compared
+// with the remembered text's instead of writing and hashing the shape again.
 
 #include <QString>
 #include <QVariant>
