@@ -34,7 +34,7 @@ Backend::Fetch fetchOf(qint32 mode) {
 QVariant resultOf(qint32 mode, StatementResult& r, const QVariant& def) {
   switch (mode) {
     case 2:
-      return r.first.isNull() ? def : std::move(r.first);
+      return r.first.isValid() ? std::move(r.first) : def;  // an SQL NULL comes as an invalid value
     case 4:
       return r.rows.isEmpty() ? def : QVariant::fromValue(RowSet::toSqlArray(r.rows));
     case 5:
