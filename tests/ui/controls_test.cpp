@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QHeaderView>
 #include <QStringList>
 
 #include "zolmar/ui/btn.h"
@@ -111,6 +112,20 @@ TEST(Controls, GridEditsRaiseCellChangeOnlyForThePerson) {
   grid.RemoveRow(0);
   EXPECT_EQ(grid.Rows(), 1);
   EXPECT_EQ(grid.TextMatrix(0, 0), "Vinos");
+}
+
+// The row numbers take the width Qt would give them after measuring every row.
+TEST(Controls, GridRowNumbersAreAsWideAsTheWidestNumber) {
+  for (int rows : {1, 9, 10, 25, 100, 999, 1000, 12345}) {
+    Grid grid;
+    QTableWidget plain;
+    plain.setFont(grid.font());
+    for (QTableWidget* table : {static_cast<QTableWidget*>(&grid), &plain}) {
+      table->setColumnCount(1);
+      table->setRowCount(rows);
+    }
+    EXPECT_EQ(grid.verticalHeader()->sizeHint().width(), plain.verticalHeader()->sizeHint().width()) << rows;
+  }
 }
 
 TEST(Controls, MasksAndPopupChoices) {

@@ -1,6 +1,6 @@
 #include "zolmar/db/insert_builder.h"
 
-#include <QStringList>
+#include <QStringBuilder>
 
 #include "host/i_connection.h"
 #include "zolmar/db/sql_text.h"
@@ -17,15 +17,23 @@ void InsertBuilder::AddField(const QString& name, const QVariant& value) {
   fields_.push_back({name, value});
 }
 
+// Written in place: a batch of thousands of rows builds one text per row.
 QString InsertBuilder::Sql() const {
-  QStringList names;
-  QStringList values;
+  if (fields_.isEmpty()) return QStringLiteral("INSERT INTO ") % table_ % QStringLiteral(" DEFAULT VALUES");
+  QString names;
+  QString values;
+  names.reserve(16 * fields_.size());
+  values.reserve(16 * fields_.size());
   for (const auto& [name, value] : fields_) {
-    names << name;
-    values << (cn_ ? cn_->SQLLiteral(value) : SqlText::literal(value));
+    if (!names.isEmpty()) {
+      names += QLatin1String(", ");
+      values += QLatin1String(", ");
+    }
+    names += name;
+    values += cn_ ? cn_->SQLLiteral(value) : SqlText::literal(value);
   }
-  if (names.isEmpty()) return "INSERT INTO " + table_ + " DEFAULT VALUES";
-  return "INSERT INTO " + table_ + " (" + names.join(", ") + ") VALUES (" + values.join(", ") + ")";
+  return QStringLiteral("INSERT INTO ") % table_ % QStringLiteral(" (") % names %
+         QStringLiteral(") VALUES (") % values % QLatin1Char(')');
 }
 
 qint32 InsertBuilder::Execute() {

@@ -8,6 +8,7 @@
 #include "zolmar/ui/event_guard.h"
 #include "zolmar/ui/get.h"
 #include "zolmar/ui/mask_format.h"
+#include "zolmar/ui/row_number_header.h"
 
 namespace zolmar {
 
@@ -28,6 +29,7 @@ Grid::Grid(QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::AnyKeyPressed);
+  setVerticalHeader(new RowNumberHeader(this));
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(this, &QTableWidget::itemChanged, this, &Grid::onItemChanged);
 }
