@@ -28,9 +28,9 @@ struct TSqlTranslator::Impl {
   QString currentDatabase;
   TSqlLexer lexer;
   QHash<TSqlShape, CachedShape> cache;
-  TSqlShape key;                             // shape of the last cache look-up
-  QVector<QVariant> literals;                // and its literal values
-  QVector<TSqlLiteralSpan> spans;            // and where they stood
+  TSqlShape key;                   // shape of the last cache look-up
+  QVector<QVariant> literals;      // and its literal values
+  QVector<TSqlLiteralSpan> spans;  // and where they stood
   // The texts of the last hits, each with its translation (valid until the
   // cache changes): a loop that alternates a read and a write finds both.
   struct RecentHit {
