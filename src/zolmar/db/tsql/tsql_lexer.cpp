@@ -194,7 +194,6 @@ bool TSqlLexer::lex(const QString& text, QVector<TSqlLexedStatement>* statements
 }
 
 bool TSqlLexer::shapeOf(const QString& text, QString* shape, QVector<QVariant>* literals) const {
-  if (TSqlShapeKey::compute(text, shape, literals)) return true;
   TSqlLexedStatement statement;
   Scanner scanner(text, &statement);
   if (!scanner.run(nullptr) || statement.shape.isEmpty()) return false;

@@ -28,9 +28,10 @@ class TSqlLexer {
   // Lexes a batch; statements are separated by ';' outside quotes and comments.
   // Returns false with a message on an unterminated literal or an unknown character.
   bool lex(const QString& text, QVector<TSqlLexedStatement>* statements, QString* error) const;
-  // The shape and literals of a text holding one statement, without tokens: the
-  // cheap key of the translation cache. Reuses the buffers given. False for a
-  // batch, an empty text or one the full lexer would refuse.
+  // The shape and literals of a text holding one statement, as the full lexer
+  // reads them: the key of the translation cache for the texts the quick pass
+  // (TSqlShapeKey) steps aside from. False for a batch, an empty text or one
+  // the lexer refuses.
   bool shapeOf(const QString& text, QString* shape, QVector<QVariant>* literals) const;
 };
 
